@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tincta and runs every test layer: unit, gui and e2e on the
+# normal build, unit and gui again under the address and undefined-behaviour sanitizers, then a
+# short run of each fuzz target and the format check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINCTA_WERROR=ON >/dev/null
+cmake --build build-test -j"$jobs"
+ctest --test-dir build-test --output-on-failure -j"$jobs"
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTINCTA_WERROR=ON -DTINCTA_SANITIZE=ON \
+    -DTINCTA_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gui'
+
+scripts/fuzz.sh 30
+scripts/check-format.sh

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/services.h"
+
+namespace tincta {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    MessageAnswer show(QWidget* parent, const Message& message) override;
+};
+
+class QtFileDialogs final : public FileDialogs {
+public:
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter, const QString& defaultSuffix) override;
+    QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
+};
+
+class DesktopLauncher final : public Launcher {
+public:
+    bool openUrl(const QUrl& url) override;
+};
+
+} // namespace tincta

@@ -1,0 +1,1 @@
+#include "colour/colourtables.h"

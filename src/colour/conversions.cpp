@@ -1,0 +1,1 @@
+#include "colour/conversions.h"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace tincta {
+
+// Removes leading "0" characters but always keeps the last character; blanks stay.
+QString stripLeadingZeros(QStringView text);
+
+// A typed or stored decimal channel value: 0..255, or -1 when the text is not one.
+int parseDecimalChannel(QStringView text);
+
+// A typed hex pair in upper case ("0A"), or the text "-1" when the text is not exactly one pair.
+QString normaliseHexPair(QStringView text);
+
+// Base-16 value of a pair returned by normaliseHexPair.
+int hexPairValue(QStringView pair);
+
+} // namespace tincta

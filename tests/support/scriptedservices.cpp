@@ -1,0 +1,35 @@
+#include "scriptedservices.h"
+
+namespace tincta::test {
+
+MessageAnswer ScriptedMessageBoxes::show(QWidget*, const Message& message) {
+    shown.append(message);
+    return answers.isEmpty() ? MessageAnswer::Ok : answers.takeFirst();
+}
+
+QString ScriptedFileDialogs::next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
+
+QString ScriptedFileDialogs::openFileName(QWidget*, const QString& title, const QString& folder,
+                                          const QString& filter) {
+    requests.append({QStringLiteral("open"), title, folder, filter, {}});
+    return next();
+}
+
+QString ScriptedFileDialogs::saveFileName(QWidget*, const QString& title, const QString& folder,
+                                          const QString& filter, const QString& defaultSuffix) {
+    requests.append({QStringLiteral("save"), title, folder, filter, defaultSuffix});
+    return next();
+}
+
+QString ScriptedFileDialogs::existingFolder(QWidget*, const QString& title,
+                                            const QString& folder) {
+    requests.append({QStringLiteral("folder"), title, folder, {}, {}});
+    return next();
+}
+
+bool RecordingLauncher::openUrl(const QUrl& url) {
+    opened.append(url);
+    return succeed;
+}
+
+} // namespace tincta::test

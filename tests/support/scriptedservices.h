@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/services.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace tincta::test {
+
+// Answers message boxes from a queue (Ok when the queue is empty) and records what was shown.
+class ScriptedMessageBoxes final : public MessageBoxes {
+public:
+    MessageAnswer show(QWidget* parent, const Message& message) override;
+
+    QList<MessageAnswer> answers;
+    QList<Message> shown;
+};
+
+// Hands out the queued paths (empty when the queue is empty) and records each request.
+class ScriptedFileDialogs final : public FileDialogs {
+public:
+    struct Request {
+        QString kind; // "open", "save" or "folder"
+        QString title;
+        QString folder;
+        QString filter;
+        QString defaultSuffix;
+    };
+
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter, const QString& defaultSuffix) override;
+    QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
+
+    QStringList paths;
+    QList<Request> requests;
+
+private:
+    QString next();
+};
+
+// Records every address; answers with `succeed`.
+class RecordingLauncher final : public Launcher {
+public:
+    bool openUrl(const QUrl& url) override;
+
+    QList<QUrl> opened;
+    bool succeed = true;
+};
+
+// The three together, ready to hand to a window under test.
+struct ScriptedServices {
+    ScriptedMessageBoxes messages;
+    ScriptedFileDialogs files;
+    RecordingLauncher launcher;
+    Services services{messages, files, launcher};
+};
+
+} // namespace tincta::test
