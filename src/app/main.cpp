@@ -1,10 +1,18 @@
+#include "app/mainwindow.h"
+#include "app/qtservices.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Tincta"));
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Tincta"));
+    QApplication::setOrganizationName(QStringLiteral("Tincta"));
+    tincta::QtMessageBoxes messages;
+    tincta::QtFileDialogs files;
+    tincta::DesktopLauncher launcher;
+    const tincta::Services services{messages, files, launcher};
+    auto* window = new tincta::MainWindow(services);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
     return app.exec();
 }

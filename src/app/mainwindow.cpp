@@ -1,0 +1,216 @@
+#include "app/mainwindow.h"
+
+#include "colour/colourtables.h"
+#include "colour/notation.h"
+#include "editing/autocopy.h"
+#include "editing/colourbox.h"
+#include "editing/selectedcolour.h"
+#include "editing/trackedlineedit.h"
+#include "editing/valueentry.h"
+#include "palette/colourmarks.h"
+#include "palettewindows/swatchgrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace tincta {
+
+namespace {
+
+const QString messageTitle = QStringLiteral("Tincta");
+const QString newPaletteCaption = QStringLiteral("Tincta - New palette");
+const QString unexpectedErrorText =
+    QStringLiteral("Tincta encountered an unexpected error and must close.");
+const QString lowColourDepthText =
+    QStringLiteral("The color depth of your monitor has a low value.\r\n\r\n"
+                   "Tincta will look better if you select a higher value in the Control Panel "
+                   "in Windows.");
+constexpr int lowestGoodColourDepth = 24;
+
+} // namespace
+
+MainWindow::MainWindow(const Services& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_ui(buildMainWindowUi(this)) {
+    m_autocopy = std::make_unique<Autocopy>(m_ui, m_state);
+    m_selected = std::make_unique<SelectedColour>(m_ui, m_state, *m_autocopy);
+    m_marks = std::make_unique<ColourMarks>(this, m_ui, m_state, *m_selected);
+    m_valueEntry =
+        std::make_unique<ValueEntry>(this, m_ui, m_state, *m_selected, m_services.messages);
+    connectEditing();
+    connectMarks();
+    connectMenus();
+    connectToolbar();
+    m_ui.tmrClip->start();
+    guarded([this] { Form_Load(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load() {
+    checkColourDepth();
+    m_state.mainWindowReady = true;
+    m_state.closingAfterError = false;
+    m_state.errorReported = false;
+    m_state.selectNameOnClick = true;
+    buildColourTables();
+    m_ui.lstAutocopy->addItems(notationNames());
+    m_marks->loadDefaultPalette();
+    freezeWindow(this);
+    m_marks->applyFilePalette(newPaletteCaption);
+    m_ui.mnuEditPasteColor->setEnabled(false);
+    QAction* pasteButton = m_ui.toolbarButton(7);
+    pasteButton->setEnabled(false);
+    pasteButton->setToolTip(useCopyButtonToolTip);
+}
+
+void MainWindow::checkColourDepth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || screen->depth() >= lowestGoodColourDepth)
+        return;
+    m_services.messages.show(this, Message{messageTitle, lowColourDepthText,
+                                           MessageIcon::Information, MessageButtons::Ok,
+                                           MessageAnswer::Ok});
+}
+
+void MainWindow::Form_Activate() {
+    if (!m_state.javaScriptNamesMode)
+        m_ui.lstAutocopy->setCurrentRow(m_state.rememberedFormat);
+    const Colour colour = m_selected->sliderColour();
+    m_autocopy->renderNotation(colour.red, colour.green, colour.blue);
+}
+
+void MainWindow::Form_Deactivate() {
+    if (!m_state.javaScriptNamesMode)
+        m_state.rememberedFormat = m_ui.lstAutocopy->currentRow();
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        guarded([this] { Form_Activate(); });
+    else if (event->type() == QEvent::WindowDeactivate)
+        guarded([this] { Form_Deactivate(); });
+    return QMainWindow::event(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_state.closingAfterError) {
+        event->accept();
+        return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    event->accept();
+}
+
+void MainWindow::handleUnexpectedError() {
+    if (!m_state.mainWindowReady)
+        return;
+    m_state.closingAfterError = true;
+    if (!m_state.errorReported) {
+        m_state.errorReported = true;
+        m_services.messages.show(this, Message{messageTitle, unexpectedErrorText,
+                                               MessageIcon::Error, MessageButtons::Ok,
+                                               MessageAnswer::Ok});
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() || window == this)
+            window->close();
+    }
+}
+
+void MainWindow::connectEditing() {
+    for (QScrollBar* slider : {m_ui.hsbRed, m_ui.hsbGreen, m_ui.hsbBlue}) {
+        connect(slider, &QScrollBar::valueChanged, this,
+                guard([this](int) { m_selected->slider_Change(); }));
+    }
+    connect(m_ui.lblColorBar, &SwatchGrid::cellClicked, this,
+            guard([this](int index) { m_selected->lblColorBar_Click(index); }));
+    connect(m_ui.lstAutocopy, &QListWidget::currentRowChanged, this,
+            guard([this](int) { m_selected->lstAutocopy_Click(); }));
+    connect(m_ui.tmrClip, &QTimer::timeout, this, guard([this] { m_autocopy->tmrClip_Timer(); }));
+
+    connect(m_ui.cmdSetColor, &QPushButton::clicked, this,
+            guard([this](bool) { m_valueEntry->cmdSetColor_Click(); }));
+    connect(m_ui.optSetDec, &QRadioButton::toggled, this, guard([this](bool on) {
+                if (on)
+                    m_valueEntry->optSetDec_Click();
+            }));
+    connect(m_ui.optSetHex, &QRadioButton::toggled, this, guard([this](bool on) {
+                if (on)
+                    m_valueEntry->optSetHex_Click();
+            }));
+    for (TrackedLineEdit* field :
+         {m_ui.txtSetRed, m_ui.txtSetGreen, m_ui.txtSetBlue, m_ui.txtHTMLHex}) {
+        connect(field, &TrackedLineEdit::focusGained, this,
+                guard([this, field](Qt::FocusReason reason) {
+                    m_valueEntry->field_GotFocus(field, isTabFocus(reason));
+                }));
+        connect(field, &TrackedLineEdit::enterPressed, this,
+                guard([this, field] { m_valueEntry->field_EnterPressed(field); }));
+    }
+}
+
+void MainWindow::connectMarks() {
+    connect(m_ui.markGroup, &QButtonGroup::idClicked, this,
+            guard([this](int index) { m_marks->optColor_Click(index); }));
+    for (int i = 0; i < markCount; ++i) {
+        TrackedLineEdit* name = m_ui.txtName[static_cast<std::size_t>(i)];
+        connect(name, &QLineEdit::textChanged, this,
+                guard([this, i](const QString&) { m_marks->txtName_Change(i); }));
+        connect(name, &TrackedLineEdit::clicked, this,
+                guard([this, i] { m_marks->txtName_Click(i); }));
+        connect(name, &TrackedLineEdit::doubleClicked, this,
+                guard([this, i] { m_marks->txtName_DblClick(i); }));
+        connect(name, &TrackedLineEdit::focusGained, this,
+                guard([this, i](Qt::FocusReason reason) {
+                    m_marks->txtName_GotFocus(i, isTabFocus(reason));
+                }));
+        connect(name, &TrackedLineEdit::focusLost, this,
+                guard([this, i] { m_marks->txtName_LostFocus(i); }));
+    }
+}
+
+void MainWindow::connectMenus() {
+    connect(m_ui.mnuFileExit, &QAction::triggered, this, guard([this](bool) { close(); }));
+    connect(m_ui.mnuEditCopyColor, &QAction::triggered, this,
+            guard([this](bool) { m_marks->mnuEditCopyColor_Click(); }));
+    connect(m_ui.mnuEditPasteColor, &QAction::triggered, this,
+            guard([this](bool) { m_marks->mnuEditPasteColor_Click(); }));
+    connect(m_ui.mnuEditPasteHTMLHex, &QAction::triggered, this,
+            guard([this](bool) { m_valueEntry->mnuEditPasteHTMLHex_Click(); }));
+}
+
+void MainWindow::connectToolbar() {
+    for (int position = 1; position <= toolbarPositions; ++position) {
+        QAction* button = m_ui.toolbarButton(position);
+        if (!button->isSeparator()) {
+            connect(button, &QAction::triggered, this,
+                    guard([this, position](bool) { tbrTools_ButtonClick(position); }));
+        }
+    }
+}
+
+void MainWindow::tbrTools_ButtonClick(int position) {
+    switch (position) {
+    case 6:
+        m_marks->mnuEditCopyColor_Click();
+        break;
+    case 7:
+        m_marks->mnuEditPasteColor_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tincta

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/appstate.h"
+#include "app/mainwindowui.h"
+#include "app/services.h"
+
+#include <QMainWindow>
+#include <memory>
+#include <type_traits>
+
+namespace tincta {
+
+class Autocopy;
+class ColourMarks;
+class SelectedColour;
+class ValueEntry;
+
+// The main window: owns the controls and the program-wide state, and wires the controls to the
+// subsystems that act on them. Every handler runs behind the unexpected-error guard.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The last resort: one message at most per run, then every window closes without asking.
+    void handleUnexpectedError();
+
+    // Runs an action behind the unexpected-error guard.
+    template <typename F> void guarded(F&& action) {
+        try {
+            action();
+        } catch (...) {
+            handleUnexpectedError();
+        }
+    }
+
+    AppState& state() { return m_state; }
+    const MainWindowUi& ui() const { return m_ui; }
+    SelectedColour& selectedColour() { return *m_selected; }
+    ColourMarks& colourMarks() { return *m_marks; }
+    Autocopy& autocopy() { return *m_autocopy; }
+    ValueEntry& valueEntry() { return *m_valueEntry; }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Form_Deactivate();
+    void checkColourDepth();
+    void tbrTools_ButtonClick(int position);
+    void connectEditing();
+    void connectMarks();
+    void connectMenus();
+    void connectToolbar();
+
+    // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
+    // take (such as a timer's private tag) are dropped.
+    template <typename F> auto guard(F handler) {
+        return [this, handler](auto&&... args) {
+            guarded([&] {
+                if constexpr (std::is_invocable_v<F, decltype(args)...>)
+                    handler(std::forward<decltype(args)>(args)...);
+                else
+                    handler();
+            });
+        };
+    }
+
+    Services m_services;
+    AppState m_state;
+    MainWindowUi m_ui;
+    std::unique_ptr<Autocopy> m_autocopy;
+    std::unique_ptr<SelectedColour> m_selected;
+    std::unique_ptr<ColourMarks> m_marks;
+    std::unique_ptr<ValueEntry> m_valueEntry;
+};
+
+} // namespace tincta

@@ -1,0 +1,144 @@
+#include "palettewindows/swatchgrid.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace tincta {
+
+namespace {
+
+QColor qtColour(PackedColour packed) {
+    const Colour colour = unpack(packed);
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+constexpr int stretchedCellMinimumWidth = 1;
+constexpr int stretchedRowHeight = 24;
+
+} // namespace
+
+SwatchGrid::SwatchGrid(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SwatchGrid::resizeCells(int count) {
+    m_colours.assign(static_cast<std::size_t>(count), 0);
+    m_toolTips.assign(static_cast<std::size_t>(count), QString());
+}
+
+void SwatchGrid::setStretchedRow(int cellCount) {
+    m_stretched = true;
+    m_fixedRects.clear();
+    resizeCells(cellCount);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    updateGeometry();
+    update();
+}
+
+void SwatchGrid::setCellRects(std::vector<QRect> rects) {
+    m_stretched = false;
+    resizeCells(static_cast<int>(rects.size()));
+    m_fixedRects = std::move(rects);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    updateGeometry();
+    update();
+}
+
+void SwatchGrid::setCellColour(int index, PackedColour colour) {
+    auto& cell = m_colours[static_cast<std::size_t>(index)];
+    if (cell == colour)
+        return;
+    cell = colour;
+    update(cellRect(index));
+}
+
+void SwatchGrid::setCellToolTip(int index, const QString& toolTip) {
+    m_toolTips[static_cast<std::size_t>(index)] = toolTip;
+}
+
+QString SwatchGrid::cellToolTip(int index) const {
+    return m_toolTips[static_cast<std::size_t>(index)];
+}
+
+QRect SwatchGrid::cellRect(int index) const {
+    if (!m_stretched)
+        return m_fixedRects[static_cast<std::size_t>(index)];
+    const int count = cellCount();
+    const int left = index * width() / count;
+    const int right = (index + 1) * width() / count;
+    return QRect(left, 0, right - left, height());
+}
+
+int SwatchGrid::cellAt(const QPoint& point) const {
+    if (!rect().contains(point))
+        return -1;
+    if (m_stretched) {
+        const int index = point.x() * cellCount() / std::max(1, width());
+        return std::clamp(index, 0, cellCount() - 1);
+    }
+    for (int i = cellCount() - 1; i >= 0; --i) {
+        if (m_fixedRects[static_cast<std::size_t>(i)].contains(point))
+            return i;
+    }
+    return -1;
+}
+
+QSize SwatchGrid::sizeHint() const {
+    if (m_stretched)
+        return QSize(cellCount() * 2, stretchedRowHeight);
+    QRect bounds;
+    for (const QRect& cell : m_fixedRects)
+        bounds |= cell;
+    return QSize(bounds.right() + 1, bounds.bottom() + 1);
+}
+
+QSize SwatchGrid::minimumSizeHint() const {
+    if (m_stretched)
+        return QSize(cellCount() * stretchedCellMinimumWidth, stretchedRowHeight);
+    return sizeHint();
+}
+
+void SwatchGrid::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().window());
+    for (int i = 0; i < cellCount(); ++i) {
+        const QRect cell = cellRect(i);
+        if (cell.intersects(event->rect()))
+            painter.fillRect(cell, qtColour(m_colours[static_cast<std::size_t>(i)]));
+    }
+}
+
+void SwatchGrid::mousePressEvent(QMouseEvent* event) {
+    const int cell = cellAt(event->position().toPoint());
+    m_pressedCell = event->button() == Qt::LeftButton ? cell : -1;
+    if (cell >= 0)
+        Q_EMIT cellPressed(cell, event->button());
+}
+
+void SwatchGrid::mouseReleaseEvent(QMouseEvent* event) {
+    const int pressed = m_pressedCell;
+    m_pressedCell = -1;
+    if (event->button() == Qt::LeftButton && pressed >= 0 &&
+        cellAt(event->position().toPoint()) == pressed)
+        Q_EMIT cellClicked(pressed);
+}
+
+bool SwatchGrid::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int cell = cellAt(help->pos());
+        const QString text = cell >= 0 ? cellToolTip(cell) : QString();
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, this, cellRect(cell));
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace tincta

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "colour/colour.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace tincta {
+
+// A grid of colour cells painted as one widget. Hundreds of cells as child widgets, repainted on
+// every slider step, would be slow; here a change of colours is one repaint.
+class SwatchGrid : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SwatchGrid(QWidget* parent = nullptr);
+
+    // Cells side by side in one row that stretches with the widget, index 0 at the left.
+    void setStretchedRow(int cellCount);
+    // Cells at fixed places, in device-independent pixels; later cells paint over earlier ones.
+    void setCellRects(std::vector<QRect> rects);
+
+    int cellCount() const { return static_cast<int>(m_colours.size()); }
+    void setCellColour(int index, PackedColour colour);
+    PackedColour cellColour(int index) const { return m_colours[static_cast<std::size_t>(index)]; }
+    void setCellToolTip(int index, const QString& toolTip);
+    QString cellToolTip(int index) const;
+    // Where cell `index` is drawn, in widget coordinates.
+    QRect cellRect(int index) const;
+    // The topmost cell under a point, or -1.
+    int cellAt(const QPoint& point) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+Q_SIGNALS:
+    void cellPressed(int index, Qt::MouseButton button);
+    // A left press and release on the same cell.
+    void cellClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void resizeCells(int count);
+
+    std::vector<PackedColour> m_colours;
+    std::vector<QString> m_toolTips;
+    std::vector<QRect> m_fixedRects;
+    bool m_stretched = false;
+    int m_pressedCell = -1;
+};
+
+} // namespace tincta
