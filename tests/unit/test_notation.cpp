@@ -1,8 +1,143 @@
+#include "colour/notation.h"
+
 #include <QTest>
+
+using namespace tincta;
+
+Q_DECLARE_METATYPE(tincta::Colour)
 
 class Testnotation : public QObject {
     Q_OBJECT
+
+private Q_SLOTS:
+    void notationNames();
+    void notationText_data();
+    void notationText();
+    void indexOutOfRange_data();
+    void indexOutOfRange();
+    void customTemplate_data();
+    void customTemplate();
+    void customNotationUsesTemplate();
 };
+
+void Testnotation::notationNames() {
+    const QStringList expected{
+        QStringLiteral("HTML Hex"), QStringLiteral("Lower Case HTML Hex"),
+        QStringLiteral("VB Hex"),   QStringLiteral("VB"),
+        QStringLiteral("C++ Hex"),  QStringLiteral("Delphi Hex"),
+        QStringLiteral("Access"),   QStringLiteral(".NET HTML"),
+        QStringLiteral(".NET OLE"), QStringLiteral(".NET Win32"),
+        QStringLiteral("Java"),     QStringLiteral("Custom"),
+    };
+    QCOMPARE(tincta::notationNames(), expected);
+    QCOMPARE(tincta::notationNames().size(), notationCount);
+    QCOMPARE(tincta::notationNames().at(customNotation), QStringLiteral("Custom"));
+}
+
+void Testnotation::notationText_data() {
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("expected");
+    const struct {
+        const char* label;
+        Colour colour;
+        const char* texts[11];
+    } rows[] = {
+        {"black",
+         {0, 0, 0},
+         {"#000000", "#000000", "&H00000000&", "RGB(0, 0, 0)", "0x00000000", "$00000000", "0",
+          "ColorTranslator.FromHtml(\"#000000\")", "ColorTranslator.FromOle(0)",
+          "ColorTranslator.FromWin32(0)", "Color(0,0,0)"}},
+        {"white",
+         {255, 255, 255},
+         {"#FFFFFF", "#ffffff", "&H00FFFFFF&", "RGB(255, 255, 255)", "0x00ffffff", "$00FFFFFF",
+          "16777215", "ColorTranslator.FromHtml(\"#FFFFFF\")", "ColorTranslator.FromOle(16777215)",
+          "ColorTranslator.FromWin32(16777215)", "Color(255,255,255)"}},
+        {"10,11,12",
+         {10, 11, 12},
+         {"#0A0B0C", "#0a0b0c", "&H000C0B0A&", "RGB(10, 11, 12)", "0x000c0b0a", "$000C0B0A",
+          "789258", "ColorTranslator.FromHtml(\"#0A0B0C\")", "ColorTranslator.FromOle(789258)",
+          "ColorTranslator.FromWin32(789258)", "Color(10,11,12)"}},
+        {"255,204,0",
+         {255, 204, 0},
+         {"#FFCC00", "#ffcc00", "&H0000CCFF&", "RGB(255, 204, 0)", "0x0000ccff", "$0000CCFF",
+          "52479", "ColorTranslator.FromHtml(\"#FFCC00\")", "ColorTranslator.FromOle(52479)",
+          "ColorTranslator.FromWin32(52479)", "Color(255,204,0)"}},
+    };
+    for (const auto& row : rows) {
+        for (int index = 0; index < 11; ++index) {
+            QTest::addRow("%s %d", row.label, index)
+                << row.colour << index << QString::fromLatin1(row.texts[index]);
+        }
+    }
+}
+
+void Testnotation::notationText() {
+    QFETCH(Colour, colour);
+    QFETCH(int, index);
+    QFETCH(QString, expected);
+    // The custom template plays no part in the built-in notations.
+    QCOMPARE(tincta::notationText(index, colour, QString()), expected);
+    QCOMPARE(tincta::notationText(index, colour, QStringLiteral("%UR%")), expected);
+}
+
+void Testnotation::indexOutOfRange_data() {
+    QTest::addColumn<int>("index");
+    QTest::newRow("no selection") << -1;
+    QTest::newRow("12") << 12;
+    QTest::newRow("large") << 1000;
+    QTest::newRow("very negative") << std::numeric_limits<int>::min();
+}
+
+void Testnotation::indexOutOfRange() {
+    QFETCH(int, index);
+    QCOMPARE(tincta::notationText(index, Colour{255, 204, 0}, QStringLiteral("#%UR%")),
+             std::optional<QString>());
+}
+
+void Testnotation::customTemplate_data() {
+    QTest::addColumn<QString>("customTemplate");
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<QString>("expected");
+    const Colour gold{255, 204, 0};
+    const Colour ordinary{10, 171, 12};
+    QTest::newRow("html hex") << "#%UR%%UG%%UB%" << gold << "#FFCC00";
+    QTest::newRow("lower case code not recognised") << "%lr%" << gold << "%lr%";
+    QTest::newRow("mixed case code not recognised") << "%Ur%%uR%" << gold << "%Ur%%uR%";
+    QTest::newRow("repeated code") << "%UR%%UR%" << gold << "FFFF";
+    QTest::newRow("every code") << "%UR% %UG% %UB% %LR% %LG% %LB% %DR% %DG% %DB% %LD%" << ordinary
+                                << "0A AB 0C 0a ab 0c 10 171 12 830218";
+    QTest::newRow("palette file example")
+        << "%UR%%UG%%UB% (%DR%)" << Colour{255, 0, 0} << "FF0000 (255)";
+    // "%" "%UR%" "%" with red 219 (DB) becomes "%DB%", which is then the decimal blue value.
+    QTest::newRow("code formed by an earlier replacement")
+        << "%%UR%%" << Colour{219, 1, 42} << "42";
+    QTest::newRow("code formed from green") << "%%UG%%-%DB%" << Colour{1, 219, 7} << "7-7";
+    QTest::newRow("no code formed from lower case") << "%%LR%%" << Colour{219, 1, 42} << "%db%";
+    QTest::newRow("empty template") << "" << gold << "";
+    QTest::newRow("no codes") << "plain text, 100%" << gold << "plain text, 100%";
+    QTest::newRow("lone percent signs") << "%%%" << gold << "%%%";
+    QTest::newRow("unknown code") << "%XX%%UR" << gold << "%XX%%UR";
+    QTest::newRow("packed") << "0x%LD%" << gold << "0x52479";
+    QTest::newRow("non-latin text kept")
+        << QStringLiteral("\u03B1%DG%\u4E2D") << gold << QStringLiteral("\u03B1204\u4E2D");
+    QTest::newRow("black decimal") << "%DR%,%DG%,%DB%" << Colour{0, 0, 0} << "0,0,0";
+}
+
+void Testnotation::customTemplate() {
+    QFETCH(QString, customTemplate);
+    QFETCH(Colour, colour);
+    QFETCH(QString, expected);
+    QCOMPARE(tincta::expandCustomTemplate(customTemplate, colour), expected);
+}
+
+void Testnotation::customNotationUsesTemplate() {
+    const Colour gold{255, 204, 0};
+    QCOMPARE(tincta::notationText(customNotation, gold, QStringLiteral("#%UR%%UG%%UB%")),
+             std::optional<QString>(QStringLiteral("#FFCC00")));
+    QCOMPARE(tincta::notationText(customNotation, gold, QString()),
+             std::optional<QString>(QString()));
+}
 
 QTEST_APPLESS_MAIN(Testnotation)
 #include "test_notation.moc"
