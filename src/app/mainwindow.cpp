@@ -52,7 +52,11 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     guarded([this] { Form_Load(); });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The controls outlive the subsystems their handlers call; silence them first.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 void MainWindow::Form_Load() {
     checkColourDepth();

@@ -75,8 +75,11 @@ int SwatchGrid::cellAt(const QPoint& point) const {
     if (!rect().contains(point))
         return -1;
     if (m_stretched) {
-        const int index = point.x() * cellCount() / std::max(1, width());
-        return std::clamp(index, 0, cellCount() - 1);
+        // The last cell whose left edge, as cellRect rounds it, is at or before the point.
+        const int count = cellCount();
+        const int w = std::max(1, width());
+        const int index = ((point.x() + 1) * count + w - 1) / w - 1;
+        return std::clamp(index, 0, count - 1);
     }
     for (int i = cellCount() - 1; i >= 0; --i) {
         if (m_fixedRects[static_cast<std::size_t>(i)].contains(point))

@@ -2,6 +2,7 @@
 
 #include "editing/colourbox.h"
 #include "editing/namebox.h"
+#include "editing/selectedcolour.h"
 #include "editing/trackedlineedit.h"
 #include "palettewindows/swatchgrid.h"
 
@@ -26,6 +27,8 @@ Colour cellColour(const MainWindowUi& ui, int index) {
 }
 
 void clickBarCell(const MainWindowUi& ui, int index) {
+    QCOMPARE(ui.lblColorBar->cellAt(ui.lblColorBar->cellRect(index).topLeft()), index);
+    QCOMPARE(ui.lblColorBar->cellAt(ui.lblColorBar->cellRect(index).bottomRight()), index);
     QTest::mouseClick(ui.lblColorBar, Qt::LeftButton, {}, ui.lblColorBar->cellRect(index).center());
 }
 
