@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/resources.h"
 #include "colour/colourtables.h"
 #include "colour/notation.h"
 #include "editing/autocopy.h"
@@ -38,7 +39,7 @@ constexpr int lowestGoodColourDepth = 24;
 } // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_ui(buildMainWindowUi(this)) {
+    : QMainWindow(parent), m_services(services), m_ui((initResources(), buildMainWindowUi(this))) {
     m_autocopy = std::make_unique<Autocopy>(m_ui, m_state);
     m_selected = std::make_unique<SelectedColour>(m_ui, m_state, *m_autocopy);
     m_marks = std::make_unique<ColourMarks>(this, m_ui, m_state, *m_selected);
@@ -79,9 +80,9 @@ void MainWindow::checkColourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr || screen->depth() >= lowestGoodColourDepth)
         return;
-    m_services.messages.show(this, Message{messageTitle, lowColourDepthText,
-                                           MessageIcon::Information, MessageButtons::Ok,
-                                           MessageAnswer::Ok});
+    m_services.messages.show(this,
+                             Message{messageTitle, lowColourDepthText, MessageIcon::Information,
+                                     MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 void MainWindow::Form_Activate() {
@@ -122,9 +123,9 @@ void MainWindow::handleUnexpectedError() {
     m_state.closingAfterError = true;
     if (!m_state.errorReported) {
         m_state.errorReported = true;
-        m_services.messages.show(this, Message{messageTitle, unexpectedErrorText,
-                                               MessageIcon::Error, MessageButtons::Ok,
-                                               MessageAnswer::Ok});
+        m_services.messages.show(this,
+                                 Message{messageTitle, unexpectedErrorText, MessageIcon::Error,
+                                         MessageButtons::Ok, MessageAnswer::Ok});
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible() || window == this)
@@ -175,8 +176,7 @@ void MainWindow::connectMarks() {
                 guard([this, i] { m_marks->txtName_Click(i); }));
         connect(name, &TrackedLineEdit::doubleClicked, this,
                 guard([this, i] { m_marks->txtName_DblClick(i); }));
-        connect(name, &TrackedLineEdit::focusGained, this,
-                guard([this, i](Qt::FocusReason reason) {
+        connect(name, &TrackedLineEdit::focusGained, this, guard([this, i](Qt::FocusReason reason) {
                     m_marks->txtName_GotFocus(i, isTabFocus(reason));
                 }));
         connect(name, &TrackedLineEdit::focusLost, this,

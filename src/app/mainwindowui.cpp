@@ -93,12 +93,12 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     ui.mnuFile = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
     ui.mnuFileNew = addItem(ui.mnuFile, "mnuFileNew", QStringLiteral("&New Palette"),
                             QKeySequence(Qt::CTRL | Qt::Key_N));
-    ui.mnuFileOpen = addItem(ui.mnuFile, "mnuFileOpen",
-                             QStringLiteral("&Open Palette In Tincta..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_O));
-    ui.mnuFileOpenInNotepad = addItem(ui.mnuFile, "mnuFileOpenInNotepad",
-                                      QStringLiteral("Open Palette &In Notepad..."),
-                                      QKeySequence(Qt::CTRL | Qt::Key_I));
+    ui.mnuFileOpen =
+        addItem(ui.mnuFile, "mnuFileOpen", QStringLiteral("&Open Palette In Tincta..."),
+                QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui.mnuFileOpenInNotepad =
+        addItem(ui.mnuFile, "mnuFileOpenInNotepad", QStringLiteral("Open Palette &In Notepad..."),
+                QKeySequence(Qt::CTRL | Qt::Key_I));
     ui.mnuFileSave = addItem(ui.mnuFile, "mnuFileSave", QStringLiteral("&Save Palette"),
                              QKeySequence(Qt::CTRL | Qt::Key_S));
     ui.mnuFileSaveAs = addItem(ui.mnuFile, "mnuFileSaveAs", QStringLiteral("Save Palette &As..."),
@@ -115,14 +115,14 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     addSeparator(ui.mnuEdit, "mnuEditSeparator1");
     ui.mnuEditColorProperties = addItem(ui.mnuEdit, "mnuEditColorProperties",
                                         QStringLiteral("Colour &Properties..."), Qt::Key_F4);
-    ui.mnuEditFind = addItem(ui.mnuEdit, "mnuEditFind", QStringLiteral("&Find JavaScript Names"),
-                             Qt::Key_F5);
+    ui.mnuEditFind =
+        addItem(ui.mnuEdit, "mnuEditFind", QStringLiteral("&Find JavaScript Names"), Qt::Key_F5);
     addSeparator(ui.mnuEdit, "mnuEditSeparator2");
     ui.mnuEditCopyJavaScriptNames = addItem(ui.mnuEdit, "mnuEditCopyJavaScriptNames",
                                             QStringLiteral("Copy &JavaScript Names"), Qt::Key_F6);
     ui.mnuEditCopyJavaScriptNames->setCheckable(true);
-    ui.mnuEditPasteHTMLHex = addItem(ui.mnuEdit, "mnuEditPasteHTMLHex",
-                                     QStringLiteral("Paste &HTML Hex"), Qt::Key_F11);
+    ui.mnuEditPasteHTMLHex =
+        addItem(ui.mnuEdit, "mnuEditPasteHTMLHex", QStringLiteral("Paste &HTML Hex"), Qt::Key_F11);
     ui.mnuEditPasteHTMLHex->setCheckable(true);
 
     ui.mnuTools = named(bar->addMenu(QStringLiteral("&Tools")), QStringLiteral("mnuTools"));
@@ -132,15 +132,15 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     addSeparator(ui.mnuTools, "mnuToolsSeparator1");
     ui.mnuToolsCustomFormat = addItem(ui.mnuTools, "mnuToolsCustomFormat",
                                       QStringLiteral("&Custom Format..."), Qt::Key_F8);
-    ui.mnuToolsOptions = addItem(ui.mnuTools, "mnuToolsOptions", QStringLiteral("&Options..."),
-                                 Qt::Key_F9);
+    ui.mnuToolsOptions =
+        addItem(ui.mnuTools, "mnuToolsOptions", QStringLiteral("&Options..."), Qt::Key_F9);
 
     ui.mnuHelp = named(bar->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelp"));
     ui.mnuHelpHelp = addItem(ui.mnuHelp, "mnuHelpHelp", QStringLiteral("&Help"), Qt::Key_F1);
     ui.mnuHomePage = addItem(ui.mnuHelp, "mnuHomePage", QStringLiteral("&Visit Tincta Home Page"));
     addSeparator(ui.mnuHelp, "mnuHelpSeparator1");
-    ui.mnuHelpAboutTincta = addItem(ui.mnuHelp, "mnuHelpAboutTincta",
-                                    QStringLiteral("&About Tincta..."));
+    ui.mnuHelpAboutTincta =
+        addItem(ui.mnuHelp, "mnuHelpAboutTincta", QStringLiteral("&About Tincta..."));
 }
 
 struct ToolbarEntry {
@@ -226,7 +226,8 @@ QWidget* buildMarks(QWidget* parent, MainWindowUi& ui) {
         ui.txtName[static_cast<std::size_t>(i)] = name;
 
         auto* letters = named(new QLabel(marks), indexed("lblColorProp", i));
-        letters->setMinimumWidth(letters->fontMetrics().horizontalAdvance(QStringLiteral("WFJ")) + 4);
+        letters->setMinimumWidth(letters->fontMetrics().horizontalAdvance(QStringLiteral("WFJ")) +
+                                 4);
         letters->setFixedHeight(markRowHeight);
         ui.lblColorProp[static_cast<std::size_t>(i)] = letters;
 
@@ -271,27 +272,29 @@ QWidget* buildValueEntry(QWidget* parent, MainWindowUi& ui) {
         ui.frmSet, "txtHTMLHex", htmlHexFieldLength,
         QStringLiteral(
             "Paste or type a lower or upper case HTML Hex value and click on the Set button"));
-    ui.txtSetRed = makeField(ui.frmSet, "txtSetRed", valueFieldLength,
-                             QStringLiteral("Type the red value"));
+    ui.txtSetRed =
+        makeField(ui.frmSet, "txtSetRed", valueFieldLength, QStringLiteral("Type the red value"));
     ui.txtSetGreen = makeField(ui.frmSet, "txtSetGreen", valueFieldLength,
                                QStringLiteral("Type the green value"));
-    ui.txtSetBlue = makeField(ui.frmSet, "txtSetBlue", valueFieldLength,
-                              QStringLiteral("Type the blue value"));
-    const int valueWidth = ui.txtSetRed->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
+    ui.txtSetBlue =
+        makeField(ui.frmSet, "txtSetBlue", valueFieldLength, QStringLiteral("Type the blue value"));
+    const int valueWidth =
+        ui.txtSetRed->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
     for (auto* field : {ui.txtSetRed, ui.txtSetGreen, ui.txtSetBlue})
         field->setFixedWidth(valueWidth);
     ui.txtHTMLHex->setFixedWidth(
         ui.txtHTMLHex->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) + 12);
     ui.txtHTMLHex->hide();
-    ui.optSetDec = named(new QRadioButton(QStringLiteral("Dec"), ui.frmSet),
-                         QStringLiteral("optSetDec"));
+    ui.optSetDec =
+        named(new QRadioButton(QStringLiteral("Dec"), ui.frmSet), QStringLiteral("optSetDec"));
     ui.optSetDec->setToolTip(QStringLiteral("Click here for decimal colour values"));
-    ui.optSetHex = named(new QRadioButton(QStringLiteral("Hex"), ui.frmSet),
-                         QStringLiteral("optSetHex"));
+    ui.optSetHex =
+        named(new QRadioButton(QStringLiteral("Hex"), ui.frmSet), QStringLiteral("optSetHex"));
     ui.optSetHex->setToolTip(QStringLiteral("Click here for hexadecimal colour values"));
     ui.cmdSetColor = makeButton(
         ui.frmSet, "cmdSetColor", QStringLiteral("Set"),
-        QStringLiteral("Click here to change the selected colour according to the values to the right"));
+        QStringLiteral(
+            "Click here to change the selected colour according to the values to the right"));
     row->addWidget(ui.cmdSetColor);
     row->addWidget(ui.txtHTMLHex);
     row->addWidget(ui.txtSetRed);
@@ -309,7 +312,8 @@ QWidget* buildNotationsAndPalettes(QWidget* parent, MainWindowUi& ui) {
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
     ui.lstAutocopy = named(new QListWidget(area), QStringLiteral("lstAutocopy"));
-    ui.lstAutocopy->setToolTip(QStringLiteral("Select the format you want to copy to the clipboard"));
+    ui.lstAutocopy->setToolTip(
+        QStringLiteral("Select the format you want to copy to the clipboard"));
     ui.lstAutocopy->setMinimumWidth(170);
     row->addWidget(ui.lstAutocopy, 1);
     auto* buttons = new QVBoxLayout;

@@ -93,6 +93,8 @@ QString QtFileDialogs::existingFolder(QWidget* parent, const QString& title,
     return QFileDialog::getExistingDirectory(parent, title, folder);
 }
 
-bool DesktopLauncher::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopLauncher::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 } // namespace tincta

@@ -34,10 +34,16 @@ void ColourBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect().adjusted(1, 1, -1, -1), fill);
 }
 
-void ColourBox::mousePressEvent(QMouseEvent* event) { Q_EMIT mousePressed(event->button()); }
+void ColourBox::mousePressEvent(QMouseEvent* event) {
+    Q_EMIT mousePressed(event->button());
+}
 
-void ColourBox::mouseMoveEvent(QMouseEvent* event) { Q_EMIT mouseMoved(event->buttons()); }
+void ColourBox::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT mouseMoved(event->buttons());
+}
 
-void ColourBox::mouseReleaseEvent(QMouseEvent* event) { Q_EMIT mouseReleased(event->button()); }
+void ColourBox::mouseReleaseEvent(QMouseEvent* event) {
+    Q_EMIT mouseReleased(event->button());
+}
 
 } // namespace tincta

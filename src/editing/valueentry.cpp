@@ -22,10 +22,10 @@ const QString invalidDecimal =
 const QString invalidHex =
     QStringLiteral("The value is not allowed. Only values from 00 to FF are allowed.");
 const QString invalidHtmlHexSuffix = QStringLiteral(" is not a valid HTML Hex value.");
-const QString setToolTipFields = QStringLiteral(
-    "Click here to change the selected colour according to the values to the right");
-const QString setToolTipHtmlHex = QStringLiteral(
-    "Click here to change the selected colour according to the value to the right");
+const QString setToolTipFields =
+    QStringLiteral("Click here to change the selected colour according to the values to the right");
+const QString setToolTipHtmlHex =
+    QStringLiteral("Click here to change the selected colour according to the value to the right");
 const QString invalidPair = QStringLiteral("-1");
 constexpr int htmlHexFieldLength = 7;
 
@@ -56,15 +56,17 @@ std::optional<int> decimalChannel(QStringView text) {
 
 } // namespace
 
-ValueEntry::ValueEntry(QWidget* window, MainWindowUi& ui, AppState& state,
-                       SelectedColour& selected, MessageBoxes& messages)
+ValueEntry::ValueEntry(QWidget* window, MainWindowUi& ui, AppState& state, SelectedColour& selected,
+                       MessageBoxes& messages)
     : m_window(window), m_ui(ui), m_state(state), m_selected(selected), m_messages(messages) {}
 
-bool ValueEntry::htmlHexMode() const { return m_ui.mnuEditPasteHTMLHex->isChecked(); }
+bool ValueEntry::htmlHexMode() const {
+    return m_ui.mnuEditPasteHTMLHex->isChecked();
+}
 
 void ValueEntry::warn(const QString& text) {
-    m_messages.show(m_window, Message{messageTitle, text, MessageIcon::Warning,
-                                      MessageButtons::Ok, MessageAnswer::Ok});
+    m_messages.show(m_window, Message{messageTitle, text, MessageIcon::Warning, MessageButtons::Ok,
+                                      MessageAnswer::Ok});
 }
 
 void ValueEntry::cmdSetColor_Click() {
@@ -77,8 +79,8 @@ void ValueEntry::cmdSetColor_Click() {
 }
 
 template <typename Parse>
-static bool readFields(const std::array<TrackedLineEdit*, 3>& fields, Parse parse,
-                       Colour& colour, TrackedLineEdit*& invalidField) {
+static bool readFields(const std::array<TrackedLineEdit*, 3>& fields, Parse parse, Colour& colour,
+                       TrackedLineEdit*& invalidField) {
     std::array<int, 3> values{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const auto value = parse(fields[i]->text());
@@ -142,13 +144,16 @@ void ValueEntry::setFromHtmlHex() {
     warn(field->text() + invalidHtmlHexSuffix);
 }
 
-void ValueEntry::optSetDec_Click() { m_selected.refreshFromSliders(); }
+void ValueEntry::optSetDec_Click() {
+    m_selected.refreshFromSliders();
+}
 
-void ValueEntry::optSetHex_Click() { m_selected.refreshFromSliders(); }
+void ValueEntry::optSetHex_Click() {
+    m_selected.refreshFromSliders();
+}
 
 void ValueEntry::mnuEditPasteHTMLHex_Click() {
-    const std::array<TrackedLineEdit*, 3> fields{m_ui.txtSetRed, m_ui.txtSetGreen,
-                                                 m_ui.txtSetBlue};
+    const std::array<TrackedLineEdit*, 3> fields{m_ui.txtSetRed, m_ui.txtSetGreen, m_ui.txtSetBlue};
     if (htmlHexMode()) {
         for (TrackedLineEdit* field : fields)
             field->clear();

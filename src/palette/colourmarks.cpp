@@ -30,9 +30,13 @@ bool isPlaceholderPair(const QString& saved, const QString& shown) {
 
 } // namespace
 
-void freezeWindow(QWidget* window) { window->setUpdatesEnabled(false); }
+void freezeWindow(QWidget* window) {
+    window->setUpdatesEnabled(false);
+}
 
-void unfreezeWindow(QWidget* window) { window->setUpdatesEnabled(true); }
+void unfreezeWindow(QWidget* window) {
+    window->setUpdatesEnabled(true);
+}
 
 ColourMarks::ColourMarks(QWidget* window, MainWindowUi& ui, AppState& state,
                          SelectedColour& selected)
@@ -129,7 +133,9 @@ void ColourMarks::txtName_GotFocus(int index, bool byTab) {
         m_ui.txtName[static_cast<std::size_t>(index)]->selectAll();
 }
 
-void ColourMarks::txtName_LostFocus(int) { m_state.selectNameOnClick = true; }
+void ColourMarks::txtName_LostFocus(int) {
+    m_state.selectNameOnClick = true;
+}
 
 void ColourMarks::mnuEditCopyColor_Click() {
     m_state.copiedColour = m_state.markColour[static_cast<std::size_t>(m_state.selectedMark)];
@@ -139,6 +145,8 @@ void ColourMarks::mnuEditCopyColor_Click() {
     pasteButton->setToolTip(pasteColorToolTip);
 }
 
-void ColourMarks::mnuEditPasteColor_Click() { m_selected.setSliders(m_state.copiedColour); }
+void ColourMarks::mnuEditPasteColor_Click() {
+    m_selected.setSliders(m_state.copiedColour);
+}
 
 } // namespace tincta

@@ -25,7 +25,8 @@ void TestUnexpectedError::twoErrorsShowOneMessageAndCloseEveryWindow() {
     QCOMPARE(f.scripted.messages.shown.size(), 1);
     const Message& message = f.scripted.messages.shown.constFirst();
     QCOMPARE(message.title, QStringLiteral("Tincta"));
-    QCOMPARE(message.text, QStringLiteral("Tincta encountered an unexpected error and must close."));
+    QCOMPARE(message.text,
+             QStringLiteral("Tincta encountered an unexpected error and must close."));
     QCOMPARE(message.icon, MessageIcon::Error);
     QVERIFY(!f.window->isVisible());
     QVERIFY(!other.isVisible());

@@ -12,6 +12,8 @@ MainWindowFixture::MainWindowFixture() {
 
 MainWindowFixture::~MainWindowFixture() = default;
 
-void waitForAutocopy() { QTest::qWait(700); }
+void waitForAutocopy() {
+    QTest::qWait(700);
+}
 
 } // namespace tincta::test

@@ -19,9 +19,7 @@ struct MainWindowFixture {
     const MainWindowUi& ui() const { return window->ui(); }
     AppState& state() { return window->state(); }
 
-    template <typename T> T* find(const QString& name) const {
-        return window->findChild<T*>(name);
-    }
+    template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
 };
 
 // Lets the clipboard timer run until it has copied (three ticks after the last change).

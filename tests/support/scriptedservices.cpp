@@ -7,7 +7,9 @@ MessageAnswer ScriptedMessageBoxes::show(QWidget*, const Message& message) {
     return answers.isEmpty() ? MessageAnswer::Ok : answers.takeFirst();
 }
 
-QString ScriptedFileDialogs::next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
+QString ScriptedFileDialogs::next() {
+    return paths.isEmpty() ? QString() : paths.takeFirst();
+}
 
 QString ScriptedFileDialogs::openFileName(QWidget*, const QString& title, const QString& folder,
                                           const QString& filter) {
@@ -21,8 +23,7 @@ QString ScriptedFileDialogs::saveFileName(QWidget*, const QString& title, const 
     return next();
 }
 
-QString ScriptedFileDialogs::existingFolder(QWidget*, const QString& title,
-                                            const QString& folder) {
+QString ScriptedFileDialogs::existingFolder(QWidget*, const QString& title, const QString& folder) {
     requests.append({QStringLiteral("folder"), title, folder, {}, {}});
     return next();
 }
