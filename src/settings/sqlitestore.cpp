@@ -169,6 +169,9 @@ std::string SqliteStore::defaultFilePath() {
     return base + "/" + configFolderName + "/" + storeFileName;
 }
 
+// The file keeps SQLite's rollback journal. A write-ahead log was measured about twice as fast
+// (2.5 against 6.5 ms for one write while another copy writes), but settings are written a few
+// values at a time, and the log's shared memory fails on home folders mounted over a network.
 template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         FileIdentity seen;
