@@ -13,8 +13,11 @@
 
 namespace {
 
-const std::filesystem::path& workFolder() {
-    static const std::filesystem::path folder = [] {
+// A folder of its own for each input, gone when the input is done; libFuzzer ends without
+// running exit handlers, so nothing may outlive an input.
+class WorkFolder {
+public:
+    WorkFolder() {
         // Memory-backed where available: the store syncs every write to disk.
         const std::filesystem::path shm = "/dev/shm";
         const auto base =
@@ -22,26 +25,25 @@ const std::filesystem::path& workFolder() {
         std::string pattern = (base / "fuzzreg.XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr)
             std::abort();
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(workFolder(), ignored);
-        });
-        return std::filesystem::path(pattern);
-    }();
-    return folder;
-}
+        m_path = pattern;
+    }
+    ~WorkFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
 
-void emptyFolder(const std::filesystem::path& folder) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        std::filesystem::remove(entry.path());
-}
+private:
+    std::filesystem::path m_path;
+};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto& folder = workFolder();
-    emptyFolder(folder);
-    const auto file = (folder / "registry.sqlite3").string();
+    const WorkFolder folder;
+    const auto file = (folder.path() / "registry.sqlite3").string();
     {
         std::ofstream out(file, std::ios::binary);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
