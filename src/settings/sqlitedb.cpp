@@ -12,8 +12,19 @@ void check(int code) {
 } // namespace
 
 bool isDamage(int code) {
-    const int primary = code & 0xFF;
-    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT;
+    // Our statements are fixed and tested, so a plain SQL error, a type mismatch or a broken
+    // constraint can only come from a file whose tables are not the ones we made.
+    switch (code & 0xFF) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_FORMAT:
+    case SQLITE_ERROR:
+    case SQLITE_MISMATCH:
+    case SQLITE_CONSTRAINT:
+        return true;
+    default:
+        return false;
+    }
 }
 
 Database::Database(const std::string& filePath, int busyTimeoutMs) {
@@ -47,7 +58,7 @@ int Database::changes() const {
     return sqlite3_changes(m_db);
 }
 
-Statement::Statement(Database& db, const char* sql) : m_db(db) {
+Statement::Statement(Database& db, const char* sql) {
     check(sqlite3_prepare_v2(db.handle(), sql, -1, &m_stmt, nullptr));
 }
 

@@ -52,7 +52,6 @@ public:
     std::string blob(int column) const;
 
 private:
-    Database& m_db;
     sqlite3_stmt* m_stmt = nullptr;
 };
 

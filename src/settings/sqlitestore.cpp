@@ -32,13 +32,16 @@ constexpr std::array<std::int32_t, 7> knownHives = {
     HKEY_CLASSES_ROOT,     HKEY_CURRENT_USER,   HKEY_LOCAL_MACHINE, HKEY_USERS,
     HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA};
 
-constexpr char createSchema[] =
+// Kept apart so that an opened file can be checked against exactly these tables.
+constexpr char createKeysTable[] =
     "CREATE TABLE keys(hive INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE,"
-    " PRIMARY KEY(hive, path));"
+    " PRIMARY KEY(hive, path))";
+constexpr char createValuesTable[] =
     "CREATE TABLE vals(hive INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE,"
     " name TEXT NOT NULL COLLATE NOCASE, type INTEGER NOT NULL, data BLOB NOT NULL,"
-    " PRIMARY KEY(hive, path, name));"
-    "PRAGMA user_version = 1;";
+    " PRIMARY KEY(hive, path, name))";
+// The two tables and the index behind each primary key.
+constexpr std::int64_t schemaEntries = 4;
 
 // Thrown when the file is a database but not one of our stores; treated like damage.
 constexpr int foreignFile = SQLITE_NOTADB;
@@ -107,37 +110,54 @@ bool moveAside(const std::string& filePath, const FileIdentity& seen) {
     return true;
 }
 
-void initialiseIfNew(Database& db) {
-    Statement probe(db, "SELECT (SELECT user_version FROM pragma_user_version),"
-                        " (SELECT count(*) FROM sqlite_master WHERE type = 'table'"
-                        "  AND name IN ('keys', 'vals')),"
-                        " (SELECT count(*) FROM sqlite_master)");
-    probe.step();
-    const auto version = probe.integer(0);
-    const auto ourTables = probe.integer(1);
-    const auto anything = probe.integer(2);
-    probe.reset();
-    if (version == storeFormat && ourTables == 2)
-        return;
-    if (version != 0 || anything != 0)
-        throw SqliteError{foreignFile};
+enum class FileState { store, empty, foreign };
 
-    db.exec("BEGIN IMMEDIATE");
-    // Another copy may have initialised the file while we waited for the lock.
-    probe.step();
-    if (probe.integer(0) == storeFormat && probe.integer(1) == 2) {
-        probe.reset();
+FileState stateOf(Database& db) {
+    Statement probe(db, "SELECT (SELECT user_version FROM pragma_user_version),"
+                        " (SELECT count(*) FROM sqlite_master),"
+                        " (SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                        "  AND ((name = 'keys' AND sql = ?1) OR (name = 'vals' AND sql = ?2)))");
+    probe.bindText(1, createKeysTable).bindText(2, createValuesTable).step();
+    const auto version = probe.integer(0);
+    const auto entries = probe.integer(1);
+    const auto ourTables = probe.integer(2);
+    if (version == storeFormat && entries == schemaEntries && ourTables == 2)
+        return FileState::store;
+    if (version == 0 && entries == 0)
+        return FileState::empty;
+    return FileState::foreign;
+}
+
+// Makes sure the file is a store of ours, turning an empty file into one. Damage found here,
+// before the first operation touches the data, cannot interrupt a sequence of calls half-way.
+void prepareStoreFile(Database& db, const std::string& filePath, bool checkContents) {
+    FileState state = stateOf(db);
+    // A file we may write that SQLite still opens read-only was written by a newer format.
+    if (sqlite3_db_readonly(db.handle(), "main") == 1 && ::access(filePath.c_str(), W_OK) == 0)
+        throw SqliteError{foreignFile};
+    if (state == FileState::empty) {
+        db.exec("BEGIN IMMEDIATE");
+        // Another copy may have initialised the file while we waited for the lock.
+        state = stateOf(db);
+        if (state == FileState::empty) {
+            db.exec(createKeysTable);
+            db.exec(createValuesTable);
+            db.exec("PRAGMA user_version = 1");
+            Statement seed(db, "INSERT INTO keys(hive, path) VALUES(?1, ?2)");
+            for (const auto hive : knownHives) {
+                seed.bind(1, hive).bindText(2, softwareKey).step();
+                seed.reset();
+            }
+        }
         db.exec("COMMIT");
-        return;
     }
-    probe.reset();
-    db.exec(createSchema);
-    Statement seed(db, "INSERT INTO keys(hive, path) VALUES(?1, ?2)");
-    for (const auto hive : knownHives) {
-        seed.bind(1, hive).bindText(2, softwareKey).step();
-        seed.reset();
+    if (state == FileState::foreign)
+        throw SqliteError{foreignFile};
+    if (checkContents) {
+        Statement check(db, "PRAGMA integrity_check(1)");
+        if (!check.step() || check.text(0) != "ok")
+            throw SqliteError{SQLITE_CORRUPT};
     }
-    db.exec("COMMIT");
 }
 
 // The stored spelling of a key, or nothing when it is missing. The hive itself always exists.
@@ -183,7 +203,8 @@ template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
             }
             seen = identityOf(m_filePath);
             Database db(m_filePath, busyTimeoutMs);
-            initialiseIfNew(db);
+            prepareStoreFile(db, m_filePath, !m_contentsChecked);
+            m_contentsChecked = true;
             if (write)
                 db.exec("BEGIN IMMEDIATE");
             const bool result = body(db);

@@ -36,6 +36,8 @@ private:
     template <typename Body> bool run(bool write, Body&& body);
 
     std::string m_filePath;
+    // The whole file is checked once, at the first call; later calls check only its tables.
+    bool m_contentsChecked = false;
 };
 
 } // namespace tincta

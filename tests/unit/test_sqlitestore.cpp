@@ -134,15 +134,66 @@ private Q_SLOTS:
         QCOMPARE(asideFiles(QDir(m_dir.path())).size(), 1);
     }
 
+    void foreignDatabaseIsMovedAside_data() {
+        QTest::addColumn<QByteArray>("sql");
+        QTest::newRow("other tables")
+            << QByteArray("CREATE TABLE notes(x); INSERT INTO notes VALUES(1);");
+        QTest::newRow("our names, other columns")
+            << QByteArray("CREATE TABLE keys(a); CREATE TABLE vals(b); PRAGMA user_version = 1;");
+        QTest::newRow("our tables with a trigger added") << QByteArray(
+            "CREATE TABLE keys(hive INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE,"
+            " PRIMARY KEY(hive, path));"
+            "CREATE TABLE vals(hive INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE,"
+            " name TEXT NOT NULL COLLATE NOCASE, type INTEGER NOT NULL, data BLOB NOT "
+            "NULL, PRIMARY KEY(hive, path, name));"
+            "CREATE TRIGGER t AFTER INSERT ON vals BEGIN DELETE FROM keys; END;"
+            "PRAGMA user_version = 1;");
+    }
     void foreignDatabaseIsMovedAside() {
+        QFETCH(QByteArray, sql);
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open(storePath().toUtf8().constData(), &db), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(db, "CREATE TABLE notes(x); INSERT INTO notes VALUES(1);", nullptr,
-                              nullptr, nullptr),
-                 SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(db);
         SqliteStore store(storePath().toStdString());
         QVERIFY(store.keyExists(HKEY_CURRENT_USER, "Software"));
+        QCOMPARE(asideFiles(QDir(m_dir.path())).size(), 1);
+        QVERIFY(store.setValue(HKEY_CURRENT_USER, "Software", "v", REG_SZ, "x"));
+    }
+
+    // Damage inside the data, or a file SQLite would only open read-only, is found by the first
+    // call, so that the calls after it work on one and the same fresh file.
+    void damagedStoreIsReplacedAtFirstCall_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<char>("byte");
+        QTest::newRow("newer file format") << 18 << '\x03';
+        QTest::newRow("page of unknown type") << -4096 << '\x5a';
+    }
+    void damagedStoreIsReplacedAtFirstCall() {
+        QFETCH(int, offset);
+        QFETCH(char, byte);
+        {
+            SqliteStore store(storePath().toStdString());
+            QVERIFY(store.createKey(HKEY_CURRENT_USER, "Software", "Quillmere"));
+            for (int i = 0; i < 50; ++i)
+                QVERIFY(store.setValue(HKEY_CURRENT_USER, "Software\\Quillmere",
+                                       "value" + std::to_string(i), REG_SZ, std::string(200, 'v')));
+        }
+        QFile file(storePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        // A negative offset counts from the end: the type byte of the last page.
+        bytes[offset >= 0 ? offset : bytes.size() + offset] = byte;
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+
+        SqliteStore store(storePath().toStdString());
+        QVERIFY(store.keyExists(HKEY_CURRENT_USER, "Software"));
+        QCOMPARE(asideFiles(QDir(m_dir.path())).size(), 1);
+        QVERIFY(!store.keyExists(HKEY_CURRENT_USER, "Software\\Quillmere"));
+        QVERIFY(store.createKey(HKEY_CURRENT_USER, "Software", "Quillmere"));
+        QVERIFY(store.setValue(HKEY_CURRENT_USER, "Software\\Quillmere", "v", REG_SZ, "x"));
         QCOMPARE(asideFiles(QDir(m_dir.path())).size(), 1);
     }
 
