@@ -45,6 +45,9 @@ struct AppState {
 
     // The template of the "Custom" notation.
     QString customFormat;
+
+    // The order the JavaScript palette window opens in: 0 alphabetical, 1 DotNet.
+    int SortIndex = 0;
 };
 
 } // namespace tincta

@@ -12,6 +12,8 @@ namespace tincta {
 
 class Autocopy;
 class ColourMarks;
+class ColourProperties;
+class PaletteWindows;
 class SelectedColour;
 class ValueEntry;
 
@@ -42,6 +44,7 @@ public:
     ColourMarks& colourMarks() { return *m_marks; }
     Autocopy& autocopy() { return *m_autocopy; }
     ValueEntry& valueEntry() { return *m_valueEntry; }
+    PaletteWindows& paletteWindows() { return *m_paletteWindows; }
 
 protected:
     bool event(QEvent* event) override;
@@ -57,6 +60,8 @@ private:
     void connectMarks();
     void connectMenus();
     void connectToolbar();
+    void connectPaletteWindows();
+    void connectColourProperties();
 
     // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
     // take (such as a timer's private tag) are dropped.
@@ -78,6 +83,8 @@ private:
     std::unique_ptr<SelectedColour> m_selected;
     std::unique_ptr<ColourMarks> m_marks;
     std::unique_ptr<ValueEntry> m_valueEntry;
+    std::unique_ptr<ColourProperties> m_properties;
+    std::unique_ptr<PaletteWindows> m_paletteWindows;
 };
 
 } // namespace tincta
