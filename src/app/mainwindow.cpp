@@ -9,6 +9,8 @@
 #include "editing/trackedlineedit.h"
 #include "editing/valueentry.h"
 #include "palette/colourmarks.h"
+#include "palette/colourproperties.h"
+#include "palettewindows/palettewindows.h"
 #include "palettewindows/swatchgrid.h"
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
@@ -49,10 +51,17 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_marks = std::make_unique<ColourMarks>(this, m_ui, m_state, *m_selected);
     m_valueEntry =
         std::make_unique<ValueEntry>(this, m_ui, m_state, *m_selected, m_services.messages);
+    m_properties =
+        std::make_unique<ColourProperties>(this, m_ui, m_state, *m_autocopy, m_services.messages);
+    m_paletteWindows = std::make_unique<PaletteWindows>(
+        *m_selected, *m_settings,
+        [this](const std::function<void()>& handler) { guarded(handler); });
     connectEditing();
     connectMarks();
     connectMenus();
     connectToolbar();
+    connectPaletteWindows();
+    connectColourProperties();
     m_ui.tmrClip->start();
     guarded([this] { Form_Load(); });
 }
@@ -230,9 +239,33 @@ void MainWindow::tbrTools_ButtonClick(int position) {
     case 7:
         m_marks->mnuEditPasteColor_Click();
         break;
+    case 8:
+        m_properties->mnuEditColorProperties_Click();
+        break;
+    case 9:
+        m_properties->mnuEditFind_Click();
+        break;
     default:
         break;
     }
+}
+
+void MainWindow::connectPaletteWindows() {
+    connect(m_ui.cmdWebsafe, &QPushButton::clicked, this,
+            guard([this](bool) { m_paletteWindows->cmdWebsafe_Click(); }));
+    connect(m_ui.cmdFailsafe, &QPushButton::clicked, this,
+            guard([this](bool) { m_paletteWindows->cmdFailsafe_Click(); }));
+    connect(m_ui.cmdJavaScript, &QPushButton::clicked, this,
+            guard([this](bool) { m_paletteWindows->cmdJavaScript_Click(); }));
+}
+
+void MainWindow::connectColourProperties() {
+    connect(m_ui.mnuEditColorProperties, &QAction::triggered, this,
+            guard([this](bool) { m_properties->mnuEditColorProperties_Click(); }));
+    connect(m_ui.mnuEditFind, &QAction::triggered, this,
+            guard([this](bool) { m_properties->mnuEditFind_Click(); }));
+    connect(m_ui.mnuEditCopyJavaScriptNames, &QAction::triggered, this,
+            guard([this](bool) { m_properties->mnuEditCopyJavaScriptNames_Click(); }));
 }
 
 } // namespace tincta

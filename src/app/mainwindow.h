@@ -12,7 +12,9 @@ namespace tincta {
 
 class Autocopy;
 class ColourMarks;
+class ColourProperties;
 class EasyReg;
+class PaletteWindows;
 class SettingsRecord;
 class SelectedColour;
 class ValueEntry;
@@ -49,6 +51,7 @@ public:
     ColourMarks& colourMarks() { return *m_marks; }
     Autocopy& autocopy() { return *m_autocopy; }
     ValueEntry& valueEntry() { return *m_valueEntry; }
+    PaletteWindows& paletteWindows() { return *m_paletteWindows; }
 
 protected:
     bool event(QEvent* event) override;
@@ -64,6 +67,8 @@ private:
     void connectMarks();
     void connectMenus();
     void connectToolbar();
+    void connectPaletteWindows();
+    void connectColourProperties();
 
     // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
     // take (such as a timer's private tag) are dropped.
@@ -87,6 +92,8 @@ private:
     std::unique_ptr<SelectedColour> m_selected;
     std::unique_ptr<ColourMarks> m_marks;
     std::unique_ptr<ValueEntry> m_valueEntry;
+    std::unique_ptr<ColourProperties> m_properties;
+    std::unique_ptr<PaletteWindows> m_paletteWindows;
 };
 
 } // namespace tincta
