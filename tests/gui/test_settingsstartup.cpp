@@ -4,7 +4,9 @@
 #include "settings/settingsrecord.h"
 #include "settings/sqlitestore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 
@@ -42,10 +44,13 @@ private Q_SLOTS:
     void storedFormatIsSelectedOnFirstActivation();
     void unacceptableSettingsAreRestoredWithOneMessage();
     void customTemplateFeedsTheCustomNotation();
+    void garbageStoreIsMovedAsideAndTheProgramStarts();
 };
 
 void TestSettingsStartup::init() {
-    QFile::remove(QString::fromStdString(SqliteStore::defaultFilePath()));
+    // Each case starts from an empty settings folder.
+    const QString path = QString::fromStdString(SqliteStore::defaultFilePath());
+    QDir(QFileInfo(path).absolutePath()).removeRecursively();
 }
 
 void TestSettingsStartup::firstStartLoadsDefaultsSilently() {
@@ -84,6 +89,23 @@ void TestSettingsStartup::customTemplateFeedsTheCustomNotation() {
     store(formatIndexValueName, "11");
     MainWindowFixture f;
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("rgb(255, 0, 0)"));
+}
+
+void TestSettingsStartup::garbageStoreIsMovedAsideAndTheProgramStarts() {
+    const QString path = QString::fromStdString(SqliteStore::defaultFilePath());
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile garbage(path);
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, 'x'));
+    garbage.close();
+    MainWindowFixture f;
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - New palette"));
+    QCOMPARE(f.window->settings().PromptToSave, 1);
+    const QStringList kept = QFileInfo(path).dir().entryList({QStringLiteral("*.corrupt-*")});
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(f.window->registry().SetString(formatIndexValueName, "4"));
+    QCOMPARE(stored(formatIndexValueName), std::string("4"));
 }
 
 QTEST_MAIN(TestSettingsStartup)
