@@ -13,6 +13,7 @@ namespace tincta {
 class Autocopy;
 class ColourMarks;
 class EasyReg;
+class PaletteCommands;
 class SettingsRecord;
 class SelectedColour;
 class ValueEntry;
@@ -49,6 +50,7 @@ public:
     ColourMarks& colourMarks() { return *m_marks; }
     Autocopy& autocopy() { return *m_autocopy; }
     ValueEntry& valueEntry() { return *m_valueEntry; }
+    PaletteCommands& paletteCommands() { return *m_paletteCommands; }
 
 protected:
     bool event(QEvent* event) override;
@@ -59,11 +61,14 @@ private:
     void Form_Activate();
     void Form_Deactivate();
     void checkColourDepth();
+    // The save question of a close request; false keeps the window open.
+    bool confirmClose();
     void tbrTools_ButtonClick(int position);
     void connectEditing();
     void connectMarks();
     void connectMenus();
     void connectToolbar();
+    void connectPaletteCommands();
 
     // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
     // take (such as a timer's private tag) are dropped.
@@ -87,6 +92,7 @@ private:
     std::unique_ptr<SelectedColour> m_selected;
     std::unique_ptr<ColourMarks> m_marks;
     std::unique_ptr<ValueEntry> m_valueEntry;
+    std::unique_ptr<PaletteCommands> m_paletteCommands;
 };
 
 } // namespace tincta
