@@ -10,6 +10,7 @@
 #include "editing/valueentry.h"
 #include "palette/colourmarks.h"
 #include "palette/colourproperties.h"
+#include "palette/palettecommands.h"
 #include "palettewindows/palettewindows.h"
 #include "palettewindows/swatchgrid.h"
 #include "settings/easyreg.h"
@@ -56,12 +57,15 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_paletteWindows = std::make_unique<PaletteWindows>(
         *m_selected, *m_settings,
         [this](const std::function<void()>& handler) { guarded(handler); });
+    m_paletteCommands =
+        std::make_unique<PaletteCommands>(this, m_ui, m_state, *m_marks, *m_settings, m_services);
     connectEditing();
     connectMarks();
     connectMenus();
     connectToolbar();
     connectPaletteWindows();
     connectColourProperties();
+    connectPaletteCommands();
     m_ui.tmrClip->start();
     guarded([this] { Form_Load(); });
 }
@@ -137,11 +141,36 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    if (!confirmClose()) {
+        event->ignore();
+        return;
+    }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();
     }
     event->accept();
+}
+
+bool MainWindow::confirmClose() {
+    bool mayClose = true;
+    guarded([this, &mayClose] {
+        if (!m_marks->paletteChanged() || m_settings->PromptToSave != 1)
+            return;
+        switch (m_paletteCommands->askToSave()) {
+        case MessageAnswer::Yes:
+            // Closing after a cancelled Save As or a failed save would lose the palette the user
+            // has just asked to keep.
+            mayClose = m_paletteCommands->mnuFileSave_Click();
+            break;
+        case MessageAnswer::No:
+            break;
+        default:
+            mayClose = false;
+            break;
+        }
+    });
+    return mayClose || m_state.closingAfterError;
 }
 
 void MainWindow::handleUnexpectedError() {
@@ -231,8 +260,34 @@ void MainWindow::connectToolbar() {
     }
 }
 
+void MainWindow::connectPaletteCommands() {
+    PaletteCommands& commands = *m_paletteCommands;
+    connect(m_ui.mnuFileNew, &QAction::triggered, this,
+            guard([&commands](bool) { commands.mnuFileNew_Click(); }));
+    connect(m_ui.mnuFileOpen, &QAction::triggered, this,
+            guard([&commands](bool) { commands.mnuFileOpen_Click(); }));
+    connect(m_ui.mnuFileOpenInNotepad, &QAction::triggered, this,
+            guard([&commands](bool) { commands.mnuFileOpenInNotepad_Click(); }));
+    connect(m_ui.mnuFileSave, &QAction::triggered, this,
+            guard([&commands](bool) { commands.mnuFileSave_Click(); }));
+    connect(m_ui.mnuFileSaveAs, &QAction::triggered, this,
+            guard([&commands](bool) { commands.mnuFileSaveAs_Click(); }));
+}
+
 void MainWindow::tbrTools_ButtonClick(int position) {
     switch (position) {
+    case 1:
+        m_paletteCommands->mnuFileNew_Click();
+        break;
+    case 2:
+        m_paletteCommands->mnuFileOpen_Click();
+        break;
+    case 3:
+        m_paletteCommands->mnuFileOpenInNotepad_Click();
+        break;
+    case 4:
+        m_paletteCommands->mnuFileSave_Click();
+        break;
     case 6:
         m_marks->mnuEditCopyColor_Click();
         break;

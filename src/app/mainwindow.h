@@ -15,6 +15,7 @@ class ColourMarks;
 class ColourProperties;
 class EasyReg;
 class PaletteWindows;
+class PaletteCommands;
 class SettingsRecord;
 class SelectedColour;
 class ValueEntry;
@@ -52,6 +53,7 @@ public:
     Autocopy& autocopy() { return *m_autocopy; }
     ValueEntry& valueEntry() { return *m_valueEntry; }
     PaletteWindows& paletteWindows() { return *m_paletteWindows; }
+    PaletteCommands& paletteCommands() { return *m_paletteCommands; }
 
 protected:
     bool event(QEvent* event) override;
@@ -62,6 +64,8 @@ private:
     void Form_Activate();
     void Form_Deactivate();
     void checkColourDepth();
+    // The save question of a close request; false keeps the window open.
+    bool confirmClose();
     void tbrTools_ButtonClick(int position);
     void connectEditing();
     void connectMarks();
@@ -69,6 +73,7 @@ private:
     void connectToolbar();
     void connectPaletteWindows();
     void connectColourProperties();
+    void connectPaletteCommands();
 
     // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
     // take (such as a timer's private tag) are dropped.
@@ -94,6 +99,7 @@ private:
     std::unique_ptr<ValueEntry> m_valueEntry;
     std::unique_ptr<ColourProperties> m_properties;
     std::unique_ptr<PaletteWindows> m_paletteWindows;
+    std::unique_ptr<PaletteCommands> m_paletteCommands;
 };
 
 } // namespace tincta

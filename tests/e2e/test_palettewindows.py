@@ -83,6 +83,7 @@ def test(program):
 
         session.focus(session.window)
         session.key("ctrl+w")
+        session.answer_question("alt+n")  # the presses changed the palette
         status = session.wait_for_exit()
         e2e.check(status == 0, f"the program ended with status {status}")
 

@@ -31,13 +31,6 @@ def wait_until(predicate, timeout=5.0, interval=0.05):
     return value
 
 
-def _free_display():
-    for number in range(100, 200):
-        if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
-            return number
-    raise E2EFailure("no free X display number")
-
-
 class Session:
     """An Xvfb display with its own settings folder, and the program started on it."""
 
@@ -50,11 +43,16 @@ class Session:
         os.makedirs(self.runtime, mode=0o700, exist_ok=True)
         self.home = os.path.join(self.tmp, "home")
         os.makedirs(os.path.join(self.home, "Desktop"), exist_ok=True)
-        self.display = f":{_free_display()}"
-        self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", SCREEN_SIZE, "-nolisten", "tcp"],
+        # Xvfb picks a free display itself and reports it, so parallel sessions never clash.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN_SIZE,
+                                      "-nolisten", "tcp"], pass_fds=(write_end,),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        socket = f"/tmp/.X11-unix/X{self.display[1:]}"
-        check(wait_until(lambda: os.path.exists(socket), 10), "Xvfb did not start")
+        os.close(write_end)
+        with os.fdopen(read_end) as reported:
+            number = reported.readline().strip()
+        check(number.isdigit(), "Xvfb did not start")
+        self.display = f":{number}"
         self.env = dict(os.environ, DISPLAY=self.display, XDG_CONFIG_HOME=self.config_home,
                         XDG_RUNTIME_DIR=self.runtime, HOME=self.home, QT_QPA_PLATFORM="xcb",
                         LC_ALL="C.UTF-8")
@@ -88,6 +86,15 @@ class Session:
         # makes Qt treat it as the active window.
         self.run(["xdotool", "windowfocus", "--sync", window], check=False)
         time.sleep(0.3)
+
+    def answer_question(self, key, title="Tincta"):
+        """Answers a message box (such as the save question) with a key: alt+y, alt+n, Escape."""
+        box = self.find_window(title, timeout=5)
+        self.focus(box)
+        self.key(key)
+        check(wait_until(lambda: not self.window_exists(title), 5), f"the {title!r} box did not go away")
+        if self.process.poll() is None:
+            self.focus(self.window)
 
     def focus_elsewhere(self):
         """Takes the input focus away from the program, as switching to another program does."""

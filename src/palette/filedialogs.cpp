@@ -1,0 +1,42 @@
+#include "palette/filedialogs.h"
+
+#include "app/services.h"
+#include "palette/pathhelpers.h"
+#include "settings/settingsrecord.h"
+
+namespace tincta {
+
+namespace {
+
+const QString paletteFilter = QStringLiteral("Text Files (*.txt)");
+const QString paletteSuffix = QStringLiteral("txt");
+const QString saveTitle = QStringLiteral("Save Palette As");
+const QString openTitle = QStringLiteral("Open Palette In Tincta");
+const QString notepadTitle = QStringLiteral("Open Palette In Notepad");
+
+const QString& startFolder(SettingsRecord& settings) {
+    if (!folderExists(settings.StandardFolder)) {
+        settings.findDefaultFolder();
+        settings.StandardFolder = settings.defaultFolder;
+    }
+    return settings.StandardFolder;
+}
+
+} // namespace
+
+QString askSaveFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings) {
+    const QString folder = startFolder(settings);
+    return dialogs.saveFileName(owner, saveTitle, folder, paletteFilter, paletteSuffix);
+}
+
+QString askOpenFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings) {
+    const QString folder = startFolder(settings);
+    return dialogs.openFileName(owner, openTitle, folder, paletteFilter);
+}
+
+QString askNotepadFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings) {
+    const QString folder = startFolder(settings);
+    return dialogs.openFileName(owner, notepadTitle, folder, paletteFilter);
+}
+
+} // namespace tincta

@@ -1,0 +1,95 @@
+"""The palette as a file, as a user meets it: Ctrl+S on a new palette asks where to save and
+writes the default palette to the Desktop; New asks about a changed palette; Open brings the
+saved palette back; closing a changed palette asks, and Cancel keeps the program open."""
+
+import os
+
+import tincta_e2e as e2e
+
+QUESTION_TITLE = "Tincta"
+
+
+def golden(name):
+    with open(os.path.join(os.environ["TINCTA_TEST_DATA"], "palettefile", name), "rb") as file:
+        return file.read()
+
+
+def use_dialog(session, title, text):
+    dialog = session.find_window(title, timeout=10)
+    session.focus(dialog)
+    session.type(text)
+    session.key("Return")
+    e2e.check(e2e.wait_until(lambda: not session.window_exists(title), 5),
+              f"the {title!r} dialog did not close")
+
+
+def set_colour(session, html_hex):
+    """Types the colour into the HTML hex field; F11 toggles that field, so it is switched off
+    and on again when an earlier call left it on."""
+    if getattr(session, "html_hex_mode", False):
+        session.key("F11")
+    session.key("F11")
+    session.html_hex_mode = True
+    session.key("ctrl+a")
+    session.type(html_hex)
+    session.key("Return")
+    session.wait_for_clipboard("#" + html_hex.upper())
+
+
+def test(program):
+    with e2e.Session(program) as session:
+        session.start()
+        session.wait_for_clipboard("#FF0000")
+
+        # A new palette has no file: Save asks for one, in the Desktop folder, and adds ".txt".
+        session.key("ctrl+s")
+        use_dialog(session, "Save Palette As", "My colours")
+        saved = os.path.join(session.home, "Desktop", "My colours.txt")
+        e2e.check(e2e.wait_until(lambda: os.path.exists(saved), 5), "no file on the Desktop")
+        with open(saved, "rb") as file:
+            e2e.check(file.read() == golden("default-empty-template.txt"),
+                      "the saved file differs from the default palette's")
+        session.window = session.find_window("Tincta - My colours.txt")
+        session.focus(session.window)
+
+        # A changed palette: Cancel keeps it, No lets New reset it.
+        set_colour(session, "123456")
+        session.key("ctrl+n")
+        session.answer_question("Escape")
+        e2e.check(session.window_exists("Tincta - My colours.txt"), "Cancel changed the caption")
+        session.key("ctrl+n")
+        session.answer_question("alt+n")
+        session.window = session.find_window("Tincta - New palette")
+        session.focus(session.window)
+        session.wait_for_clipboard("#FF0000")
+
+        # Open brings the saved palette back over an edited one.
+        set_colour(session, "ABCDEF")
+        session.key("ctrl+o")
+        session.answer_question("alt+n")
+        use_dialog(session, "Open Palette In Tincta", saved)
+        session.window = session.find_window("Tincta - My colours.txt")
+        session.focus(session.window)
+        session.wait_for_clipboard("#FF0000")
+
+        # Closing a changed palette asks; Cancel keeps the program, No lets it go.
+        set_colour(session, "654321")
+        session.key("ctrl+w")
+        session.answer_question("Escape")
+        e2e.check(session.process.poll() is None, "the program ended after Cancel")
+        session.key("ctrl+w")
+        answer_question_and_exit(session)
+        with open(saved, "rb") as file:
+            e2e.check(file.read() == golden("default-empty-template.txt"),
+                      "closing without saving changed the file")
+
+
+def answer_question_and_exit(session):
+    box = session.find_window(QUESTION_TITLE, timeout=5)
+    session.focus(box)
+    session.key("alt+n")
+    session.wait_for_exit()
+
+
+if __name__ == "__main__":
+    e2e.main(test)
