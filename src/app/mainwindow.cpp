@@ -8,6 +8,7 @@
 #include "editing/selectedcolour.h"
 #include "editing/trackedlineedit.h"
 #include "editing/valueentry.h"
+#include "help/helpcommands.h"
 #include "palette/colourmarks.h"
 #include "palettewindows/swatchgrid.h"
 
@@ -49,6 +50,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     connectMarks();
     connectMenus();
     connectToolbar();
+    m_help = std::make_unique<HelpCommands>(this, m_services);
+    connectHelp();
     m_ui.tmrClip->start();
     guarded([this] { Form_Load(); });
 }
@@ -57,6 +60,7 @@ MainWindow::~MainWindow() {
     // The controls outlive the subsystems their handlers call; silence them first.
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
+    m_help->htmlHelp().HelpClose();
 }
 
 void MainWindow::Form_Load() {
@@ -114,6 +118,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         if (window != this && window->isVisible())
             window->close();
     }
+    m_help->htmlHelp().HelpClose();
     event->accept();
 }
 
@@ -204,6 +209,15 @@ void MainWindow::connectToolbar() {
     }
 }
 
+void MainWindow::connectHelp() {
+    connect(m_ui.mnuHelpHelp, &QAction::triggered, this,
+            guard([this](bool) { m_help->mnuHelpHelp_Click(); }));
+    connect(m_ui.mnuHomePage, &QAction::triggered, this,
+            guard([this](bool) { m_help->mnuHomePage_Click(); }));
+    connect(m_ui.mnuHelpAboutTincta, &QAction::triggered, this,
+            guard([this](bool) { m_help->mnuHelpAboutTincta_Click(); }));
+}
+
 void MainWindow::tbrTools_ButtonClick(int position) {
     switch (position) {
     case 6:
@@ -211,6 +225,9 @@ void MainWindow::tbrTools_ButtonClick(int position) {
         break;
     case 7:
         m_marks->mnuEditPasteColor_Click();
+        break;
+    case 14:
+        m_help->mnuHelpHelp_Click();
         break;
     default:
         break;
