@@ -51,7 +51,9 @@ QLabel* textLabel(const QString& name, const QString& text, QWidget* parent) {
 QLabel* wrappedLabel(const QString& name, const QString& text, int width, QWidget* parent) {
     QLabel* label = textLabel(name, text, parent);
     label->setWordWrap(true);
-    label->setFixedWidth(width);
+    // A fixed-size box asks its labels for a size hint, which for wrapped text does not depend
+    // on the width; fix both so that no line is cut off.
+    label->setFixedSize(width, label->heightForWidth(width));
     return label;
 }
 

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -17,6 +18,7 @@ namespace {
 
 const QString viewerName = QStringLiteral("helpViewer");
 const QString defaultTitle = QStringLiteral("Tincta Help");
+const QString titleSeparator = QStringLiteral(" - ");
 const QString messageTitle = QStringLiteral("Tincta");
 const QString browserProblem = QStringLiteral("Problem with browser.");
 const QString mailClientProblem = QStringLiteral("Problem with mail client.");
@@ -28,6 +30,7 @@ const QString forwardToolTip = QStringLiteral("Forward (Alt+Right)");
 const QString homeToolTip = QStringLiteral("Contents (Alt+Home)");
 const QString mailScheme = QStringLiteral("mailto");
 constexpr QSize viewerSize(760, 600);
+constexpr int documentMargin = 10;
 
 // Topics live on disk or among the compiled-in resources; everything else belongs to the
 // desktop.
@@ -67,6 +70,7 @@ HelpViewer::HelpViewer(const Services& services, QWidget* parent)
     // can be reported.
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);
+    m_browser->document()->setDocumentMargin(documentMargin);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -117,8 +121,12 @@ void HelpViewer::followLink(const QUrl& url) {
 }
 
 void HelpViewer::updateTitle() {
+    // Every page names the help it belongs to, so the window is found by that name.
     const QString title = m_browser->documentTitle();
-    setWindowTitle(title.isEmpty() ? defaultTitle : title);
+    if (title.isEmpty() || title == defaultTitle)
+        setWindowTitle(defaultTitle);
+    else
+        setWindowTitle(title + titleSeparator + defaultTitle);
 }
 
 } // namespace tincta
