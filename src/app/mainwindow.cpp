@@ -11,6 +11,8 @@
 #include "help/helpcommands.h"
 #include "palette/colourmarks.h"
 #include "palettewindows/swatchgrid.h"
+#include "settings/easyreg.h"
+#include "settings/settingsrecord.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +43,9 @@ constexpr int lowestGoodColourDepth = 24;
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_ui((initResources(), buildMainWindowUi(this))) {
-    m_autocopy = std::make_unique<Autocopy>(m_ui, m_state);
+    m_registry = std::make_unique<EasyReg>();
+    m_settings = std::make_unique<SettingsRecord>(*m_registry);
+    m_autocopy = std::make_unique<Autocopy>(m_ui, m_state, *m_settings);
     m_selected = std::make_unique<SelectedColour>(m_ui, m_state, *m_autocopy);
     m_marks = std::make_unique<ColourMarks>(this, m_ui, m_state, *m_selected);
     m_valueEntry =
@@ -66,10 +70,13 @@ MainWindow::~MainWindow() {
 void MainWindow::Form_Load() {
     checkColourDepth();
     m_state.mainWindowReady = true;
+    m_registry->DefaultHive(HKEY_CURRENT_USER);
+    m_registry->DefaultSubKey(programKeyPath);
     m_state.closingAfterError = false;
     m_state.errorReported = false;
     m_state.selectNameOnClick = true;
     buildColourTables();
+    loadSettings();
     m_ui.lstAutocopy->addItems(notationNames());
     m_marks->loadDefaultPalette();
     freezeWindow(this);
@@ -78,6 +85,17 @@ void MainWindow::Form_Load() {
     QAction* pasteButton = m_ui.toolbarButton(7);
     pasteButton->setEnabled(false);
     pasteButton->setToolTip(useCopyButtonToolTip);
+}
+
+void MainWindow::loadSettings() {
+    const SettingsLoadResult result = m_settings->loadSettings(m_state.javaScriptNamesMode);
+    if (result.rememberedFormat)
+        m_state.rememberedFormat = *result.rememberedFormat;
+    if (result.defaultsRestored) {
+        m_services.messages.show(
+            this, Message{messageTitle, QString::fromLatin1(settingsRestoredMessage),
+                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    }
 }
 
 void MainWindow::checkColourDepth() {

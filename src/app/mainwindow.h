@@ -13,6 +13,8 @@ namespace tincta {
 class Autocopy;
 class ColourMarks;
 class HelpCommands;
+class EasyReg;
+class SettingsRecord;
 class SelectedColour;
 class ValueEntry;
 
@@ -24,6 +26,9 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Reads the stored settings again; shows the restore message when defaults were restored.
+    void loadSettings();
 
     // The last resort: one message at most per run, then every window closes without asking.
     void handleUnexpectedError();
@@ -38,6 +43,8 @@ public:
     }
 
     AppState& state() { return m_state; }
+    EasyReg& registry() { return *m_registry; }
+    SettingsRecord& settings() { return *m_settings; }
     const MainWindowUi& ui() const { return m_ui; }
     SelectedColour& selectedColour() { return *m_selected; }
     ColourMarks& colourMarks() { return *m_marks; }
@@ -78,6 +85,8 @@ private:
     Services m_services;
     AppState m_state;
     MainWindowUi m_ui;
+    std::unique_ptr<EasyReg> m_registry;
+    std::unique_ptr<SettingsRecord> m_settings;
     std::unique_ptr<Autocopy> m_autocopy;
     std::unique_ptr<SelectedColour> m_selected;
     std::unique_ptr<ColourMarks> m_marks;
