@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev
     clang libclang-rt-14-dev
     xvfb xdotool xclip imagemagick x11-utils python3
-    desktop-file-utils appstream dpkg-dev file clang-format
+    desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tincta and runs every test layer: unit, gui and e2e on the
 # normal build, unit and gui again under the address and undefined-behaviour sanitizers, then a
-# short run of each fuzz target and the format check.
+# short run of each fuzz target, the format check, and the Debian package installed and started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,3 +19,6 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 
 scripts/fuzz.sh 30
 scripts/check-format.sh
+
+# Last, the program as users get it: the Debian package built, installed and started.
+TINCTA_JOBS="$jobs" scripts/check-package.sh

@@ -8,6 +8,7 @@
 #include "editing/selectedcolour.h"
 #include "editing/trackedlineedit.h"
 #include "editing/valueentry.h"
+#include "help/helpcommands.h"
 #include "palette/colourmarks.h"
 #include "palette/colourproperties.h"
 #include "palette/palettecommands.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
         [this](const std::function<void()>& handler) { guarded(handler); });
     m_paletteCommands =
         std::make_unique<PaletteCommands>(this, m_ui, m_state, *m_marks, *m_settings, m_services);
+    m_help = std::make_unique<HelpCommands>(this, m_services);
     connectEditing();
     connectMarks();
     connectMenus();
@@ -66,6 +68,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     connectPaletteWindows();
     connectColourProperties();
     connectPaletteCommands();
+    connectHelp();
     m_ui.tmrClip->start();
     guarded([this] { Form_Load(); });
 }
@@ -74,6 +77,7 @@ MainWindow::~MainWindow() {
     // The controls outlive the subsystems their handlers call; silence them first.
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
+    m_help->htmlHelp().HelpClose();
 }
 
 void MainWindow::Form_Load() {
@@ -149,6 +153,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         if (window != this && window->isVisible())
             window->close();
     }
+    m_help->htmlHelp().HelpClose();
     event->accept();
 }
 
@@ -274,6 +279,15 @@ void MainWindow::connectPaletteCommands() {
             guard([&commands](bool) { commands.mnuFileSaveAs_Click(); }));
 }
 
+void MainWindow::connectHelp() {
+    connect(m_ui.mnuHelpHelp, &QAction::triggered, this,
+            guard([this](bool) { m_help->mnuHelpHelp_Click(); }));
+    connect(m_ui.mnuHomePage, &QAction::triggered, this,
+            guard([this](bool) { m_help->mnuHomePage_Click(); }));
+    connect(m_ui.mnuHelpAboutTincta, &QAction::triggered, this,
+            guard([this](bool) { m_help->mnuHelpAboutTincta_Click(); }));
+}
+
 void MainWindow::tbrTools_ButtonClick(int position) {
     switch (position) {
     case 1:
@@ -299,6 +313,9 @@ void MainWindow::tbrTools_ButtonClick(int position) {
         break;
     case 9:
         m_properties->mnuEditFind_Click();
+        break;
+    case 14:
+        m_help->mnuHelpHelp_Click();
         break;
     default:
         break;

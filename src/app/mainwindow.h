@@ -13,6 +13,7 @@ namespace tincta {
 class Autocopy;
 class ColourMarks;
 class ColourProperties;
+class HelpCommands;
 class EasyReg;
 class PaletteWindows;
 class PaletteCommands;
@@ -54,6 +55,8 @@ public:
     ValueEntry& valueEntry() { return *m_valueEntry; }
     PaletteWindows& paletteWindows() { return *m_paletteWindows; }
     PaletteCommands& paletteCommands() { return *m_paletteCommands; }
+    // The Help menu; other dialogs open their help topics through it.
+    HelpCommands& help() { return *m_help; }
 
 protected:
     bool event(QEvent* event) override;
@@ -74,6 +77,7 @@ private:
     void connectPaletteWindows();
     void connectColourProperties();
     void connectPaletteCommands();
+    void connectHelp();
 
     // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
     // take (such as a timer's private tag) are dropped.
@@ -100,6 +104,7 @@ private:
     std::unique_ptr<ColourProperties> m_properties;
     std::unique_ptr<PaletteWindows> m_paletteWindows;
     std::unique_ptr<PaletteCommands> m_paletteCommands;
+    std::unique_ptr<HelpCommands> m_help;
 };
 
 } // namespace tincta

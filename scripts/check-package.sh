@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Builds the Debian package (Release), validates the desktop entry and AppStream metadata,
+# installs the package on this machine and starts the installed /usr/bin/tincta under Xvfb:
+# its main window must appear, F1 must open the help viewer, and Ctrl+W must end it cleanly.
+# Needs root or sudo for the installation. A package that was not installed before is removed
+# again at the end; pass --keep to leave it installed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+keep=0
+[[ ${1:-} == --keep ]] && keep=1
+build=build-package
+jobs=${TINCTA_JOBS:-2}
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+fail() { echo "check-package: $*" >&2; exit 1; }
+
+echo "== building the package"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DTINCTA_BUILD_TESTS=OFF -DTINCTA_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j"$jobs"
+rm -f "$build"/tincta_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/tincta_*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || fail "cpack made no package"
+deb=$(realpath "$deb")
+echo "built $deb"
+dpkg-deb --field "$deb" Package Version Architecture Section Maintainer Depends
+
+echo "== package contents"
+contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
+for file in ./usr/bin/tincta ./usr/share/tincta/help/tincta1.htm ./usr/share/tincta/help/tincta10.htm \
+    ./usr/share/applications/io.github.tincta.Tincta.desktop \
+    ./usr/share/metainfo/io.github.tincta.Tincta.metainfo.xml \
+    ./usr/share/icons/hicolor/scalable/apps/io.github.tincta.Tincta.svg; do
+    grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
+done
+depends=$(dpkg-deb --field "$deb" Depends)
+for package in libqt6widgets6 libqt6svg6; do
+    grep -q "$package" <<<"$depends" || fail "Depends does not name $package"
+done
+echo "contents and dependencies as expected"
+
+echo "== desktop files"
+scripts/validate-desktop-files.sh
+
+echo "== installing"
+was_installed=0
+dpkg-query -W -f='${Status}' tincta 2>/dev/null | grep -q 'install ok installed' && was_installed=1
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
+[ -x /usr/bin/tincta ] || fail "/usr/bin/tincta is not there after installing"
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if ((!keep && !was_installed)); then
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq tincta >/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+echo "== starting the installed program under Xvfb"
+display=""
+for n in $(seq "${TINCTA_FIRST_DISPLAY:-60}" 99); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        display=":$n"
+        break
+    fi
+done
+[ -n "$display" ] || fail "no free X display"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+
+# The program gets a settings folder and a home of its own, so nothing of the user's is touched.
+mkdir -p "$work/home/Desktop" "$work/config"
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
+    /usr/bin/tincta >"$work/tincta.log" 2>&1 &
+app_pid=$!
+
+wait_for_window() { # name, seconds; prints the window id
+    local deadline=$((SECONDS + $2)) id
+    while ((SECONDS < deadline)); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$app_pid" 2>/dev/null || return 1
+        sleep 0.2
+    done
+    return 1
+}
+
+main=$(wait_for_window "Tincta - New palette" 20) || {
+    cat "$work/tincta.log" >&2
+    fail "the main window did not appear"
+}
+echo "main window $main is up"
+
+xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.5
+xdotool key F1
+viewer=$(wait_for_window "Tincta Help" 10) || {
+    cat "$work/tincta.log" >&2
+    fail "F1 did not show the help viewer"
+}
+echo "help viewer $viewer is up"
+
+# Back to the main window and Exit; an unchanged palette ends without a question.
+xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key ctrl+w
+for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+    fail "the program did not end after Exit"
+fi
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+((status == 0)) || { cat "$work/tincta.log" >&2; fail "the program ended with status $status"; }
+echo "the installed program started, showed its help and ended cleanly"
+echo "package check passed"

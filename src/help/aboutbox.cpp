@@ -1,0 +1,154 @@
+#include "help/aboutbox.h"
+
+#include "help/aboutpicture.h"
+#include "help/linklabel.h"
+#include "help/productlinks.h"
+#include "palette/shellhelpers.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tincta {
+
+namespace {
+
+const QString caption = QStringLiteral("About Tincta");
+const QString titleText = QStringLiteral("Tincta 2005");
+const QString sloganText = QStringLiteral(
+    "The smart and easy colour manager for developers, designers, and other artistic people.");
+const QString moreInfoText = QStringLiteral("Learn more about Tincta on the web:");
+const QString feedbackInfoText = QStringLiteral("Send comments and suggestions to:");
+const QString disclaimerText =
+    QStringLiteral("Tincta is free software. It is provided \"as is\", without warranties of any "
+                   "kind, express or implied. You use it at your own risk: no responsibility is "
+                   "taken for any consequences of its use.");
+const QString okText = QStringLiteral("OK");
+const QString messageTitle = QStringLiteral("Tincta");
+const QString browserProblem = QStringLiteral("Problem with browser.");
+const QString mailClientProblem = QStringLiteral("Problem with mail client.");
+
+constexpr int titlePointSize = 12;
+// The panel keeps the proportions of the classic box; the wrapped texts get a fixed width so
+// the box has one height whatever the font.
+constexpr QSize panelMargins(33, 31);
+constexpr int panelMinimumWidth = 448;
+constexpr int sloganWidth = 300;
+constexpr int disclaimerWidth = 360;
+constexpr int okWidth = 97;
+
+QLabel* textLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(colours);
+    return label;
+}
+
+QLabel* wrappedLabel(const QString& name, const QString& text, int width, QWidget* parent) {
+    QLabel* label = textLabel(name, text, parent);
+    label->setWordWrap(true);
+    // A fixed-size box asks its labels for a size hint, which for wrapped text does not depend
+    // on the width; fix both so that no line is cut off.
+    label->setFixedSize(width, label->heightForWidth(width));
+    return label;
+}
+
+} // namespace
+
+AboutBox::AboutBox(const Services& services, QWidget* parent)
+    : QDialog(parent), m_services(services) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(caption);
+    setModal(true);
+
+    picInfo = new AboutPicture(this);
+    picInfo->setObjectName(QStringLiteral("picInfo"));
+    picInfo->setMinimumWidth(panelMinimumWidth);
+
+    lblTitle = textLabel(QStringLiteral("lblTitle"), titleText, picInfo);
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSize(titlePointSize);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblSlogan = wrappedLabel(QStringLiteral("lblSlogan"), sloganText, sloganWidth, picInfo);
+    lblMoreInfo = textLabel(QStringLiteral("lblMoreInfo"), moreInfoText, picInfo);
+    lblLink = new LinkLabel(homePageAddress, picInfo);
+    lblLink->setObjectName(QStringLiteral("lblLink"));
+    lblFeedbackInfo = textLabel(QStringLiteral("lblFeedbackInfo"), feedbackInfoText, picInfo);
+    lblMailLink = new LinkLabel(feedbackAddress, picInfo);
+    lblMailLink->setObjectName(QStringLiteral("lblMailLink"));
+    lblDisclaimer =
+        wrappedLabel(QStringLiteral("lblDisclaimer"), disclaimerText, disclaimerWidth, picInfo);
+
+    cmdOK = new QPushButton(okText, picInfo);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    cmdOK->setMinimumWidth(okWidth);
+
+    auto* panel = new QVBoxLayout(picInfo);
+    panel->setContentsMargins(24, 28, 24, 26);
+    panel->setSpacing(0);
+    panel->addWidget(lblTitle, 0, Qt::AlignHCenter);
+    panel->addSpacing(6);
+    panel->addWidget(lblSlogan, 0, Qt::AlignHCenter);
+    panel->addSpacing(22);
+    panel->addWidget(lblMoreInfo, 0, Qt::AlignHCenter);
+    panel->addSpacing(3);
+    panel->addWidget(lblLink, 0, Qt::AlignHCenter);
+    panel->addSpacing(14);
+    panel->addWidget(lblFeedbackInfo, 0, Qt::AlignHCenter);
+    panel->addSpacing(3);
+    panel->addWidget(lblMailLink, 0, Qt::AlignHCenter);
+    panel->addSpacing(18);
+    panel->addWidget(lblDisclaimer, 0, Qt::AlignHCenter);
+    panel->addSpacing(24);
+    panel->addWidget(cmdOK, 0, Qt::AlignHCenter);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(panelMargins.width(), panelMargins.height(), panelMargins.width(),
+                              panelMargins.height());
+    outer->addWidget(picInfo);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Escape reaches QDialog::reject and Enter the default button, whichever control has focus.
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(lblLink, &LinkLabel::clicked, this, [this] { lblLink_Click(); });
+    connect(lblMailLink, &LinkLabel::clicked, this, [this] { lblMailLink_Click(); });
+    cmdOK->setFocus();
+}
+
+void AboutBox::cmdOK_Click() {
+    accept();
+}
+
+void AboutBox::lblLink_Click() {
+    bool opened = false;
+    try {
+        opened = openWithShell(m_services.launcher, lblLink->text());
+    } catch (...) {
+    }
+    if (!opened)
+        warn(browserProblem);
+}
+
+void AboutBox::lblMailLink_Click() {
+    bool opened = false;
+    try {
+        opened = openMailTo(m_services.launcher, lblMailLink->text());
+    } catch (...) {
+    }
+    if (!opened)
+        warn(mailClientProblem);
+}
+
+void AboutBox::warn(const QString& text) {
+    m_services.messages.show(this, Message{messageTitle, text, MessageIcon::Warning,
+                                           MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+} // namespace tincta

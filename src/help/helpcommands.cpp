@@ -1,0 +1,58 @@
+#include "help/helpcommands.h"
+
+#include "help/aboutbox.h"
+#include "help/productlinks.h"
+#include "palette/shellhelpers.h"
+
+namespace tincta {
+
+namespace {
+
+const QString messageTitle = QStringLiteral("Tincta");
+const QString helpProblem = QStringLiteral("Problem with HTML Help.");
+const QString browserProblem = QStringLiteral("Problem with browser.");
+
+} // namespace
+
+HelpCommands::HelpCommands(QWidget* window, const Services& services)
+    : m_window(window), m_services(services), m_htmlHelp(services) {}
+
+void HelpCommands::mnuHelpHelp_Click() {
+    showTopic(mainHelpTopic);
+}
+
+bool HelpCommands::showTopic(const QString& topic) {
+    bool shown = false;
+    try {
+        // Set anew every time: another topic may have been shown since.
+        m_htmlHelp.setCHMFile(HTMLHelp::programHelpFolder());
+        m_htmlHelp.setTopicURL(topic);
+        shown = m_htmlHelp.DisplayTopicURL();
+    } catch (...) {
+    }
+    if (!shown)
+        warn(helpProblem);
+    return shown;
+}
+
+void HelpCommands::mnuHomePage_Click() {
+    bool opened = false;
+    try {
+        opened = openWithShell(m_services.launcher, homePageAddress);
+    } catch (...) {
+    }
+    if (!opened)
+        warn(browserProblem);
+}
+
+void HelpCommands::mnuHelpAboutTincta_Click() {
+    AboutBox box(m_services, m_window);
+    box.exec();
+}
+
+void HelpCommands::warn(const QString& text) {
+    m_services.messages.show(m_window, Message{messageTitle, text, MessageIcon::Warning,
+                                               MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+} // namespace tincta

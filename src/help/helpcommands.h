@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/services.h"
+#include "help/htmlhelp.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace tincta {
+
+// The Help menu of the main window: the help topics, the home page and the about box.
+class HelpCommands {
+public:
+    HelpCommands(QWidget* window, const Services& services);
+
+    void mnuHelpHelp_Click();
+    void mnuHomePage_Click();
+    void mnuHelpAboutTincta_Click();
+
+    // Opens a topic of the program's help ("tincta10.htm") in the viewer, as Help does with
+    // its own; warns when the help cannot be shown. False then.
+    bool showTopic(const QString& topic);
+
+    HTMLHelp& htmlHelp() { return m_htmlHelp; }
+
+private:
+    void warn(const QString& text);
+
+    QWidget* m_window;
+    Services m_services;
+    HTMLHelp m_htmlHelp;
+};
+
+} // namespace tincta

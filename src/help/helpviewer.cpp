@@ -1,0 +1,132 @@
+#include "help/helpviewer.h"
+
+#include "app/services.h"
+#include "palette/shellhelpers.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace tincta {
+
+namespace {
+
+const QString viewerName = QStringLiteral("helpViewer");
+const QString defaultTitle = QStringLiteral("Tincta Help");
+const QString titleSeparator = QStringLiteral(" - ");
+const QString messageTitle = QStringLiteral("Tincta");
+const QString browserProblem = QStringLiteral("Problem with browser.");
+const QString mailClientProblem = QStringLiteral("Problem with mail client.");
+const QString backText = QStringLiteral("&Back");
+const QString forwardText = QStringLiteral("&Forward");
+const QString homeText = QStringLiteral("&Home");
+const QString backToolTip = QStringLiteral("Back (Alt+Left)");
+const QString forwardToolTip = QStringLiteral("Forward (Alt+Right)");
+const QString homeToolTip = QStringLiteral("Contents (Alt+Home)");
+const QString mailScheme = QStringLiteral("mailto");
+constexpr QSize viewerSize(760, 600);
+constexpr int documentMargin = 10;
+
+// Topics live on disk or among the compiled-in resources; everything else belongs to the
+// desktop.
+bool isTopicLink(const QUrl& url) {
+    const QString scheme = url.scheme();
+    return scheme.isEmpty() || scheme == QLatin1String("file") || scheme == QLatin1String("qrc");
+}
+
+} // namespace
+
+HelpViewer::HelpViewer(const Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_services(services) {
+    setObjectName(viewerName);
+    setWindowTitle(defaultTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tincta.svg")));
+    resize(viewerSize);
+
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("helpToolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_back = m_toolBar->addAction(QIcon(QStringLiteral(":/icons/back.svg")), backText);
+    m_back->setObjectName(QStringLiteral("helpBack"));
+    m_back->setToolTip(backToolTip);
+    m_back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    m_forward = m_toolBar->addAction(QIcon(QStringLiteral(":/icons/forward.svg")), forwardText);
+    m_forward->setObjectName(QStringLiteral("helpForward"));
+    m_forward->setToolTip(forwardToolTip);
+    m_forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    m_homeAction = m_toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), homeText);
+    m_homeAction->setObjectName(QStringLiteral("helpHome"));
+    m_homeAction->setToolTip(homeToolTip);
+    m_homeAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    // Links are followed here, so that web and mail links reach the launcher and its refusal
+    // can be reported.
+    m_browser->setOpenLinks(false);
+    m_browser->setOpenExternalLinks(false);
+    m_browser->document()->setDocumentMargin(documentMargin);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_browser);
+
+    m_back->setEnabled(false);
+    m_forward->setEnabled(false);
+    connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    connect(m_homeAction, &QAction::triggered, this, [this] {
+        if (m_home.isValid())
+            m_browser->setSource(m_home);
+    });
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpViewer::updateTitle);
+}
+
+void HelpViewer::showTopic(const QUrl& topic) {
+    m_browser->setSource(topic);
+    updateTitle();
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+QUrl HelpViewer::source() const {
+    return m_browser->source();
+}
+
+void HelpViewer::followLink(const QUrl& url) {
+    if (isTopicLink(url)) {
+        m_browser->setSource(url);
+        return;
+    }
+    if (m_services.launcher.openUrl(url))
+        return;
+    const bool mail = url.scheme() == mailScheme;
+    m_services.messages.show(this,
+                             Message{messageTitle, mail ? mailClientProblem : browserProblem,
+                                     MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+void HelpViewer::updateTitle() {
+    // Every page names the help it belongs to, so the window is found by that name.
+    const QString title = m_browser->documentTitle();
+    if (title.isEmpty() || title == defaultTitle)
+        setWindowTitle(defaultTitle);
+    else
+        setWindowTitle(title + titleSeparator + defaultTitle);
+}
+
+} // namespace tincta

@@ -1,0 +1,41 @@
+#include "help/linklabel.h"
+
+#include <QMouseEvent>
+
+namespace tincta {
+
+namespace {
+
+const QColor linkColour(0, 0, 192);
+
+} // namespace
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    QFont linkFont = font();
+    linkFont.setUnderline(true);
+    setFont(linkFont);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, linkColour);
+    setPalette(colours);
+    setCursor(Qt::PointingHandCursor);
+    setAlignment(Qt::AlignCenter);
+    // The address is the text itself; it must never be read as markup.
+    setTextFormat(Qt::PlainText);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+// A click counts only when the button goes up over the link it went down on, as with buttons.
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Q_EMIT clicked();
+}
+
+} // namespace tincta
