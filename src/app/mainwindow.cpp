@@ -5,6 +5,7 @@
 #include "colour/notation.h"
 #include "editing/autocopy.h"
 #include "editing/colourbox.h"
+#include "editing/pickmode.h"
 #include "editing/selectedcolour.h"
 #include "editing/trackedlineedit.h"
 #include "editing/valueentry.h"
@@ -45,10 +46,12 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_marks = std::make_unique<ColourMarks>(this, m_ui, m_state, *m_selected);
     m_valueEntry =
         std::make_unique<ValueEntry>(this, m_ui, m_state, *m_selected, m_services.messages);
+    m_pickMode = std::make_unique<PickMode>(this, m_ui, *m_selected);
     connectEditing();
     connectMarks();
     connectMenus();
     connectToolbar();
+    connectPickMode();
     m_ui.tmrClip->start();
     guarded([this] { Form_Load(); });
 }
@@ -201,6 +204,23 @@ void MainWindow::connectToolbar() {
             connect(button, &QAction::triggered, this,
                     guard([this, position](bool) { tbrTools_ButtonClick(position); }));
         }
+    }
+}
+
+void MainWindow::connectPickMode() {
+    connect(m_ui.mnuToolsColourPickMode, &QAction::triggered, this,
+            guard([this](bool) { m_pickMode->mnuToolsColourPickMode_Click(); }));
+    for (int i = 0; i < markCount; ++i) {
+        ColourBox* sample = m_ui.picSample[static_cast<std::size_t>(i)];
+        connect(sample, &ColourBox::mousePressed, this, guard([this, i](Qt::MouseButton button) {
+                    m_pickMode->picSample_MouseDown(i, button);
+                }));
+        connect(sample, &ColourBox::mouseMoved, this, guard([this, i](Qt::MouseButtons buttons) {
+                    m_pickMode->picSample_MouseMove(i, buttons);
+                }));
+        connect(sample, &ColourBox::mouseReleased, this, guard([this, i](Qt::MouseButton button) {
+                    m_pickMode->picSample_MouseUp(i, button);
+                }));
     }
 }
 

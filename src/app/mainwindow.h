@@ -12,6 +12,7 @@ namespace tincta {
 
 class Autocopy;
 class ColourMarks;
+class PickMode;
 class SelectedColour;
 class ValueEntry;
 
@@ -42,6 +43,7 @@ public:
     ColourMarks& colourMarks() { return *m_marks; }
     Autocopy& autocopy() { return *m_autocopy; }
     ValueEntry& valueEntry() { return *m_valueEntry; }
+    PickMode& pickMode() { return *m_pickMode; }
 
 protected:
     bool event(QEvent* event) override;
@@ -57,6 +59,7 @@ private:
     void connectMarks();
     void connectMenus();
     void connectToolbar();
+    void connectPickMode();
 
     // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
     // take (such as a timer's private tag) are dropped.
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<SelectedColour> m_selected;
     std::unique_ptr<ColourMarks> m_marks;
     std::unique_ptr<ValueEntry> m_valueEntry;
+    std::unique_ptr<PickMode> m_pickMode;
 };
 
 } // namespace tincta
