@@ -353,6 +353,21 @@ QWidget* buildClipboardRow(QWidget* parent, MainWindowUi& ui) {
     return area;
 }
 
+// Left to right, top to bottom, as the controls are laid out.
+void setTabOrder(const MainWindowUi& ui) {
+    std::vector<QWidget*> order;
+    for (int i = 0; i < markCount; ++i) {
+        order.push_back(ui.optColor[static_cast<std::size_t>(i)]);
+        order.push_back(ui.txtName[static_cast<std::size_t>(i)]);
+    }
+    order.insert(order.end(),
+                 {ui.hsbRed, ui.hsbGreen, ui.hsbBlue, ui.cmdSetColor, ui.txtHTMLHex, ui.txtSetRed,
+                  ui.txtSetGreen, ui.txtSetBlue, ui.optSetDec, ui.optSetHex, ui.lstAutocopy,
+                  ui.cmdWebsafe, ui.cmdFailsafe, ui.cmdJavaScript});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 } // namespace
 
 QAction* MainWindowUi::toolbarButton(int position) const {
@@ -390,6 +405,7 @@ MainWindowUi buildMainWindowUi(QMainWindow* window) {
     page->addWidget(ui.lblColorBar);
     page->addWidget(buildClipboardRow(central, ui));
     window->setCentralWidget(central);
+    setTabOrder(ui);
 
     ui.tmrClip = named(new QTimer(window), QStringLiteral("tmrClip"));
     ui.tmrClip->setInterval(clipboardTimerMs);

@@ -1,0 +1,126 @@
+#include "settings/settingsrecord.h"
+
+#include "palette/pathhelpers.h"
+#include "settings/easyreg.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace tincta {
+
+namespace {
+
+const QString noCustomFormat;
+const QString defaultFormatIndex = QStringLiteral("0");
+const QString defaultSortIndex = QStringLiteral("0");
+const QString defaultPromptToSave = QStringLiteral("1");
+
+const QStringList& acceptedFormatIndexes() {
+    static const QStringList texts = {
+        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),  QStringLiteral("3"),
+        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),  QStringLiteral("7"),
+        QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11")};
+    return texts;
+}
+
+// A stored switch: exactly "0" or "1".
+std::optional<qint16> switchValue(const QString& text) {
+    if (text == QLatin1String("0"))
+        return 0;
+    if (text == QLatin1String("1"))
+        return 1;
+    return std::nullopt;
+}
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+FolderLookup systemFolderLookup() {
+    return {[] { return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation); },
+            [] { return QDir::homePath(); }};
+}
+
+SettingsRecord::SettingsRecord(EasyReg& registry, FolderLookup folders)
+    : m_registry(registry), m_folders(std::move(folders)) {}
+
+bool SettingsRecord::findDefaultFolder() {
+    const QString desktop = m_folders.desktop ? m_folders.desktop() : QString();
+    if (!desktop.isEmpty() && folderExists(desktop)) {
+        defaultFolder = desktop;
+        return true;
+    }
+    defaultFolder = m_folders.home ? m_folders.home() : QString();
+    return false;
+}
+
+SettingsLoadResult SettingsRecord::loadSettings(bool javaScriptNamesMode) {
+    SettingsLoadResult result;
+    bool acceptable = false;
+    try {
+        acceptable = readSettings(javaScriptNamesMode, result);
+    } catch (...) {
+        acceptable = false;
+    }
+    if (!acceptable) {
+        restoreDefaultSettings();
+        result.defaultsRestored = true;
+        result.rememberedFormat = 0;
+    }
+    return result;
+}
+
+bool SettingsRecord::readSettings(bool javaScriptNamesMode, SettingsLoadResult& result) {
+    findDefaultFolder();
+
+    const QString customFormat = read(customFormatValueName, noCustomFormat);
+    if (customFormat.size() > customFormatMaxLength)
+        return false;
+    CustomFormat = customFormat;
+
+    const QString formatIndex = read(formatIndexValueName, defaultFormatIndex);
+    if (!acceptedFormatIndexes().contains(formatIndex))
+        return false;
+    standardFormat = static_cast<qint16>(formatIndex.toShort());
+    if (!javaScriptNamesMode)
+        result.rememberedFormat = standardFormat;
+
+    const auto sortIndex = switchValue(read(sortIndexValueName, defaultSortIndex));
+    if (!sortIndex)
+        return false;
+    SortIndex = *sortIndex;
+
+    const auto promptToSave = switchValue(read(promptToSaveValueName, defaultPromptToSave));
+    if (!promptToSave)
+        return false;
+    PromptToSave = *promptToSave;
+
+    const QString standardFolder = read(standardFolderValueName, defaultFolder);
+    if (!folderExists(standardFolder))
+        return false;
+    StandardFolder = standardFolder;
+    return true;
+}
+
+void SettingsRecord::restoreDefaultSettings() {
+    CustomFormat = noCustomFormat;
+    standardFormat = 0;
+    SortIndex = 0;
+    PromptToSave = 1;
+    StandardFolder = defaultFolder;
+    m_registry.SetString(customFormatValueName, utf8(CustomFormat));
+    m_registry.SetString(formatIndexValueName, utf8(defaultFormatIndex));
+    m_registry.SetString(sortIndexValueName, utf8(defaultSortIndex));
+    m_registry.SetString(promptToSaveValueName, utf8(defaultPromptToSave));
+    m_registry.SetString(standardFolderValueName, utf8(StandardFolder));
+}
+
+QString SettingsRecord::read(const char* valueName, const QString& defaultValue) {
+    bool ignored = false;
+    return QString::fromStdString(m_registry.GetValue(valueName, ignored, utf8(defaultValue)));
+}
+
+} // namespace tincta

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <optional>
+
+namespace tincta {
+
+class EasyReg;
+
+// Where the program keeps its settings, below HKEY_CURRENT_USER.
+inline constexpr char programKeyPath[] = "Software\\Quillmere\\Tincta 2005";
+
+// The stored value names.
+inline constexpr char customFormatValueName[] = "CustomFormat";
+inline constexpr char formatIndexValueName[] = "FormatIndex";
+inline constexpr char sortIndexValueName[] = "SortIndex";
+inline constexpr char promptToSaveValueName[] = "PromptToSave";
+inline constexpr char standardFolderValueName[] = "StandardFolder";
+
+inline constexpr int customFormatMaxLength = 250;
+
+// Shown (titled "Tincta", information icon, OK) when a load had to restore the defaults.
+inline constexpr char settingsRestoredMessage[] =
+    "Unacceptable settings found in Registry. Default settings restored.";
+
+// The folders the default folder is chosen from; each answers an empty text when unknown.
+struct FolderLookup {
+    std::function<QString()> desktop;
+    std::function<QString()> home;
+};
+
+// The user's desktop and home folders as the system reports them.
+FolderLookup systemFolderLookup();
+
+struct SettingsLoadResult {
+    // The caller shows settingsRestoredMessage.
+    bool defaultsRestored = false;
+    // The main window's remembered notation when the load decides it; nothing leaves it alone
+    // (the JavaScript names mode was on and nothing had to be restored).
+    std::optional<qint16> rememberedFormat;
+};
+
+// The five user settings in memory, and their loading and restoring through EasyReg, which must
+// already point at programKeyPath under HKEY_CURRENT_USER.
+class SettingsRecord {
+public:
+    explicit SettingsRecord(EasyReg& registry, FolderLookup folders = systemFolderLookup());
+
+    QString CustomFormat;
+    qint16 SortIndex = 0;
+    qint16 PromptToSave = 0;
+    QString StandardFolder;
+    QString defaultFolder;
+    // The FormatIndex accepted by the most recent load.
+    qint16 standardFormat = 0;
+
+    // Sets defaultFolder to the desktop folder when it exists, else to the home folder, so that
+    // a machine without a desktop folder still has a folder that passes the load's test.
+    // True when the desktop folder was found.
+    bool findDefaultFolder();
+
+    // Reads and checks the stored values in order; the first unacceptable one restores all.
+    SettingsLoadResult loadSettings(bool javaScriptNamesMode);
+
+    // Puts the defaults into memory and writes all five; write failures are not reported.
+    void restoreDefaultSettings();
+
+private:
+    bool readSettings(bool javaScriptNamesMode, SettingsLoadResult& result);
+    QString read(const char* valueName, const QString& defaultValue);
+
+    EasyReg& m_registry;
+    FolderLookup m_folders;
+};
+
+} // namespace tincta

@@ -1,0 +1,106 @@
+#include "mainwindowfixture.h"
+
+#include "editing/autocopy.h"
+#include "editing/namebox.h"
+#include "editing/trackedlineedit.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTimer>
+
+using namespace tincta;
+using namespace tincta::test;
+
+class TestAutocopy : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void copiesBetween400And600MsAfterTheLastChange();
+    void continuousDragCopiesOnlyAtTheEnd();
+    void lettersChangeAtTheCopyNotAtTheMove();
+    void anotherNotationCopiesTheSameColour();
+    void emptyCustomTemplateCopiesAnEmptyText();
+    void tickCountWraps();
+};
+
+void TestAutocopy::copiesBetween400And600MsAfterTheLastChange() {
+    MainWindowFixture f;
+    waitForAutocopy();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("other"));
+    QElapsedTimer sinceChange;
+    f.ui().hsbGreen->setValue(204);
+    sinceChange.start();
+    while (clipboard->text() != QLatin1String("#FFCC00") && sinceChange.elapsed() < 2000)
+        QTest::qWait(10);
+    const qint64 elapsed = sinceChange.elapsed();
+    QCOMPARE(clipboard->text(), QStringLiteral("#FFCC00"));
+    QVERIFY2(elapsed >= 390 && elapsed <= 650, qPrintable(QString::number(elapsed)));
+}
+
+void TestAutocopy::continuousDragCopiesOnlyAtTheEnd() {
+    MainWindowFixture f;
+    waitForAutocopy();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    int writes = 0;
+    connect(clipboard, &QClipboard::dataChanged, this, [&] {
+        if (!clipboard->text().isEmpty())
+            ++writes;
+    });
+    for (int step = 1; step <= 12; ++step) {
+        f.ui().hsbBlue->setValue(step * 10);
+        QTest::qWait(100);
+    }
+    QCOMPARE(writes, 0);
+    waitForAutocopy();
+    QCOMPARE(writes, 1);
+    QCOMPARE(clipboard->text(), QStringLiteral("#FF0078"));
+}
+
+void TestAutocopy::lettersChangeAtTheCopyNotAtTheMove() {
+    MainWindowFixture f;
+    f.ui().hsbGreen->setValue(1);
+    QCOMPARE(f.ui().lblColorProp[0]->text(), QStringLiteral("WFJ"));
+    waitForAutocopy();
+    QCOMPARE(f.ui().lblColorProp[0]->text(), QString());
+}
+
+void TestAutocopy::anotherNotationCopiesTheSameColour() {
+    MainWindowFixture f;
+    f.ui().txtName[0]->setText(QStringLiteral("red"));
+    f.ui().lstAutocopy->setCurrentRow(3);
+    QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("RGB(255, 0, 0)"));
+    QCOMPARE(nameBoxBackground(f.ui().txtName[0]), plainNameColour);
+    waitForAutocopy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("RGB(255, 0, 0)"));
+}
+
+void TestAutocopy::emptyCustomTemplateCopiesAnEmptyText() {
+    MainWindowFixture f;
+    f.ui().lstAutocopy->setCurrentRow(11);
+    QCOMPARE(f.ui().lblClipboard->text(), QString());
+    waitForAutocopy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+}
+
+void TestAutocopy::tickCountWraps() {
+    MainWindowFixture f;
+    f.ui().tmrClip->stop();
+    Autocopy& autocopy = f.window->autocopy();
+    f.state().ticksSinceChange = Autocopy::tickWrapLimit;
+    autocopy.tmrClip_Timer();
+    QCOMPARE(f.state().ticksSinceChange, 0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("other"));
+    autocopy.tmrClip_Timer();
+    autocopy.tmrClip_Timer();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));
+    autocopy.tmrClip_Timer();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#FF0000"));
+}
+
+QTEST_MAIN(TestAutocopy)
+#include "test_autocopy.moc"

@@ -1,0 +1,191 @@
+#include "mainwindowfixture.h"
+
+#include "editing/colourbox.h"
+#include "editing/namebox.h"
+#include "editing/selectedcolour.h"
+#include "editing/trackedlineedit.h"
+#include "palette/colourmarks.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+using namespace tincta;
+using namespace tincta::test;
+
+namespace {
+
+void selectMark(const MainWindowUi& ui, int index) {
+    ui.optColor[static_cast<std::size_t>(index)]->click();
+}
+
+void setColour(const MainWindowUi& ui, const Colour& colour) {
+    ui.hsbRed->setValue(colour.red);
+    ui.hsbGreen->setValue(colour.green);
+    ui.hsbBlue->setValue(colour.blue);
+}
+
+} // namespace
+
+class TestColourMarks : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void selectingAMarkMovesSlidersAndSampleRights();
+    void selectingNeverMarksANameEdited();
+    void reselectingTheSelectedMarkChangesNothing();
+    void typedPlaceholderTurnsIntoTheOtherOne();
+    void paletteChanged_data();
+    void paletteChanged();
+    void copyThenEditThenPaste();
+    void copyEnablesPaste();
+    void nameBoxSelection();
+    void lettersOfAColourInNoTable();
+};
+
+void TestColourMarks::selectingAMarkMovesSlidersAndSampleRights() {
+    MainWindowFixture f;
+    selectMark(f.ui(), 3);
+    QCOMPARE(f.state().selectedMark, 3);
+    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{0, 255, 255}));
+    QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("#00FFFF"));
+    for (int i = 0; i < markCount; ++i) {
+        ColourBox* sample = f.ui().picSample[static_cast<std::size_t>(i)];
+        QCOMPARE(sample->isEnabledTo(f.ui().picSampleContainer), i == 3);
+        QCOMPARE(sample->toolTip().isEmpty(), i != 3);
+    }
+    f.ui().hsbRed->setValue(10);
+    QCOMPARE(f.state().markColour[3], (Colour{10, 255, 255}));
+    QCOMPARE(f.state().markColour[0], (Colour{255, 0, 0}));
+}
+
+void TestColourMarks::selectingNeverMarksANameEdited() {
+    MainWindowFixture f;
+    f.ui().txtName[2]->setText(QStringLiteral("lime"));
+    selectMark(f.ui(), 2);
+    QCOMPARE(nameBoxBackground(f.ui().txtName[2]), plainNameColour);
+    QVERIFY(f.state().editsTracked);
+    QVERIFY(f.state().slidersLive);
+}
+
+void TestColourMarks::reselectingTheSelectedMarkChangesNothing() {
+    MainWindowFixture f;
+    setColour(f.ui(), {1, 2, 3});
+    QVERIFY(f.window->colourMarks().paletteChanged());
+    selectMark(f.ui(), 0);
+    QCOMPARE(f.state().markColour[0], (Colour{1, 2, 3}));
+    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{1, 2, 3}));
+    f.window->colourMarks().loadDefaultPalette();
+    f.window->colourMarks().applyFilePalette(QStringLiteral("Tincta - New palette"));
+    selectMark(f.ui(), 0);
+    QVERIFY(!f.window->colourMarks().paletteChanged());
+}
+
+void TestColourMarks::typedPlaceholderTurnsIntoTheOtherOne() {
+    MainWindowFixture f;
+    TrackedLineEdit* name = f.ui().txtName[1];
+    name->setFocus();
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Not JavaScript colour"));
+    QCOMPARE(name->text(), QStringLiteral("Type a colour name"));
+    QCOMPARE(name->cursorPosition(), static_cast<int>(name->text().size()));
+}
+
+void TestColourMarks::paletteChanged_data() {
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("same") << "Red"
+                          << "Red" << false;
+    QTest::newRow("letter case") << "Red"
+                                 << "red" << true;
+    QTest::newRow("trailing blank") << "Red"
+                                    << "Red " << true;
+    QTest::newRow("placeholder pair") << "Type a colour name"
+                                      << "Not JavaScript colour" << false;
+    QTest::newRow("placeholder pair reversed") << "Not JavaScript colour"
+                                               << "Type a colour name" << false;
+    QTest::newRow("not javascript against a name") << "Not JavaScript colour"
+                                                   << "sky" << true;
+    QTest::newRow("placeholder against a name") << "Type a colour name"
+                                                << "sky" << true;
+}
+
+void TestColourMarks::paletteChanged() {
+    QFETCH(QString, saved);
+    QFETCH(QString, shown);
+    QFETCH(bool, changed);
+    MainWindowFixture f;
+    f.state().savedName[4] = saved;
+    f.state().namesBeingSet = true; // show the text exactly as given
+    f.ui().txtName[4]->setText(shown);
+    f.state().namesBeingSet = false;
+    for (int i = 0; i < markCount; ++i) {
+        if (i != 4)
+            f.state().savedName[static_cast<std::size_t>(i)] =
+                f.ui().txtName[static_cast<std::size_t>(i)]->text();
+    }
+    QCOMPARE(f.window->colourMarks().paletteChanged(), changed);
+}
+
+void TestColourMarks::copyThenEditThenPaste() {
+    MainWindowFixture f;
+    selectMark(f.ui(), 2);
+    f.ui().mnuEditCopyColor->trigger();
+    f.ui().hsbBlue->setValue(200);
+    selectMark(f.ui(), 4);
+    f.ui().txtName[4]->setText(QStringLiteral("ocean"));
+    f.ui().mnuEditPasteColor->trigger();
+    QCOMPARE(f.state().markColour[4], (Colour{0, 255, 0}));
+    QCOMPARE(f.ui().picSample[4]->colour(), pack(0, 255, 0));
+    // Pasting is an ordinary edit of a named colour.
+    QCOMPARE(nameBoxBackground(f.ui().txtName[4]), editedNameColour);
+    // It can be pasted again elsewhere.
+    selectMark(f.ui(), 5);
+    f.ui().toolbarButton(7)->trigger();
+    QCOMPARE(f.state().markColour[5], (Colour{0, 255, 0}));
+}
+
+void TestColourMarks::copyEnablesPaste() {
+    MainWindowFixture f;
+    f.ui().toolbarButton(6)->trigger();
+    QVERIFY(f.ui().mnuEditPasteColor->isEnabled());
+    QVERIFY(f.ui().toolbarButton(7)->isEnabled());
+    QCOMPARE(f.ui().toolbarButton(7)->toolTip(), QStringLiteral("Paste To Colour Mark (F3)"));
+}
+
+void TestColourMarks::nameBoxSelection() {
+    MainWindowFixture f;
+    TrackedLineEdit* name = f.ui().txtName[1];
+    const QPoint inside = name->rect().center();
+    f.ui().txtSetRed->setFocus(Qt::OtherFocusReason);
+    QTest::mouseClick(name, Qt::LeftButton, {}, inside);
+    QCOMPARE(name->selectedText(), name->text());
+    QTest::mouseClick(name, Qt::LeftButton, {}, inside);
+    QVERIFY(!name->hasSelectedText());
+    QTest::mouseDClick(name, Qt::LeftButton, {}, inside);
+    QCOMPARE(name->selectedText(), name->text());
+
+    // Tabbing in selects; focus given by code leaves the selection alone.
+    name->deselect();
+    f.ui().txtName[2]->setFocus(Qt::OtherFocusReason);
+    QVERIFY(!f.ui().txtName[2]->hasSelectedText());
+    f.ui().optColor[2]->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(f.ui().optColor[2], Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.ui().txtName[2]);
+    QCOMPARE(f.ui().txtName[2]->selectedText(), f.ui().txtName[2]->text());
+}
+
+void TestColourMarks::lettersOfAColourInNoTable() {
+    MainWindowFixture f;
+    setColour(f.ui(), {0x12, 0x34, 0x56});
+    QCOMPARE(f.ui().lblColorProp[0]->text(), QStringLiteral("WFJ"));
+    waitForAutocopy();
+    QCOMPARE(f.ui().lblColorProp[0]->text(), QString());
+    QCOMPARE(f.ui().lblColorProp[1]->text(), QStringLiteral("WFJ"));
+}
+
+QTEST_MAIN(TestColourMarks)
+#include "test_colourmarks.moc"
