@@ -11,6 +11,11 @@
 #include "editing/valueentry.h"
 #include "palette/colourmarks.h"
 #include "palettewindows/swatchgrid.h"
+#include "settings/customformatdialog.h"
+#include "settings/easyreg.h"
+#include "settings/optionsdialog.h"
+#include "settings/settingsload.h"
+#include "settings/settingsrecord.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,11 +52,16 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_valueEntry =
         std::make_unique<ValueEntry>(this, m_ui, m_state, *m_selected, m_services.messages);
     m_pickMode = std::make_unique<PickMode>(this, m_ui, *m_selected);
+    m_registry = std::make_unique<EasyReg>();
+    m_registry->DefaultHive(HKEY_CURRENT_USER);
+    m_registry->DefaultSubKey(programKeyPath);
+    m_settings = std::make_unique<SettingsRecord>(*m_registry);
     connectEditing();
     connectMarks();
     connectMenus();
     connectToolbar();
     connectPickMode();
+    connectSettingsDialogs();
     m_ui.tmrClip->start();
     guarded([this] { Form_Load(); });
 }
@@ -69,6 +79,7 @@ void MainWindow::Form_Load() {
     m_state.errorReported = false;
     m_state.selectNameOnClick = true;
     buildColourTables();
+    loadSettings(settingsContext(), this);
     m_ui.lstAutocopy->addItems(notationNames());
     m_marks->loadDefaultPalette();
     freezeWindow(this);
@@ -224,6 +235,27 @@ void MainWindow::connectPickMode() {
     }
 }
 
+SettingsContext MainWindow::settingsContext() {
+    return SettingsContext{*m_settings, *m_registry, m_state, m_services,
+                           [this] { handleUnexpectedError(); }};
+}
+
+void MainWindow::connectSettingsDialogs() {
+    connect(m_ui.mnuToolsCustomFormat, &QAction::triggered, this,
+            guard([this](bool) { mnuToolsCustomFormat_Click(); }));
+    connect(m_ui.mnuToolsOptions, &QAction::triggered, this,
+            guard([this](bool) { mnuToolsOptions_Click(); }));
+}
+
+void MainWindow::mnuToolsCustomFormat_Click() {
+    // The help viewer is not connected yet; the dialog reports that Help cannot be shown.
+    showCustomFormatDialog(this, settingsContext(), HelpTopicOpener{});
+}
+
+void MainWindow::mnuToolsOptions_Click() {
+    showOptionsDialog(this, settingsContext());
+}
+
 void MainWindow::tbrTools_ButtonClick(int position) {
     switch (position) {
     case 6:
@@ -231,6 +263,12 @@ void MainWindow::tbrTools_ButtonClick(int position) {
         break;
     case 7:
         m_marks->mnuEditPasteColor_Click();
+        break;
+    case 11:
+        mnuToolsCustomFormat_Click();
+        break;
+    case 12:
+        mnuToolsOptions_Click();
         break;
     default:
         break;

@@ -12,6 +12,9 @@ namespace tincta {
 
 class Autocopy;
 class ColourMarks;
+class EasyReg;
+class SettingsRecord;
+struct SettingsContext;
 class PickMode;
 class SelectedColour;
 class ValueEntry;
@@ -44,6 +47,8 @@ public:
     Autocopy& autocopy() { return *m_autocopy; }
     ValueEntry& valueEntry() { return *m_valueEntry; }
     PickMode& pickMode() { return *m_pickMode; }
+    EasyReg& registry() { return *m_registry; }
+    SettingsRecord& settings() { return *m_settings; }
 
 protected:
     bool event(QEvent* event) override;
@@ -60,6 +65,10 @@ private:
     void connectMenus();
     void connectToolbar();
     void connectPickMode();
+    void connectSettingsDialogs();
+    SettingsContext settingsContext();
+    void mnuToolsCustomFormat_Click();
+    void mnuToolsOptions_Click();
 
     // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
     // take (such as a timer's private tag) are dropped.
@@ -82,6 +91,8 @@ private:
     std::unique_ptr<ColourMarks> m_marks;
     std::unique_ptr<ValueEntry> m_valueEntry;
     std::unique_ptr<PickMode> m_pickMode;
+    std::unique_ptr<EasyReg> m_registry;
+    std::unique_ptr<SettingsRecord> m_settings;
 };
 
 } // namespace tincta

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "settings/settingsload.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tincta {
+
+// Shows a help topic by its page name; false when the help could not be started at all (a topic
+// the help does not hold is the help's own business, not a failure).
+using HelpTopicOpener = std::function<bool(const QString& topic)>;
+
+// Edits the template of the Custom notation. Ten buttons insert the codes; OK stores the text as
+// typed, Cancel forgets the edit.
+class CustomFormatDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CustomFormatDialog(QWidget* owner, SettingsContext context, HelpTopicOpener openHelpTopic);
+
+    // Loads the settings (which may show the restore message) and shows the stored template.
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdHelp_Click();
+
+    // Puts a code at the caret, or over the selection; the text keeps to the template's limit.
+    void insertCode(const QString& code);
+
+private:
+    void buildControls();
+
+    SettingsContext m_context;
+    HelpTopicOpener m_openHelpTopic;
+
+    QLineEdit* txtFormat = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    std::array<QPushButton*, 10> codeButtons{};
+};
+
+// Opens the custom format dialog modally over the main window.
+void showCustomFormatDialog(QWidget* owner, const SettingsContext& context,
+                            const HelpTopicOpener& openHelpTopic);
+
+} // namespace tincta
