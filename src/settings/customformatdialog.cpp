@@ -3,12 +3,14 @@
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tincta {
 
@@ -105,6 +107,8 @@ void CustomFormatDialog::buildControls() {
         auto* button = named(new QPushButton(QLatin1String(entry.caption), this), entry.name);
         button->setToolTip(QLatin1String(entry.toolTip));
         button->setFixedSize(codeButtonWidth, codeButtonHeight);
+        // A click leaves the focus, and with it the selection, in the text box.
+        button->setFocusPolicy(Qt::TabFocus);
         table->addWidget(button, entry.row, entry.column, Qt::AlignCenter);
         codeButtons[i] = button;
         const QString code = QLatin1String(entry.code);
@@ -122,6 +126,7 @@ void CustomFormatDialog::buildControls() {
 
     txtFormat = named(new QLineEdit(this), "txtFormat");
     txtFormat->setMaxLength(customFormatMaxLength);
+    txtFormat->installEventFilter(this);
     page->addWidget(txtFormat);
 
     auto* buttons = new QHBoxLayout;
@@ -163,16 +168,40 @@ void CustomFormatDialog::Form_Load() {
     txtFormat->setText(m_context.record.CustomFormat);
     txtFormat->deselect();
     txtFormat->setCursorPosition(static_cast<int>(txtFormat->text().size()));
+    // The dialog opens ready for typing, not on its default button.
+    txtFormat->setFocus(Qt::OtherFocusReason);
+}
+
+void CustomFormatDialog::setVisible(bool visible) {
+    const bool opening = visible && !isVisible();
+    QDialog::setVisible(visible);
+    // Showing a dialog focuses its first control as if by Tab, which selects the whole text; the
+    // template opens with the caret at its end instead.
+    if (opening && txtFormat->hasSelectedText()) {
+        txtFormat->deselect();
+        txtFormat->setCursorPosition(static_cast<int>(txtFormat->text().size()));
+    }
+}
+
+bool CustomFormatDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The text box drops its selection when it loses the focus; a code button reached with Tab
+    // still replaces what was selected.
+    if (watched == txtFormat && event->type() == QEvent::FocusOut)
+        m_lastSelection = currentSelection();
+    return QDialog::eventFilter(watched, event);
+}
+
+CustomFormatDialog::Selection CustomFormatDialog::currentSelection() const {
+    if (txtFormat->hasSelectedText())
+        return {txtFormat->selectionStart(), txtFormat->selectedText().size()};
+    return {txtFormat->cursorPosition(), 0};
 }
 
 void CustomFormatDialog::insertCode(const QString& code) {
     const QString text = txtFormat->text();
-    qsizetype start = txtFormat->cursorPosition();
-    qsizetype length = 0;
-    if (txtFormat->hasSelectedText()) {
-        start = txtFormat->selectionStart();
-        length = txtFormat->selectedText().size();
-    }
+    const Selection selection = txtFormat->hasFocus() ? currentSelection() : m_lastSelection;
+    const qsizetype start = std::min(selection.start, text.size());
+    const qsizetype length = std::min(selection.length, text.size() - start);
     QString result = text.left(start) + code + text.mid(start + length);
     result.truncate(customFormatMaxLength);
     txtFormat->setText(result);

@@ -33,11 +33,24 @@ public:
     // Puts a code at the caret, or over the selection; the text keeps to the template's limit.
     void insertCode(const QString& code);
 
+    void setVisible(bool visible) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    struct Selection {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+
     void buildControls();
+    Selection currentSelection() const;
 
     SettingsContext m_context;
     HelpTopicOpener m_openHelpTopic;
+    // Where the caret or selection was when the text box last lost the focus.
+    Selection m_lastSelection;
 
     QLineEdit* txtFormat = nullptr;
     QPushButton* cmdOK = nullptr;
