@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/colour.h"
+#include "palette/palettefile.h" // the placeholder names of unnamed marks
 
 #include <QString>
 #include <array>
@@ -8,10 +9,6 @@
 namespace tincta {
 
 inline constexpr int markCount = 6;
-
-// The names that stand for an unnamed colour mark.
-inline const QString typeAColourName = QStringLiteral("Type a colour name");
-inline const QString notJavaScriptColour = QStringLiteral("Not JavaScript colour");
 
 // Program-wide state owned by the main window and shared by the subsystems that work on it.
 struct AppState {
@@ -42,9 +39,6 @@ struct AppState {
 
     // The shade in each cell of the colour bar, as of the last refresh.
     std::array<Colour, 256> colourBar{};
-
-    // The template of the "Custom" notation.
-    QString customFormat;
 };
 
 } // namespace tincta

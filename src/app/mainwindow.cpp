@@ -10,6 +10,8 @@
 #include "editing/trackedlineedit.h"
 #include "editing/valueentry.h"
 #include "palette/colourmarks.h"
+#include "palette/colourproperties.h"
+#include "palettewindows/palettewindows.h"
 #include "palettewindows/swatchgrid.h"
 #include "settings/customformatdialog.h"
 #include "settings/easyreg.h"
@@ -46,20 +48,25 @@ constexpr int lowestGoodColourDepth = 24;
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_ui((initResources(), buildMainWindowUi(this))) {
-    m_autocopy = std::make_unique<Autocopy>(m_ui, m_state);
+    m_registry = std::make_unique<EasyReg>();
+    m_settings = std::make_unique<SettingsRecord>(*m_registry);
+    m_autocopy = std::make_unique<Autocopy>(m_ui, m_state, *m_settings);
     m_selected = std::make_unique<SelectedColour>(m_ui, m_state, *m_autocopy);
     m_marks = std::make_unique<ColourMarks>(this, m_ui, m_state, *m_selected);
     m_valueEntry =
         std::make_unique<ValueEntry>(this, m_ui, m_state, *m_selected, m_services.messages);
+    m_properties =
+        std::make_unique<ColourProperties>(this, m_ui, m_state, *m_autocopy, m_services.messages);
+    m_paletteWindows = std::make_unique<PaletteWindows>(
+        *m_selected, *m_settings,
+        [this](const std::function<void()>& handler) { guarded(handler); });
     m_pickMode = std::make_unique<PickMode>(this, m_ui, *m_selected);
-    m_registry = std::make_unique<EasyReg>();
-    m_registry->DefaultHive(HKEY_CURRENT_USER);
-    m_registry->DefaultSubKey(programKeyPath);
-    m_settings = std::make_unique<SettingsRecord>(*m_registry);
     connectEditing();
     connectMarks();
     connectMenus();
     connectToolbar();
+    connectPaletteWindows();
+    connectColourProperties();
     connectPickMode();
     connectSettingsDialogs();
     m_ui.tmrClip->start();
@@ -75,11 +82,13 @@ MainWindow::~MainWindow() {
 void MainWindow::Form_Load() {
     checkColourDepth();
     m_state.mainWindowReady = true;
+    m_registry->DefaultHive(HKEY_CURRENT_USER);
+    m_registry->DefaultSubKey(programKeyPath);
     m_state.closingAfterError = false;
     m_state.errorReported = false;
     m_state.selectNameOnClick = true;
     buildColourTables();
-    loadSettings(settingsContext(), this);
+    loadSettings();
     m_ui.lstAutocopy->addItems(notationNames());
     m_marks->loadDefaultPalette();
     freezeWindow(this);
@@ -88,6 +97,17 @@ void MainWindow::Form_Load() {
     QAction* pasteButton = m_ui.toolbarButton(7);
     pasteButton->setEnabled(false);
     pasteButton->setToolTip(useCopyButtonToolTip);
+}
+
+void MainWindow::loadSettings() {
+    const SettingsLoadResult result = m_settings->loadSettings(m_state.javaScriptNamesMode);
+    if (result.rememberedFormat)
+        m_state.rememberedFormat = *result.rememberedFormat;
+    if (result.defaultsRestored) {
+        m_services.messages.show(
+            this, Message{messageTitle, QString::fromLatin1(settingsRestoredMessage),
+                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+    }
 }
 
 void MainWindow::checkColourDepth() {
@@ -236,7 +256,7 @@ void MainWindow::connectPickMode() {
 }
 
 SettingsContext MainWindow::settingsContext() {
-    return SettingsContext{*m_settings, *m_registry, m_state, m_services,
+    return SettingsContext{*m_settings, *m_registry, m_services, [this] { loadSettings(); },
                            [this] { handleUnexpectedError(); }};
 }
 
@@ -264,6 +284,12 @@ void MainWindow::tbrTools_ButtonClick(int position) {
     case 7:
         m_marks->mnuEditPasteColor_Click();
         break;
+    case 8:
+        m_properties->mnuEditColorProperties_Click();
+        break;
+    case 9:
+        m_properties->mnuEditFind_Click();
+        break;
     case 11:
         mnuToolsCustomFormat_Click();
         break;
@@ -273,6 +299,24 @@ void MainWindow::tbrTools_ButtonClick(int position) {
     default:
         break;
     }
+}
+
+void MainWindow::connectPaletteWindows() {
+    connect(m_ui.cmdWebsafe, &QPushButton::clicked, this,
+            guard([this](bool) { m_paletteWindows->cmdWebsafe_Click(); }));
+    connect(m_ui.cmdFailsafe, &QPushButton::clicked, this,
+            guard([this](bool) { m_paletteWindows->cmdFailsafe_Click(); }));
+    connect(m_ui.cmdJavaScript, &QPushButton::clicked, this,
+            guard([this](bool) { m_paletteWindows->cmdJavaScript_Click(); }));
+}
+
+void MainWindow::connectColourProperties() {
+    connect(m_ui.mnuEditColorProperties, &QAction::triggered, this,
+            guard([this](bool) { m_properties->mnuEditColorProperties_Click(); }));
+    connect(m_ui.mnuEditFind, &QAction::triggered, this,
+            guard([this](bool) { m_properties->mnuEditFind_Click(); }));
+    connect(m_ui.mnuEditCopyJavaScriptNames, &QAction::triggered, this,
+            guard([this](bool) { m_properties->mnuEditCopyJavaScriptNames_Click(); }));
 }
 
 } // namespace tincta

@@ -12,10 +12,12 @@ namespace tincta {
 
 class Autocopy;
 class ColourMarks;
+class ColourProperties;
 class EasyReg;
+class PaletteWindows;
 class SettingsRecord;
-struct SettingsContext;
 class PickMode;
+struct SettingsContext;
 class SelectedColour;
 class ValueEntry;
 
@@ -27,6 +29,9 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Reads the stored settings again; shows the restore message when defaults were restored.
+    void loadSettings();
 
     // The last resort: one message at most per run, then every window closes without asking.
     void handleUnexpectedError();
@@ -41,14 +46,15 @@ public:
     }
 
     AppState& state() { return m_state; }
+    EasyReg& registry() { return *m_registry; }
+    SettingsRecord& settings() { return *m_settings; }
     const MainWindowUi& ui() const { return m_ui; }
     SelectedColour& selectedColour() { return *m_selected; }
     ColourMarks& colourMarks() { return *m_marks; }
     Autocopy& autocopy() { return *m_autocopy; }
     ValueEntry& valueEntry() { return *m_valueEntry; }
+    PaletteWindows& paletteWindows() { return *m_paletteWindows; }
     PickMode& pickMode() { return *m_pickMode; }
-    EasyReg& registry() { return *m_registry; }
-    SettingsRecord& settings() { return *m_settings; }
 
 protected:
     bool event(QEvent* event) override;
@@ -64,6 +70,8 @@ private:
     void connectMarks();
     void connectMenus();
     void connectToolbar();
+    void connectPaletteWindows();
+    void connectColourProperties();
     void connectPickMode();
     void connectSettingsDialogs();
     SettingsContext settingsContext();
@@ -86,13 +94,15 @@ private:
     Services m_services;
     AppState m_state;
     MainWindowUi m_ui;
+    std::unique_ptr<EasyReg> m_registry;
+    std::unique_ptr<SettingsRecord> m_settings;
     std::unique_ptr<Autocopy> m_autocopy;
     std::unique_ptr<SelectedColour> m_selected;
     std::unique_ptr<ColourMarks> m_marks;
     std::unique_ptr<ValueEntry> m_valueEntry;
+    std::unique_ptr<ColourProperties> m_properties;
+    std::unique_ptr<PaletteWindows> m_paletteWindows;
     std::unique_ptr<PickMode> m_pickMode;
-    std::unique_ptr<EasyReg> m_registry;
-    std::unique_ptr<SettingsRecord> m_settings;
 };
 
 } // namespace tincta

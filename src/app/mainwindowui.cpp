@@ -27,6 +27,7 @@ namespace tincta {
 namespace {
 
 constexpr int markRowHeight = 26;
+constexpr int sliderHeight = 18;
 constexpr int sampleWidth = 44;
 constexpr int nameBoxLength = 21;
 constexpr int valueFieldLength = 3;
@@ -49,13 +50,14 @@ QScrollBar* makeSlider(QWidget* parent, const char* name) {
     slider->setSingleStep(1);
     slider->setPageStep(1);
     slider->setMinimumWidth(256);
+    slider->setFixedHeight(sliderHeight);
     return slider;
 }
 
 ColourBox* makeTag(QWidget* parent, const char* name, PackedColour colour) {
     auto* tag = named(new ColourBox(parent), QLatin1String(name));
     tag->setColour(colour);
-    tag->setFixedSize(14, 14);
+    tag->setFixedSize(sliderHeight, sliderHeight);
     return tag;
 }
 
@@ -221,7 +223,8 @@ QWidget* buildMarks(QWidget* parent, MainWindowUi& ui) {
         auto* name = named(new TrackedLineEdit(marks), indexed("txtName", i));
         name->setMaxLength(nameBoxLength);
         name->setToolTip(QStringLiteral("Click and type a colour name"));
-        name->setMinimumWidth(name->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
+        name->setMinimumWidth(
+            name->fontMetrics().horizontalAdvance(QString(nameBoxLength, QLatin1Char('n'))) + 8);
         name->setFixedHeight(markRowHeight - 4);
         ui.txtName[static_cast<std::size_t>(i)] = name;
 

@@ -4,6 +4,7 @@
 #include "colour/colourtables.h"
 #include "colour/notation.h"
 #include "editing/colourbox.h"
+#include "settings/settingsrecord.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,14 +13,15 @@
 
 namespace tincta {
 
-Autocopy::Autocopy(MainWindowUi& ui, AppState& state) : m_ui(ui), m_state(state) {}
+Autocopy::Autocopy(MainWindowUi& ui, AppState& state, const SettingsRecord& settings)
+    : m_ui(ui), m_state(state), m_settings(settings) {}
 
 void Autocopy::renderNotation(int red, int green, int blue) {
     const Colour colour{red, green, blue};
     if (m_state.javaScriptNamesMode) {
         m_ui.lblClipboard->setText(javaScriptName(pack(colour)));
     } else if (const auto text =
-                   notationText(m_ui.lstAutocopy->currentRow(), colour, m_state.customFormat)) {
+                   notationText(m_ui.lstAutocopy->currentRow(), colour, m_settings.CustomFormat)) {
         m_ui.lblClipboard->setText(*text);
     }
     m_state.ticksSinceChange = 0;

@@ -79,45 +79,29 @@ void ValueEntry::cmdSetColor_Click() {
 }
 
 template <typename Parse>
-static bool readFields(const std::array<TrackedLineEdit*, 3>& fields, Parse parse, Colour& colour,
-                       TrackedLineEdit*& invalidField) {
+void ValueEntry::setFromFields(Parse parse, const QString& invalidMessage) {
+    // Fields are read red, green, blue; the first invalid one is reported and nothing moves.
     std::array<int, 3> values{};
+    const std::array<TrackedLineEdit*, 3> fields{m_ui.txtSetRed, m_ui.txtSetGreen, m_ui.txtSetBlue};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto value = parse(fields[i]->text());
+        const std::optional<int> value = parse(fields[i]->text());
         if (!value) {
-            invalidField = fields[i];
-            return false;
+            warn(invalidMessage);
+            fields[i]->setFocus(Qt::OtherFocusReason);
+            fields[i]->selectAll();
+            return;
         }
         values[i] = *value;
     }
-    colour = Colour{values[0], values[1], values[2]};
-    return true;
+    m_selected.setSliders(Colour{values[0], values[1], values[2]});
 }
 
 void ValueEntry::setFromDecimalFields() {
-    Colour colour;
-    TrackedLineEdit* invalid = nullptr;
-    if (readFields({m_ui.txtSetRed, m_ui.txtSetGreen, m_ui.txtSetBlue}, decimalChannel, colour,
-                   invalid)) {
-        m_selected.setSliders(colour);
-        return;
-    }
-    warn(invalidDecimal);
-    invalid->setFocus(Qt::OtherFocusReason);
-    invalid->selectAll();
+    setFromFields(decimalChannel, invalidDecimal);
 }
 
 void ValueEntry::setFromHexFields() {
-    Colour colour;
-    TrackedLineEdit* invalid = nullptr;
-    if (readFields({m_ui.txtSetRed, m_ui.txtSetGreen, m_ui.txtSetBlue}, hexChannel, colour,
-                   invalid)) {
-        m_selected.setSliders(colour);
-        return;
-    }
-    warn(invalidHex);
-    invalid->setFocus(Qt::OtherFocusReason);
-    invalid->selectAll();
+    setFromFields(hexChannel, invalidHex);
 }
 
 void ValueEntry::setFromHtmlHex() {

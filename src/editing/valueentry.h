@@ -32,6 +32,7 @@ public:
 
 private:
     void warn(const QString& text);
+    template <typename Parse> void setFromFields(Parse parse, const QString& invalidMessage);
 
     QWidget* m_window;
     MainWindowUi& m_ui;

@@ -164,7 +164,7 @@ void CustomFormatDialog::buildControls() {
 }
 
 void CustomFormatDialog::Form_Load() {
-    loadSettings(m_context, parentWidget());
+    m_context.loadSettings();
     txtFormat->setText(m_context.record.CustomFormat);
     txtFormat->deselect();
     txtFormat->setCursorPosition(static_cast<int>(txtFormat->text().size()));
@@ -212,7 +212,6 @@ void CustomFormatDialog::insertCode(const QString& code) {
 void CustomFormatDialog::cmdOK_Click() {
     const QString text = txtFormat->text();
     m_context.record.CustomFormat = text;
-    m_context.state.customFormat = text;
     storeSetting(m_context.registry, customFormatValueName, text);
     accept();
 }

@@ -195,7 +195,7 @@ void OptionsDialog::buildControls() {
 }
 
 void OptionsDialog::Form_Load() {
-    loadSettings(m_context, parentWidget());
+    m_context.loadSettings();
     const SettingsRecord& record = m_context.record;
     lstStandardFormat->clear();
     lstStandardFormat->addItems(notationNames());

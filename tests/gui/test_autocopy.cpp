@@ -25,6 +25,7 @@ private Q_SLOTS:
     void anotherNotationCopiesTheSameColour();
     void emptyCustomTemplateCopiesAnEmptyText();
     void tickCountWraps();
+    void returningToTheWindowCopiesAgainInTheKeptNotation();
 };
 
 void TestAutocopy::copiesBetween400And600MsAfterTheLastChange() {
@@ -47,7 +48,8 @@ void TestAutocopy::continuousDragCopiesOnlyAtTheEnd() {
     waitForAutocopy();
     QClipboard* clipboard = QGuiApplication::clipboard();
     int writes = 0;
-    connect(clipboard, &QClipboard::dataChanged, this, [&] {
+    QObject counting; // ends the connection with this test
+    connect(clipboard, &QClipboard::dataChanged, &counting, [&] {
         if (!clipboard->text().isEmpty())
             ++writes;
     });
@@ -100,6 +102,25 @@ void TestAutocopy::tickCountWraps() {
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));
     autocopy.tmrClip_Timer();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#FF0000"));
+}
+
+void TestAutocopy::returningToTheWindowCopiesAgainInTheKeptNotation() {
+    MainWindowFixture f;
+    f.ui().lstAutocopy->setCurrentRow(4);
+    waitForAutocopy();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(f.state().rememberedFormat, 4);
+    QGuiApplication::clipboard()->setText(QStringLiteral("other"));
+    waitForAutocopy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    QCOMPARE(f.ui().lstAutocopy->currentRow(), 4);
+    waitForAutocopy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0x000000ff"));
 }
 
 QTEST_MAIN(TestAutocopy)

@@ -18,7 +18,8 @@ namespace {
 
 struct CustomFormatFixture : MainWindowFixture {
     SettingsContext context() {
-        return SettingsContext{window->settings(), window->registry(), state(), scripted.services,
+        return SettingsContext{window->settings(), window->registry(), scripted.services,
+                               [this] { window->loadSettings(); },
                                [] { QFAIL("unexpected error"); }};
     }
 };
@@ -218,7 +219,7 @@ void TestCustomFormatDialog::codeButtonReachedByTabReplacesTheSelection() {
 void TestCustomFormatDialog::opensWithTheStoredTemplate() {
     storeSetting(customFormatValueName, QStringLiteral("rgb(%DR%)"));
     CustomFormatFixture f;
-    f.state().customFormat.clear();
+    f.window->settings().CustomFormat.clear();
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
     dialog.Form_Load();
     QCOMPARE(formatBox(&dialog)->text(), QStringLiteral("rgb(%DR%)"));
@@ -230,7 +231,7 @@ void TestCustomFormatDialog::opensWithTheStoredTemplate() {
     QCOMPARE(formatBox(&dialog)->cursorPosition(), 9);
     QVERIFY(!formatBox(&dialog)->hasSelectedText());
     // The main window's Custom notation follows what was loaded.
-    QCOMPARE(f.state().customFormat, QStringLiteral("rgb(%DR%)"));
+    QCOMPARE(f.window->settings().CustomFormat, QStringLiteral("rgb(%DR%)"));
     QVERIFY(f.scripted.messages.shown.isEmpty());
 }
 
@@ -261,7 +262,6 @@ void TestCustomFormatDialog::okStoresTheTextAsTyped() {
     QTest::keyClick(f.window.get(), Qt::Key_F8);
     QCOMPARE(storedSetting(customFormatValueName), typed);
     QCOMPARE(f.window->settings().CustomFormat, typed);
-    QCOMPARE(f.state().customFormat, typed);
     // Back in the main window, the activation renders with the new template.
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
@@ -311,7 +311,6 @@ void TestCustomFormatDialog::closingWithoutOkWritesNothing() {
     QVERIFY(!dialog.isVisible());
     QCOMPARE(storedSetting(customFormatValueName), QStringLiteral("kept"));
     QCOMPARE(f.window->settings().CustomFormat, QStringLiteral("kept"));
-    QCOMPARE(f.state().customFormat, QStringLiteral("kept"));
 }
 
 void TestCustomFormatDialog::help_data() {

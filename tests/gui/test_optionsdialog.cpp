@@ -18,7 +18,8 @@ namespace {
 
 struct OptionsFixture : MainWindowFixture {
     SettingsContext context() {
-        return SettingsContext{window->settings(), window->registry(), state(), scripted.services,
+        return SettingsContext{window->settings(), window->registry(), scripted.services,
+                               [this] { window->loadSettings(); },
                                [] { QFAIL("unexpected error"); }};
     }
 };

@@ -1,0 +1,136 @@
+#include "palettewindows/javascriptwindow.h"
+
+#include "colour/colourtables.h"
+#include "palettewindows/swatchgrid.h"
+
+#include <QActionGroup>
+#include <QIcon>
+#include <QToolBar>
+
+namespace tincta {
+
+namespace {
+
+const QString windowName = QStringLiteral("frmJavaScript");
+const QString windowCaption = QStringLiteral("JavaScript");
+const QString toolbarName = QStringLiteral("tbrSortTools");
+const QString gridName = QStringLiteral("lblJavaScriptColor");
+const QString alphabeticallyKey = QStringLiteral("Alphabetically");
+const QString alphabeticallyToolTip = QStringLiteral("Sort alphabetically");
+const QString alphabeticallyImage = QStringLiteral(":/icons/back.svg");
+const QString dotNetKey = QStringLiteral("DotNet");
+const QString dotNetToolTip = QStringLiteral("Sort like Visual Studio .NET");
+const QString dotNetImage = QStringLiteral(":/icons/forward.svg");
+
+constexpr QSize clientTwips(1755, 5415);
+constexpr int toolbarTwips = 420;
+constexpr int squareTwips = 250;
+constexpr int columns = 7;
+constexpr int toolbarIconSize = 16;
+constexpr int sortByDotNet = 1;
+
+std::vector<QRect> squares() {
+    std::vector<QRect> cells;
+    cells.reserve(javaScriptCount);
+    for (int i = 0; i < javaScriptCount; ++i) {
+        // Rounded as the window places them, below the toolbar, then made relative to the grid.
+        const QRect inWindow =
+            twipsRect(squareTwips * (i % columns), toolbarTwips + squareTwips * (i / columns),
+                      squareTwips, squareTwips);
+        cells.push_back(inWindow.translated(0, -twipsToPixels(toolbarTwips)));
+    }
+    return cells;
+}
+
+QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& key,
+                       const QString& toolTip, const QString& image) {
+    QAction* button = toolbar->addAction(QIcon(image), QString());
+    button->setObjectName(key);
+    button->setToolTip(toolTip);
+    button->setCheckable(true);
+    group->addAction(button);
+    return button;
+}
+
+} // namespace
+
+JavaScriptWindow::JavaScriptWindow(SelectedColour& selected, Guard guard)
+    : PaletteWindow(selected, std::move(guard), windowName, windowCaption, clientTwips),
+      m_tbrSortTools(new QToolBar(this)), m_lblJavaScriptColor(new SwatchGrid(this)) {
+    const int toolbarHeight = twipsToPixels(toolbarTwips);
+    m_tbrSortTools->setObjectName(toolbarName);
+    m_tbrSortTools->setMovable(false);
+    m_tbrSortTools->setFloatable(false);
+    m_tbrSortTools->setIconSize(QSize(toolbarIconSize, toolbarIconSize));
+    m_tbrSortTools->setGeometry(0, 0, width(), toolbarHeight);
+    auto* group = new QActionGroup(m_tbrSortTools);
+    group->setExclusive(true);
+    m_alphabetically = addSortButton(m_tbrSortTools, group, alphabeticallyKey,
+                                     alphabeticallyToolTip, alphabeticallyImage);
+    m_dotNet = addSortButton(m_tbrSortTools, group, dotNetKey, dotNetToolTip, dotNetImage);
+    m_alphabetically->setChecked(true);
+    connect(group, &QActionGroup::triggered, this,
+            [this](QAction* button) { tbrSortTools_ButtonClick(button); });
+
+    m_lblJavaScriptColor->setObjectName(gridName);
+    m_lblJavaScriptColor->setCellRects(squares());
+    m_lblJavaScriptColor->setGeometry(0, toolbarHeight, width(), height() - toolbarHeight);
+    connect(m_lblJavaScriptColor, &SwatchGrid::cellPressed, this,
+            [this](int index, Qt::MouseButton button) {
+                guarded([&] { lblJavaScriptColor_MouseDown(index, button); });
+            });
+}
+
+void JavaScriptWindow::Form_Load(int sortIndex) {
+    // Only 0 and 1 pass the settings check; anything else shows the alphabetical order, which is
+    // also the table a press reads while the first button is down.
+    if (sortIndex == sortByDotNet) {
+        fillDotNet();
+        m_dotNet->setChecked(true);
+    } else {
+        fillAlphabetical();
+        m_alphabetically->setChecked(true);
+    }
+}
+
+void JavaScriptWindow::tbrSortTools_ButtonClick(const QAction* button) {
+    // A failure while re-sorting is not worth closing the program for; the grid keeps what it
+    // had reached.
+    try {
+        if (button->objectName() == alphabeticallyKey)
+            fillAlphabetical();
+        else if (button->objectName() == dotNetKey)
+            fillDotNet();
+    } catch (...) {
+    }
+}
+
+void JavaScriptWindow::lblJavaScriptColor_MouseDown(int index, Qt::MouseButton button) {
+    if (button != Qt::LeftButton)
+        return;
+    const ColourTables& tables = colourTables();
+    const auto& colours =
+        m_alphabetically->isChecked() ? tables.javaScriptColours : tables.dotNetColours;
+    takeColour(unpack(colours.at(static_cast<std::size_t>(index))));
+}
+
+void JavaScriptWindow::fillAlphabetical() {
+    const ColourTables& tables = colourTables();
+    fill(tables.javaScriptColours, tables.javaScriptCaptions);
+}
+
+void JavaScriptWindow::fillDotNet() {
+    const ColourTables& tables = colourTables();
+    fill(tables.dotNetColours, tables.dotNetCaptions);
+}
+
+void JavaScriptWindow::fill(const std::array<PackedColour, javaScriptCount>& colours,
+                            const std::array<QString, javaScriptCount>& captions) {
+    for (int i = 0; i < javaScriptCount; ++i) {
+        const auto square = static_cast<std::size_t>(i);
+        m_lblJavaScriptColor->setCellColour(i, colours[square]);
+        m_lblJavaScriptColor->setCellToolTip(i, captions[square]);
+    }
+}
+
+} // namespace tincta

@@ -1,0 +1,44 @@
+#include "palettewindows/palettewindow.h"
+
+#include "editing/selectedcolour.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+namespace tincta {
+
+namespace {
+
+const QString programIcon = QStringLiteral(":/icons/tincta.svg");
+
+} // namespace
+
+QRect twipsRect(int left, int top, int width, int height) {
+    const int x = twipsToPixels(left);
+    const int y = twipsToPixels(top);
+    return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
+}
+
+PaletteWindow::PaletteWindow(SelectedColour& selected, Guard guard, const QString& name,
+                             const QString& caption, QSize clientTwips)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      m_selected(selected), m_guard(std::move(guard)) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowIcon(QIcon(programIcon));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
+}
+
+void PaletteWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    m_closed = event->isAccepted();
+}
+
+void PaletteWindow::takeColour(const Colour& colour) {
+    m_selected.setSliders(colour);
+}
+
+} // namespace tincta

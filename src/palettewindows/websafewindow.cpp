@@ -1,0 +1,70 @@
+#include "palettewindows/websafewindow.h"
+
+#include "colour/colourtables.h"
+#include "palettewindows/swatchgrid.h"
+
+namespace tincta {
+
+namespace {
+
+const QString windowName = QStringLiteral("frmWebsafe");
+const QString windowCaption = QStringLiteral("Websafe");
+const QString gridName = QStringLiteral("lblWebsafeColor");
+constexpr int cellTwips = 315;
+constexpr int columns = 36;
+constexpr int rows = 6;
+constexpr int steps = 6;
+
+std::vector<QRect> websafeCells() {
+    std::vector<QRect> cells;
+    cells.reserve(websafeCount);
+    for (int i = 0; i < websafeCount; ++i) {
+        const int red = i / (steps * steps);
+        const int green = (i / steps) % steps;
+        const int blue = i % steps;
+        const int column = steps * green + red;
+        const int row = steps - 1 - blue;
+        cells.push_back(twipsRect(cellTwips * column, cellTwips * row, cellTwips, cellTwips));
+    }
+    return cells;
+}
+
+} // namespace
+
+WebsafeWindow::WebsafeWindow(SelectedColour& selected, Guard guard)
+    : PaletteWindow(selected, std::move(guard), windowName, windowCaption,
+                    QSize(cellTwips * columns, cellTwips * rows)),
+      m_lblWebsafeColor(new SwatchGrid(this)) {
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    m_lblWebsafeColor->setObjectName(gridName);
+    m_lblWebsafeColor->setCellRects(websafeCells());
+    m_lblWebsafeColor->setGeometry(QRect(QPoint(0, 0), size()));
+    connect(m_lblWebsafeColor, &SwatchGrid::cellPressed, this,
+            [this](int index, Qt::MouseButton button) {
+                guarded([&] { lblWebsafeColor_MouseDown(index, button); });
+            });
+}
+
+void WebsafeWindow::Form_Load() {
+    const ColourTables& tables = colourTables();
+    for (int i = 0; i < websafeCount; ++i) {
+        const Colour& colour = tables.websafeRgb[static_cast<std::size_t>(i)];
+        m_lblWebsafeColor->setCellColour(i, pack(colour));
+        m_lblWebsafeColor->setCellToolTip(
+            i, QLatin1Char('#') + tables.hexBytes[static_cast<std::size_t>(colour.red)] +
+                   tables.hexBytes[static_cast<std::size_t>(colour.green)] +
+                   tables.hexBytes[static_cast<std::size_t>(colour.blue)]);
+    }
+}
+
+void WebsafeWindow::lblWebsafeColor_MouseDown(int index, Qt::MouseButton button) {
+    if (button != Qt::LeftButton)
+        return;
+    takeColour(colourTables().websafeRgb.at(static_cast<std::size_t>(index)));
+}
+
+} // namespace tincta

@@ -1,0 +1,112 @@
+#include "mainwindowfixture.h"
+
+#include "settings/easyreg.h"
+#include "settings/settingsrecord.h"
+#include "settings/sqlitestore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+
+using namespace tincta;
+using namespace tincta::test;
+
+namespace {
+
+void store(const char* name, const std::string& value) {
+    EasyReg registry;
+    registry.DefaultHive(HKEY_CURRENT_USER);
+    registry.DefaultSubKey(programKeyPath);
+    QVERIFY(registry.SetString(name, value));
+}
+
+std::string stored(const char* name) {
+    EasyReg registry;
+    registry.DefaultHive(HKEY_CURRENT_USER);
+    registry.DefaultSubKey(programKeyPath);
+    bool found = false;
+    return registry.GetValue(name, found, "(missing)");
+}
+
+const QString restoredMessage =
+    QStringLiteral("Unacceptable settings found in Registry. Default settings restored.");
+
+} // namespace
+
+class TestSettingsStartup : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void firstStartLoadsDefaultsSilently();
+    void storedFormatIsSelectedOnFirstActivation();
+    void unacceptableSettingsAreRestoredWithOneMessage();
+    void customTemplateFeedsTheCustomNotation();
+    void garbageStoreIsMovedAsideAndTheProgramStarts();
+};
+
+void TestSettingsStartup::init() {
+    // Each case starts from an empty settings folder.
+    const QString path = QString::fromStdString(SqliteStore::defaultFilePath());
+    QDir(QFileInfo(path).absolutePath()).removeRecursively();
+}
+
+void TestSettingsStartup::firstStartLoadsDefaultsSilently() {
+    MainWindowFixture f;
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+    QCOMPARE(f.window->settings().PromptToSave, 1);
+    QCOMPARE(f.window->settings().SortIndex, 0);
+    QVERIFY(!f.window->settings().StandardFolder.isEmpty());
+    QCOMPARE(stored(formatIndexValueName), std::string("(missing)"));
+}
+
+void TestSettingsStartup::storedFormatIsSelectedOnFirstActivation() {
+    store(formatIndexValueName, "3");
+    MainWindowFixture f;
+    QCOMPARE(f.window->settings().standardFormat, 3);
+    QCOMPARE(f.ui().lstAutocopy->currentRow(), 3);
+    QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("RGB(255, 0, 0)"));
+}
+
+void TestSettingsStartup::unacceptableSettingsAreRestoredWithOneMessage() {
+    store(formatIndexValueName, "05");
+    store(customFormatValueName, "%DR%");
+    MainWindowFixture f;
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    QCOMPARE(f.scripted.messages.shown[0].text, restoredMessage);
+    QCOMPARE(f.scripted.messages.shown[0].icon, MessageIcon::Information);
+    QCOMPARE(f.ui().lstAutocopy->currentRow(), 0);
+    QCOMPARE(stored(formatIndexValueName), std::string("0"));
+    QCOMPARE(stored(customFormatValueName), std::string("(missing)"));
+    f.window->loadSettings();
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+}
+
+void TestSettingsStartup::customTemplateFeedsTheCustomNotation() {
+    store(customFormatValueName, "rgb(%DR%, %DG%, %DB%)");
+    store(formatIndexValueName, "11");
+    MainWindowFixture f;
+    QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("rgb(255, 0, 0)"));
+}
+
+void TestSettingsStartup::garbageStoreIsMovedAsideAndTheProgramStarts() {
+    const QString path = QString::fromStdString(SqliteStore::defaultFilePath());
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile garbage(path);
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, 'x'));
+    garbage.close();
+    MainWindowFixture f;
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - New palette"));
+    QCOMPARE(f.window->settings().PromptToSave, 1);
+    const QStringList kept = QFileInfo(path).dir().entryList({QStringLiteral("*.corrupt-*")});
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(f.window->registry().SetString(formatIndexValueName, "4"));
+    QCOMPARE(stored(formatIndexValueName), std::string("4"));
+}
+
+QTEST_MAIN(TestSettingsStartup)
+#include "test_settingsstartup.moc"
