@@ -5,6 +5,7 @@
 #include "colour/notation.h"
 #include "editing/autocopy.h"
 #include "editing/colourbox.h"
+#include "editing/pickmode.h"
 #include "editing/selectedcolour.h"
 #include "editing/trackedlineedit.h"
 #include "editing/valueentry.h"
@@ -14,7 +15,10 @@
 #include "palette/palettecommands.h"
 #include "palettewindows/palettewindows.h"
 #include "palettewindows/swatchgrid.h"
+#include "settings/customformatdialog.h"
 #include "settings/easyreg.h"
+#include "settings/optionsdialog.h"
+#include "settings/settingsload.h"
 #include "settings/settingsrecord.h"
 
 #include <QAction>
@@ -61,6 +65,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_paletteCommands =
         std::make_unique<PaletteCommands>(this, m_ui, m_state, *m_marks, *m_settings, m_services);
     m_help = std::make_unique<HelpCommands>(this, m_services);
+    m_pickMode = std::make_unique<PickMode>(this, m_ui, *m_selected);
     connectEditing();
     connectMarks();
     connectMenus();
@@ -69,6 +74,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     connectColourProperties();
     connectPaletteCommands();
     connectHelp();
+    connectPickMode();
+    connectSettingsDialogs();
     m_ui.tmrClip->start();
     guarded([this] { Form_Load(); });
 }
@@ -288,6 +295,44 @@ void MainWindow::connectHelp() {
             guard([this](bool) { m_help->mnuHelpAboutTincta_Click(); }));
 }
 
+void MainWindow::connectPickMode() {
+    connect(m_ui.mnuToolsColourPickMode, &QAction::triggered, this,
+            guard([this](bool) { m_pickMode->mnuToolsColourPickMode_Click(); }));
+    for (int i = 0; i < markCount; ++i) {
+        ColourBox* sample = m_ui.picSample[static_cast<std::size_t>(i)];
+        connect(sample, &ColourBox::mousePressed, this, guard([this, i](Qt::MouseButton button) {
+                    m_pickMode->picSample_MouseDown(i, button);
+                }));
+        connect(sample, &ColourBox::mouseMoved, this, guard([this, i](Qt::MouseButtons buttons) {
+                    m_pickMode->picSample_MouseMove(i, buttons);
+                }));
+        connect(sample, &ColourBox::mouseReleased, this, guard([this, i](Qt::MouseButton button) {
+                    m_pickMode->picSample_MouseUp(i, button);
+                }));
+    }
+}
+
+SettingsContext MainWindow::settingsContext() {
+    return SettingsContext{*m_settings, *m_registry, m_services, [this] { loadSettings(); },
+                           [this] { handleUnexpectedError(); }};
+}
+
+void MainWindow::connectSettingsDialogs() {
+    connect(m_ui.mnuToolsCustomFormat, &QAction::triggered, this,
+            guard([this](bool) { mnuToolsCustomFormat_Click(); }));
+    connect(m_ui.mnuToolsOptions, &QAction::triggered, this,
+            guard([this](bool) { mnuToolsOptions_Click(); }));
+}
+
+void MainWindow::mnuToolsCustomFormat_Click() {
+    showCustomFormatDialog(this, settingsContext(),
+                           [this](const QString& topic) { return m_help->displayTopic(topic); });
+}
+
+void MainWindow::mnuToolsOptions_Click() {
+    showOptionsDialog(this, settingsContext());
+}
+
 void MainWindow::tbrTools_ButtonClick(int position) {
     switch (position) {
     case 1:
@@ -313,6 +358,12 @@ void MainWindow::tbrTools_ButtonClick(int position) {
         break;
     case 9:
         m_properties->mnuEditFind_Click();
+        break;
+    case 11:
+        mnuToolsCustomFormat_Click();
+        break;
+    case 12:
+        mnuToolsOptions_Click();
         break;
     case 14:
         m_help->mnuHelpHelp_Click();

@@ -18,6 +18,8 @@ class EasyReg;
 class PaletteWindows;
 class PaletteCommands;
 class SettingsRecord;
+class PickMode;
+struct SettingsContext;
 class SelectedColour;
 class ValueEntry;
 
@@ -57,6 +59,7 @@ public:
     PaletteCommands& paletteCommands() { return *m_paletteCommands; }
     // The Help menu; other dialogs open their help topics through it.
     HelpCommands& help() { return *m_help; }
+    PickMode& pickMode() { return *m_pickMode; }
 
 protected:
     bool event(QEvent* event) override;
@@ -78,6 +81,11 @@ private:
     void connectColourProperties();
     void connectPaletteCommands();
     void connectHelp();
+    void connectPickMode();
+    void connectSettingsDialogs();
+    SettingsContext settingsContext();
+    void mnuToolsCustomFormat_Click();
+    void mnuToolsOptions_Click();
 
     // Wraps a handler so that it runs behind the guard. Signal arguments the handler does not
     // take (such as a timer's private tag) are dropped.
@@ -105,6 +113,7 @@ private:
     std::unique_ptr<PaletteWindows> m_paletteWindows;
     std::unique_ptr<PaletteCommands> m_paletteCommands;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<PickMode> m_pickMode;
 };
 
 } // namespace tincta

@@ -21,15 +21,19 @@ void HelpCommands::mnuHelpHelp_Click() {
     showTopic(mainHelpTopic);
 }
 
-bool HelpCommands::showTopic(const QString& topic) {
-    bool shown = false;
+bool HelpCommands::displayTopic(const QString& topic) {
     try {
         // Set anew every time: another topic may have been shown since.
         m_htmlHelp.setCHMFile(HTMLHelp::programHelpFolder());
         m_htmlHelp.setTopicURL(topic);
-        shown = m_htmlHelp.DisplayTopicURL();
+        return m_htmlHelp.DisplayTopicURL();
     } catch (...) {
+        return false;
     }
+}
+
+bool HelpCommands::showTopic(const QString& topic) {
+    const bool shown = displayTopic(topic);
     if (!shown)
         warn(helpProblem);
     return shown;

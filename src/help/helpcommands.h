@@ -18,6 +18,8 @@ public:
     void mnuHomePage_Click();
     void mnuHelpAboutTincta_Click();
 
+    // Shows a topic without a message of its own; false when it cannot be shown.
+    bool displayTopic(const QString& topic);
     // Opens a topic of the program's help ("tincta10.htm") in the viewer, as Help does with
     // its own; warns when the help cannot be shown. False then.
     bool showTopic(const QString& topic);

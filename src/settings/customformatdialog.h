@@ -1,0 +1,66 @@
+#pragma once
+
+#include "settings/settingsload.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tincta {
+
+// Shows a help topic by its page name; false when the help could not be started at all (a topic
+// the help does not hold is the help's own business, not a failure).
+using HelpTopicOpener = std::function<bool(const QString& topic)>;
+
+// Edits the template of the Custom notation. Ten buttons insert the codes; OK stores the text as
+// typed, Cancel forgets the edit.
+class CustomFormatDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CustomFormatDialog(QWidget* owner, SettingsContext context, HelpTopicOpener openHelpTopic);
+
+    // Loads the settings (which may show the restore message) and shows the stored template.
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdHelp_Click();
+
+    // Puts a code at the caret, or over the selection; the text keeps to the template's limit.
+    void insertCode(const QString& code);
+
+    void setVisible(bool visible) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Selection {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+
+    void buildControls();
+    Selection currentSelection() const;
+
+    SettingsContext m_context;
+    HelpTopicOpener m_openHelpTopic;
+    // Where the caret or selection was when the text box last lost the focus.
+    Selection m_lastSelection;
+
+    QLineEdit* txtFormat = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    std::array<QPushButton*, 10> codeButtons{};
+};
+
+// Opens the custom format dialog modally over the main window.
+void showCustomFormatDialog(QWidget* owner, const SettingsContext& context,
+                            const HelpTopicOpener& openHelpTopic);
+
+} // namespace tincta

@@ -1,0 +1,271 @@
+#include "settings/optionsdialog.h"
+
+#include "colour/notation.h"
+#include "settings/easyreg.h"
+#include "settings/settingsrecord.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tincta {
+
+namespace {
+
+const QString dialogCaption = QStringLiteral("Options");
+const QString standardFormatCaption = QStringLiteral("Standard format:");
+const QString standardFormatToolTip =
+    QStringLiteral("What format should Tincta select the next time the program starts?");
+const QString exampleCaption = QStringLiteral("Example");
+const QString standardFolderCaption = QStringLiteral("Standard folder");
+const QString changeCaption = QStringLiteral("Change standard folder...");
+const QString changeToolTip =
+    QStringLiteral("What folder should Tincta select when you open and save files?");
+const QString sortOrderCaption = QStringLiteral("Standard sort order in JavaScript Palette");
+const QString alphabeticallyCaption = QStringLiteral("Sort alphabetically");
+const QString alphabeticallyToolTip =
+    QStringLiteral("Click here if the JavaScript Palette should be sorted alphabetically");
+const QString dotNetCaption = QStringLiteral("Sort like Visual Studio .NET");
+const QString dotNetToolTip = QStringLiteral(
+    "Click here if the JavaScript Palette should be sorted as in Visual Studio .NET");
+const QString promptToSaveCaption = QStringLiteral("Prompt to save on exit");
+const QString yesCaption = QStringLiteral("Yes");
+const QString yesToolTip =
+    QStringLiteral("Click here if you want Tincta to remind you to save unsaved changes on exit");
+const QString noCaption = QStringLiteral("No");
+const QString noToolTip = QStringLiteral(
+    "Click here if you do not want Tincta to remind you to save unsaved changes on exit");
+const QString okCaption = QStringLiteral("OK");
+const QString cancelCaption = QStringLiteral("Cancel");
+const QString browseTitle = QStringLiteral("Select the folder you want to be standard folder");
+const QString rootFolder = QStringLiteral("/");
+
+// The dialog's size is given in twips, 15 to a pixel.
+constexpr int twipsPerPixel = 15;
+constexpr int clientWidth = 7710 / twipsPerPixel;
+constexpr int clientHeight = 5415 / twipsPerPixel;
+constexpr int listHeight = 1260 / twipsPerPixel;
+constexpr int folderLabelHeight = 600 / twipsPerPixel;
+constexpr int buttonWidth = 1450 / twipsPerPixel;
+
+const Colour exampleColour{255, 204, 0};
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption,
+                         const QString& toolTip) {
+    auto* option = named(new QRadioButton(caption, parent), name);
+    option->setToolTip(toolTip);
+    return option;
+}
+
+} // namespace
+
+QString exampleText(int index, const QString& customFormat) {
+    switch (index) {
+    case 0:
+        return QStringLiteral("FFCC00");
+    case 1:
+        return QStringLiteral("ffcc00");
+    case 2:
+        return QStringLiteral("&H0000CCFF&");
+    case 3:
+        return QStringLiteral("RGB(255, 204, 0)");
+    case 4:
+        return QStringLiteral("0x0000ccff");
+    case 5:
+        return QStringLiteral("$0000CCFF");
+    case 6:
+        return QStringLiteral("52479");
+    case 7:
+        return QStringLiteral("ColorTranslator.FromHtml(\"#FFCC00\")");
+    case 8:
+        return QStringLiteral("ColorTranslator.FromOle(52479)");
+    case 9:
+        return QStringLiteral("ColorTranslator.FromWin32(52479)");
+    case 10:
+        return QStringLiteral("Color(255,204,0)");
+    case customNotation:
+        return expandCustomTemplate(customFormat, exampleColour);
+    default:
+        return QString();
+    }
+}
+
+OptionsDialog::OptionsDialog(QWidget* owner, SettingsContext context)
+    : QDialog(owner), m_context(std::move(context)) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(dialogCaption);
+    setModal(true);
+    buildControls();
+}
+
+void OptionsDialog::buildControls() {
+    auto* page = new QGridLayout(this);
+    page->setHorizontalSpacing(14);
+    page->setVerticalSpacing(10);
+    page->setColumnStretch(0, 1);
+    page->setColumnStretch(1, 1);
+
+    auto* formatColumn = new QVBoxLayout;
+    lblStandardFormat = named(new QLabel(standardFormatCaption, this), "lblStandardFormat");
+    lstStandardFormat = named(new QListWidget(this), "lstStandardFormat");
+    lstStandardFormat->setToolTip(standardFormatToolTip);
+    lstStandardFormat->setMinimumHeight(listHeight);
+    formatColumn->addWidget(lblStandardFormat);
+    formatColumn->addWidget(lstStandardFormat, 1);
+    page->addLayout(formatColumn, 0, 0);
+
+    fraExample = named(new QGroupBox(exampleCaption, this), "fraExample");
+    auto* exampleLayout = new QVBoxLayout(fraExample);
+    lblExample = named(new QLabel(fraExample), "lblExample");
+    // Shown as written: an example may hold ampersands or markup-like text.
+    lblExample->setTextFormat(Qt::PlainText);
+    lblExample->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    exampleLayout->addStretch(1);
+    exampleLayout->addWidget(lblExample);
+    exampleLayout->addStretch(1);
+    page->addWidget(fraExample, 0, 1);
+
+    fraStandardFolder = named(new QGroupBox(standardFolderCaption, this), "fraStandardFolder");
+    auto* folderLayout = new QVBoxLayout(fraStandardFolder);
+    lblSelectedStandardFolder =
+        named(new QLabel(rootFolder, fraStandardFolder), "lblSelectedStandardFolder");
+    lblSelectedStandardFolder->setTextFormat(Qt::PlainText);
+    lblSelectedStandardFolder->setWordWrap(true);
+    lblSelectedStandardFolder->setMinimumHeight(folderLabelHeight);
+    lblSelectedStandardFolder->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSelectedStandardFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    cmdChange = named(new QPushButton(changeCaption, fraStandardFolder), "cmdChange");
+    cmdChange->setToolTip(changeToolTip);
+    cmdChange->setAutoDefault(false);
+    folderLayout->addWidget(lblSelectedStandardFolder);
+    folderLayout->addWidget(cmdChange, 0, Qt::AlignLeft);
+    page->addWidget(fraStandardFolder, 1, 0, 1, 2);
+
+    fraSortOrder = named(new QGroupBox(sortOrderCaption, this), "fraSortOrder");
+    auto* sortLayout = new QVBoxLayout(fraSortOrder);
+    optAlphabetically =
+        makeOption(fraSortOrder, "optAlphabetically", alphabeticallyCaption, alphabeticallyToolTip);
+    optDotNet = makeOption(fraSortOrder, "optDotNet", dotNetCaption, dotNetToolTip);
+    sortLayout->addWidget(optAlphabetically);
+    sortLayout->addWidget(optDotNet);
+    page->addWidget(fraSortOrder, 2, 0);
+
+    fraPromptToSave = named(new QGroupBox(promptToSaveCaption, this), "fraPromptToSave");
+    auto* promptLayout = new QVBoxLayout(fraPromptToSave);
+    optYes = makeOption(fraPromptToSave, "optYes", yesCaption, yesToolTip);
+    optNo = makeOption(fraPromptToSave, "optNo", noCaption, noToolTip);
+    promptLayout->addWidget(optYes);
+    promptLayout->addWidget(optNo);
+    page->addWidget(fraPromptToSave, 2, 1);
+
+    auto* buttons = new QHBoxLayout;
+    cmdOK = named(new QPushButton(okCaption, this), "cmdOK");
+    cmdOK->setDefault(true);
+    cmdCancel = named(new QPushButton(cancelCaption, this), "cmdCancel");
+    cmdCancel->setAutoDefault(false);
+    for (QPushButton* button : {cmdOK, cmdCancel})
+        button->setMinimumWidth(buttonWidth);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    buttons->addStretch(1);
+    page->addLayout(buttons, 3, 0, 1, 2);
+    page->setRowStretch(0, 1);
+
+    resize(clientWidth, clientHeight);
+
+    connect(lstStandardFormat, &QListWidget::currentRowChanged, this,
+            [this](int) { runGuarded(m_context, [this] { lstStandardFormat_Click(); }); });
+    connect(cmdChange, &QPushButton::clicked, this,
+            [this](bool) { runGuarded(m_context, [this] { cmdChange_Click(); }); });
+    connect(cmdOK, &QPushButton::clicked, this,
+            [this](bool) { runGuarded(m_context, [this] { cmdOK_Click(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this,
+            [this](bool) { runGuarded(m_context, [this] { cmdCancel_Click(); }); });
+}
+
+void OptionsDialog::Form_Load() {
+    m_context.loadSettings();
+    const SettingsRecord& record = m_context.record;
+    lstStandardFormat->clear();
+    lstStandardFormat->addItems(notationNames());
+    optAlphabetically->setChecked(record.SortIndex == 0);
+    optDotNet->setChecked(record.SortIndex == 1);
+    optNo->setChecked(record.PromptToSave == 0);
+    optYes->setChecked(record.PromptToSave == 1);
+    lblSelectedStandardFolder->setText(record.StandardFolder);
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        runGuarded(m_context, [this] { Form_Activate(); });
+    }
+}
+
+void OptionsDialog::Form_Activate() {
+    lstStandardFormat->setCurrentRow(m_context.record.standardFormat);
+    lblExample->setText(
+        exampleText(lstStandardFormat->currentRow(), m_context.record.CustomFormat));
+}
+
+void OptionsDialog::lstStandardFormat_Click() {
+    lblExample->setText(
+        exampleText(lstStandardFormat->currentRow(), m_context.record.CustomFormat));
+}
+
+QString OptionsDialog::browseForFolder() {
+    QString folder = m_context.services.files.existingFolder(this, browseTitle,
+                                                             lblSelectedStandardFolder->text());
+    if (folder.endsWith(QLatin1Char('/')) && folder.size() > rootFolder.size())
+        folder.chop(1);
+    return folder;
+}
+
+void OptionsDialog::cmdChange_Click() {
+    const QString folder = browseForFolder();
+    if (!folder.isEmpty())
+        lblSelectedStandardFolder->setText(folder);
+}
+
+void OptionsDialog::cmdOK_Click() {
+    SettingsRecord& record = m_context.record;
+    if (optAlphabetically->isChecked())
+        record.SortIndex = 0;
+    else if (optDotNet->isChecked())
+        record.SortIndex = 1;
+    if (optYes->isChecked())
+        record.PromptToSave = 1;
+    else if (optNo->isChecked())
+        record.PromptToSave = 0;
+    record.StandardFolder = lblSelectedStandardFolder->text();
+    EasyReg& registry = m_context.registry;
+    storeSetting(registry, formatIndexValueName, QString::number(lstStandardFormat->currentRow()));
+    storeSetting(registry, sortIndexValueName, QString::number(record.SortIndex));
+    storeSetting(registry, promptToSaveValueName, QString::number(record.PromptToSave));
+    storeSetting(registry, standardFolderValueName, record.StandardFolder);
+    accept();
+}
+
+void OptionsDialog::cmdCancel_Click() {
+    reject();
+}
+
+void showOptionsDialog(QWidget* owner, const SettingsContext& context) {
+    OptionsDialog dialog(owner, context);
+    dialog.Form_Load();
+    dialog.exec();
+}
+
+} // namespace tincta

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "settings/settingsload.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace tincta {
+
+// What notation `index` makes of #FFCC00, as the options dialog shows it; empty for any index
+// outside the list. The Custom example fills the codes of `customFormat`.
+QString exampleText(int index, const QString& customFormat);
+
+// The options: standard notation, prompt to save on exit, standard folder and the JavaScript
+// palette's sort order. Every opening starts from freshly loaded settings; only OK writes.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    OptionsDialog(QWidget* owner, SettingsContext context);
+
+    // Loads the settings (which may show the restore message) and puts them into the controls.
+    void Form_Load();
+    void lstStandardFormat_Click();
+    void cmdChange_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+    // The folder the user chose, without a trailing "/" unless it is the root; empty on cancel.
+    QString browseForFolder();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void Form_Activate();
+
+    SettingsContext m_context;
+    bool m_activated = false;
+
+    QLabel* lblStandardFormat = nullptr;
+    QListWidget* lstStandardFormat = nullptr;
+    QGroupBox* fraExample = nullptr;
+    QLabel* lblExample = nullptr;
+    QGroupBox* fraStandardFolder = nullptr;
+    QLabel* lblSelectedStandardFolder = nullptr;
+    QPushButton* cmdChange = nullptr;
+    QGroupBox* fraSortOrder = nullptr;
+    QRadioButton* optAlphabetically = nullptr;
+    QRadioButton* optDotNet = nullptr;
+    QGroupBox* fraPromptToSave = nullptr;
+    QRadioButton* optYes = nullptr;
+    QRadioButton* optNo = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+};
+
+// Opens the options dialog modally over the main window.
+void showOptionsDialog(QWidget* owner, const SettingsContext& context);
+
+} // namespace tincta

@@ -1,0 +1,54 @@
+#pragma once
+
+// The program's settings as another copy of the program sees them: straight from the store in
+// the test's own settings folder.
+
+#include "settings/easyreg.h"
+#include "settings/settingsrecord.h"
+
+#include <QApplication>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace tincta::test {
+
+inline std::unique_ptr<EasyReg> programRegistry() {
+    auto registry = std::make_unique<EasyReg>();
+    registry->DefaultHive(HKEY_CURRENT_USER);
+    registry->DefaultSubKey(programKeyPath);
+    return registry;
+}
+
+inline void clearStoredSettings() {
+    programRegistry()->DeleteKey(HKEY_CURRENT_USER, programKeyPath);
+}
+
+// The stored text, or a null text when the value is missing.
+inline QString storedSetting(const char* name) {
+    auto registry = programRegistry();
+    if (!registry->ExistingValue(name))
+        return QString();
+    bool read = false;
+    const QString text = QString::fromStdString(registry->GetValue(name, read));
+    return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
+inline void storeSetting(const char* name, const QString& text) {
+    programRegistry()->SetString(name, text.toStdString());
+}
+
+// Runs `action` on the modal dialog once it is up; the action must close it.
+template <typename F> void whenModalOpens(F action) {
+    QTimer::singleShot(0, [action] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            qWarning("no modal dialog");
+            return;
+        }
+        action(dialog);
+    });
+}
+
+} // namespace tincta::test
