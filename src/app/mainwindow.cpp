@@ -60,7 +60,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     m_properties =
         std::make_unique<ColourProperties>(this, m_ui, m_state, *m_autocopy, m_services.messages);
     m_paletteWindows = std::make_unique<PaletteWindows>(
-        *m_selected, *m_settings,
+        this, *m_selected, *m_settings,
         [this](const std::function<void()>& handler) { guarded(handler); });
     m_paletteCommands =
         std::make_unique<PaletteCommands>(this, m_ui, m_state, *m_marks, *m_settings, m_services);

@@ -5,11 +5,14 @@
 #include "palettewindows/websafewindow.h"
 #include "settings/settingsrecord.h"
 
+#include <QScreen>
 #include <memory>
 
 namespace tincta {
 
 namespace {
+
+enum class Placement { Below, Right };
 
 void bringForward(QWidget* window) {
     window->show();
@@ -17,13 +20,32 @@ void bringForward(QWidget* window) {
     window->activateWindow();
 }
 
+constexpr int windowGap = 8;
+
+// Puts a new palette window beside another window of the program (below it or to its right) so
+// that it covers nothing, as long as it fits on that screen; otherwise the window system places it.
+void placeBeside(QWidget* window, const QWidget* anchor, Placement placement) {
+    const QScreen* screen = anchor->screen();
+    if (screen == nullptr)
+        return;
+    const QRect frame = anchor->frameGeometry();
+    const QSize frameExtra = frame.size() - anchor->size();
+    const QPoint topLeft = placement == Placement::Below
+                               ? QPoint(frame.left(), frame.bottom() + 1 + windowGap)
+                               : QPoint(frame.right() + 1 + windowGap, frame.top());
+    if (screen->availableGeometry().contains(QRect(topLeft, window->size() + frameExtra)))
+        window->move(topLeft);
+}
+
 // Creates and fills a window unless one is open, then shows it. A window that fails to fill is
 // not kept: the error handler closes everything anyway.
 template <typename Window, typename Load>
-void openOnce(QPointer<Window>& window, SelectedColour& selected, const Guard& guard, Load load) {
+void openOnce(QPointer<Window>& window, SelectedColour& selected, const Guard& guard,
+              const QWidget* anchor, Placement placement, Load load) {
     if (window.isNull() || window->isClosed()) {
         auto created = std::make_unique<Window>(selected, guard);
         load(*created);
+        placeBeside(created.get(), anchor, placement);
         window = created.release();
     }
     bringForward(window);
@@ -31,9 +53,10 @@ void openOnce(QPointer<Window>& window, SelectedColour& selected, const Guard& g
 
 } // namespace
 
-PaletteWindows::PaletteWindows(SelectedColour& selected, const SettingsRecord& settings,
-                               Guard guard)
-    : m_selected(selected), m_settings(settings), m_guard(std::move(guard)) {}
+PaletteWindows::PaletteWindows(const QWidget* mainWindow, SelectedColour& selected,
+                               const SettingsRecord& settings, Guard guard)
+    : m_mainWindow(mainWindow), m_selected(selected), m_settings(settings),
+      m_guard(std::move(guard)) {}
 
 PaletteWindows::~PaletteWindows() {
     // The windows call into the main window's sliders; they must not outlive it.
@@ -55,15 +78,20 @@ JavaScriptWindow* PaletteWindows::javaScript() const {
 }
 
 void PaletteWindows::cmdWebsafe_Click() {
-    openOnce(m_websafe, m_selected, m_guard, [](WebsafeWindow& window) { window.Form_Load(); });
+    openOnce(m_websafe, m_selected, m_guard, m_mainWindow, Placement::Below,
+             [](WebsafeWindow& window) { window.Form_Load(); });
 }
 
 void PaletteWindows::cmdFailsafe_Click() {
-    openOnce(m_failsafe, m_selected, m_guard, [](FailsafeWindow& window) { window.Form_Load(); });
+    const QWidget* anchor = m_websafe.isNull() || m_websafe->isClosed()
+                                ? m_mainWindow
+                                : static_cast<const QWidget*>(m_websafe.data());
+    openOnce(m_failsafe, m_selected, m_guard, anchor, Placement::Below,
+             [](FailsafeWindow& window) { window.Form_Load(); });
 }
 
 void PaletteWindows::cmdJavaScript_Click() {
-    openOnce(m_javaScript, m_selected, m_guard,
+    openOnce(m_javaScript, m_selected, m_guard, m_mainWindow, Placement::Right,
              [this](JavaScriptWindow& window) { window.Form_Load(m_settings.SortIndex); });
 }
 

@@ -16,7 +16,8 @@ class SettingsRecord;
 // beside the main window, created and filled on first use and destroyed when closed.
 class PaletteWindows {
 public:
-    PaletteWindows(SelectedColour& selected, const SettingsRecord& settings, Guard guard);
+    PaletteWindows(const QWidget* mainWindow, SelectedColour& selected,
+                   const SettingsRecord& settings, Guard guard);
     ~PaletteWindows();
     PaletteWindows(const PaletteWindows&) = delete;
     PaletteWindows& operator=(const PaletteWindows&) = delete;
@@ -32,6 +33,7 @@ public:
     JavaScriptWindow* javaScript() const;
 
 private:
+    const QWidget* m_mainWindow;
     SelectedColour& m_selected;
     const SettingsRecord& m_settings;
     Guard m_guard;
