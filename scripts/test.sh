@@ -6,19 +6,31 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
+summary=$(mktemp)
+trap 'rm -f "$summary"' EXIT
+
+# Runs ctest and keeps its closing counts for the summary at the end.
+run_ctest() {
+    ctest "$@" 2>&1 | tee -a "$summary"
+    return "${PIPESTATUS[0]}"
+}
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINCTA_WERROR=ON >/dev/null
 cmake --build build-test -j"$jobs"
-ctest --test-dir build-test --output-on-failure -j"$jobs"
+run_ctest --test-dir build-test --output-on-failure -j"$jobs"
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTINCTA_WERROR=ON -DTINCTA_SANITIZE=ON \
     -DTINCTA_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gui'
+    run_ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gui'
 
 scripts/fuzz.sh 30
 scripts/check-format.sh
 
 # Last, the program as users get it: the Debian package built, installed and started.
 TINCTA_JOBS="$jobs" scripts/check-package.sh
+
+# One closing line for both ctest runs (normal build and sanitizer build).
+awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
+     END { printf "Tests: %d passed, %d failed\n", total - failed, failed }' "$summary"
