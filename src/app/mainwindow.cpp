@@ -36,7 +36,6 @@ namespace tincta {
 
 namespace {
 
-const QString messageTitle = QStringLiteral("Tincta");
 const QString newPaletteCaption = QStringLiteral("Tincta - New palette");
 const QString unexpectedErrorText =
     QStringLiteral("Tincta encountered an unexpected error and must close.");
@@ -111,20 +110,15 @@ void MainWindow::loadSettings() {
     const SettingsLoadResult result = m_settings->loadSettings(m_state.javaScriptNamesMode);
     if (result.rememberedFormat)
         m_state.rememberedFormat = *result.rememberedFormat;
-    if (result.defaultsRestored) {
-        m_services.messages.show(
-            this, Message{messageTitle, QString::fromLatin1(settingsRestoredMessage),
-                          MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
-    }
+    if (result.defaultsRestored)
+        inform(m_services.messages, this, QString::fromLatin1(settingsRestoredMessage));
 }
 
 void MainWindow::checkColourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr || screen->depth() >= lowestGoodColourDepth)
         return;
-    m_services.messages.show(this,
-                             Message{messageTitle, lowColourDepthText, MessageIcon::Information,
-                                     MessageButtons::Ok, MessageAnswer::Ok});
+    inform(m_services.messages, this, lowColourDepthText);
 }
 
 void MainWindow::Form_Activate() {

@@ -46,6 +46,14 @@ public:
     virtual bool openUrl(const QUrl& url) = 0;
 };
 
+// The title of the program's own message boxes.
+inline const QString messageTitle = QStringLiteral("Tincta");
+
+// A notice (information icon) or a warning about something the user can correct or retry, each
+// with an OK button and the program's title.
+void inform(MessageBoxes& messages, QWidget* parent, const QString& text);
+void warn(MessageBoxes& messages, QWidget* parent, const QString& text);
+
 // Everything modal or external the windows go through.
 struct Services {
     MessageBoxes& messages;

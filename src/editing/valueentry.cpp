@@ -16,7 +16,6 @@ namespace tincta {
 
 namespace {
 
-const QString messageTitle = QStringLiteral("Tincta");
 const QString invalidDecimal =
     QStringLiteral("The value is not allowed. Only values from 0 to 255 are allowed.");
 const QString invalidHex =
@@ -64,11 +63,6 @@ bool ValueEntry::htmlHexMode() const {
     return m_ui.mnuEditPasteHTMLHex->isChecked();
 }
 
-void ValueEntry::warn(const QString& text) {
-    m_messages.show(m_window, Message{messageTitle, text, MessageIcon::Warning, MessageButtons::Ok,
-                                      MessageAnswer::Ok});
-}
-
 void ValueEntry::cmdSetColor_Click() {
     if (htmlHexMode())
         setFromHtmlHex();
@@ -86,7 +80,7 @@ void ValueEntry::setFromFields(Parse parse, const QString& invalidMessage) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::optional<int> value = parse(fields[i]->text());
         if (!value) {
-            warn(invalidMessage);
+            warn(m_messages, m_window, invalidMessage);
             fields[i]->setFocus(Qt::OtherFocusReason);
             fields[i]->selectAll();
             return;
@@ -125,7 +119,7 @@ void ValueEntry::setFromHtmlHex() {
             return;
         }
     }
-    warn(field->text() + invalidHtmlHexSuffix);
+    warn(m_messages, m_window, field->text() + invalidHtmlHexSuffix);
 }
 
 void ValueEntry::optSetDec_Click() {

@@ -31,7 +31,6 @@ public:
     bool htmlHexMode() const;
 
 private:
-    void warn(const QString& text);
     template <typename Parse> void setFromFields(Parse parse, const QString& invalidMessage);
 
     QWidget* m_window;

@@ -24,7 +24,6 @@ const QString disclaimerText =
                    "kind, express or implied. You use it at your own risk: no responsibility is "
                    "taken for any consequences of its use.");
 const QString okText = QStringLiteral("OK");
-const QString messageTitle = QStringLiteral("Tincta");
 const QString browserProblem = QStringLiteral("Problem with browser.");
 const QString mailClientProblem = QStringLiteral("Problem with mail client.");
 
@@ -133,7 +132,7 @@ void AboutBox::lblLink_Click() {
     } catch (...) {
     }
     if (!opened)
-        warn(browserProblem);
+        warn(m_services.messages, this, browserProblem);
 }
 
 void AboutBox::lblMailLink_Click() {
@@ -143,12 +142,7 @@ void AboutBox::lblMailLink_Click() {
     } catch (...) {
     }
     if (!opened)
-        warn(mailClientProblem);
-}
-
-void AboutBox::warn(const QString& text) {
-    m_services.messages.show(this, Message{messageTitle, text, MessageIcon::Warning,
-                                           MessageButtons::Ok, MessageAnswer::Ok});
+        warn(m_services.messages, this, mailClientProblem);
 }
 
 } // namespace tincta

@@ -35,8 +35,6 @@ public:
     QPushButton* cmdOK = nullptr;
 
 private:
-    void warn(const QString& text);
-
     Services m_services;
 };
 

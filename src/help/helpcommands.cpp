@@ -8,7 +8,6 @@ namespace tincta {
 
 namespace {
 
-const QString messageTitle = QStringLiteral("Tincta");
 const QString helpProblem = QStringLiteral("Problem with HTML Help.");
 const QString browserProblem = QStringLiteral("Problem with browser.");
 
@@ -35,7 +34,7 @@ bool HelpCommands::displayTopic(const QString& topic) {
 bool HelpCommands::showTopic(const QString& topic) {
     const bool shown = displayTopic(topic);
     if (!shown)
-        warn(helpProblem);
+        warn(m_services.messages, m_window, helpProblem);
     return shown;
 }
 
@@ -46,17 +45,12 @@ void HelpCommands::mnuHomePage_Click() {
     } catch (...) {
     }
     if (!opened)
-        warn(browserProblem);
+        warn(m_services.messages, m_window, browserProblem);
 }
 
 void HelpCommands::mnuHelpAboutTincta_Click() {
     AboutBox box(m_services, m_window);
     box.exec();
-}
-
-void HelpCommands::warn(const QString& text) {
-    m_services.messages.show(m_window, Message{messageTitle, text, MessageIcon::Warning,
-                                               MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 } // namespace tincta

@@ -27,8 +27,6 @@ public:
     HTMLHelp& htmlHelp() { return m_htmlHelp; }
 
 private:
-    void warn(const QString& text);
-
     QWidget* m_window;
     Services m_services;
     HTMLHelp m_htmlHelp;

@@ -19,7 +19,6 @@ namespace {
 const QString viewerName = QStringLiteral("helpViewer");
 const QString defaultTitle = QStringLiteral("Tincta Help");
 const QString titleSeparator = QStringLiteral(" - ");
-const QString messageTitle = QStringLiteral("Tincta");
 const QString browserProblem = QStringLiteral("Problem with browser.");
 const QString mailClientProblem = QStringLiteral("Problem with mail client.");
 const QString backText = QStringLiteral("&Back");
@@ -115,9 +114,7 @@ void HelpViewer::followLink(const QUrl& url) {
     if (m_services.launcher.openUrl(url))
         return;
     const bool mail = url.scheme() == mailScheme;
-    m_services.messages.show(this,
-                             Message{messageTitle, mail ? mailClientProblem : browserProblem,
-                                     MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+    warn(m_services.messages, this, mail ? mailClientProblem : browserProblem);
 }
 
 void HelpViewer::updateTitle() {

@@ -19,7 +19,6 @@ namespace tincta {
 
 namespace {
 
-const QString messageTitle = QStringLiteral("Tincta");
 const QString captionPrefix = QStringLiteral("Tincta - ");
 const QString newPaletteCaption = QStringLiteral("Tincta - New palette");
 const QString pathSeparator = QStringLiteral("/");
@@ -95,7 +94,7 @@ void PaletteCommands::mnuFileOpen_Click() {
         marks = readPaletteFile(m_fileLines);
     m_lastOpenAccepted = marks.has_value();
     if (!marks) {
-        showWarning(rejectedBefore + path + rejectedAfter);
+        warn(m_services.messages, m_window, rejectedBefore + path + rejectedAfter);
         return;
     }
     for (int i = 0; i < markCount; ++i) {
@@ -130,7 +129,7 @@ void PaletteCommands::mnuFileOpenInNotepad_Click() {
     if (path.isEmpty())
         return;
     if (!m_services.launcher.openUrl(QUrl::fromLocalFile(path)))
-        showWarning(couldNotOpenInNotepad);
+        warn(m_services.messages, m_window, couldNotOpenInNotepad);
 }
 
 bool PaletteCommands::mnuFileSave_Click() {
@@ -157,7 +156,7 @@ bool PaletteCommands::mnuFileSaveAs_Click() {
 bool PaletteCommands::saveTo(const QString& path) {
     if (writePaletteFile(path))
         return true;
-    showWarning(couldNotSave);
+    warn(m_services.messages, m_window, couldNotSave);
     return false;
 }
 
@@ -186,11 +185,6 @@ bool PaletteCommands::writePaletteFile(const QString& path) {
     for (TrackedLineEdit* name : m_ui.txtName)
         setNameBoxBackground(name, plainNameColour);
     return true;
-}
-
-void PaletteCommands::showWarning(const QString& text) {
-    m_services.messages.show(m_window, Message{messageTitle, text, MessageIcon::Warning,
-                                               MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 } // namespace tincta

@@ -46,7 +46,6 @@ private:
     // Fills fileLines from the file; false when it cannot be read or is too long to be a palette.
     bool readFileLines(const QString& path);
     bool saveTo(const QString& path);
-    void showWarning(const QString& text);
 
     QWidget* m_window;
     const MainWindowUi& m_ui;

@@ -20,7 +20,6 @@ const QString dialogCaption = QStringLiteral("Custom Format");
 const QString okCaption = QStringLiteral("OK");
 const QString cancelCaption = QStringLiteral("Cancel");
 const QString helpCaption = QStringLiteral("Help");
-const QString messageTitle = QStringLiteral("Tincta");
 const QString helpProblemText = QStringLiteral("Problem with HTML Help.");
 const QString customFormatHelpTopic = QStringLiteral("tincta10.htm");
 
@@ -227,11 +226,8 @@ void CustomFormatDialog::cmdHelp_Click() {
     } catch (...) {
         shown = false;
     }
-    if (!shown) {
-        m_context.services.messages.show(this, Message{messageTitle, helpProblemText,
-                                                       MessageIcon::Warning, MessageButtons::Ok,
-                                                       MessageAnswer::Ok});
-    }
+    if (!shown)
+        warn(m_context.services.messages, this, helpProblemText);
 }
 
 void showCustomFormatDialog(QWidget* owner, const SettingsContext& context,
