@@ -1,6 +1,7 @@
 #include "help/aboutbox.h"
 
 #include "help/aboutpicture.h"
+#include "help/helpmessages.h"
 #include "help/linklabel.h"
 #include "help/productlinks.h"
 #include "palette/shellhelpers.h"
@@ -24,8 +25,6 @@ const QString disclaimerText =
                    "kind, express or implied. You use it at your own risk: no responsibility is "
                    "taken for any consequences of its use.");
 const QString okText = QStringLiteral("OK");
-const QString browserProblem = QStringLiteral("Problem with browser.");
-const QString mailClientProblem = QStringLiteral("Problem with mail client.");
 
 constexpr int titlePointSize = 12;
 // The panel keeps the proportions of the classic box; the wrapped texts get a fixed width so

@@ -1,17 +1,13 @@
 #include "help/helpcommands.h"
 
 #include "help/aboutbox.h"
+#include "help/helpmessages.h"
 #include "help/productlinks.h"
 #include "palette/shellhelpers.h"
 
 namespace tincta {
 
-namespace {
-
-const QString helpProblem = QStringLiteral("Problem with HTML Help.");
-const QString browserProblem = QStringLiteral("Problem with browser.");
-
-} // namespace
+namespace {} // namespace
 
 HelpCommands::HelpCommands(QWidget* window, const Services& services)
     : m_window(window), m_services(services), m_htmlHelp(services) {}

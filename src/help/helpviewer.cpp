@@ -1,6 +1,7 @@
 #include "help/helpviewer.h"
 
 #include "app/services.h"
+#include "help/helpmessages.h"
 #include "palette/shellhelpers.h"
 
 #include <QAction>
@@ -19,8 +20,6 @@ namespace {
 const QString viewerName = QStringLiteral("helpViewer");
 const QString defaultTitle = QStringLiteral("Tincta Help");
 const QString titleSeparator = QStringLiteral(" - ");
-const QString browserProblem = QStringLiteral("Problem with browser.");
-const QString mailClientProblem = QStringLiteral("Problem with mail client.");
 const QString backText = QStringLiteral("&Back");
 const QString forwardText = QStringLiteral("&Forward");
 const QString homeText = QStringLiteral("&Home");

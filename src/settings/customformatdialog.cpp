@@ -1,5 +1,6 @@
 #include "settings/customformatdialog.h"
 
+#include "help/helpmessages.h"
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
 
@@ -20,7 +21,6 @@ const QString dialogCaption = QStringLiteral("Custom Format");
 const QString okCaption = QStringLiteral("OK");
 const QString cancelCaption = QStringLiteral("Cancel");
 const QString helpCaption = QStringLiteral("Help");
-const QString helpProblemText = QStringLiteral("Problem with HTML Help.");
 const QString customFormatHelpTopic = QStringLiteral("tincta10.htm");
 
 struct CodeButton {
@@ -227,7 +227,7 @@ void CustomFormatDialog::cmdHelp_Click() {
         shown = false;
     }
     if (!shown)
-        warn(m_context.services.messages, this, helpProblemText);
+        warn(m_context.services.messages, this, helpProblem);
 }
 
 void showCustomFormatDialog(QWidget* owner, const SettingsContext& context,
