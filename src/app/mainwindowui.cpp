@@ -1,5 +1,6 @@
 #include "app/mainwindowui.h"
 
+#include "app/svgicon.h"
 #include "editing/colourbox.h"
 #include "editing/trackedlineedit.h"
 #include "palettewindows/swatchgrid.h"
@@ -181,7 +182,8 @@ void buildToolbar(QMainWindow* window, MainWindowUi& ui) {
         if (entry.image == nullptr) {
             action = ui.tbrTools->addSeparator();
         } else {
-            const QIcon icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.image)));
+            const QIcon icon =
+                svgIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.image)));
             action = ui.tbrTools->addAction(icon, QString());
             action->setToolTip(QLatin1String(entry.toolTip));
         }
@@ -383,7 +385,7 @@ MainWindowUi buildMainWindowUi(QMainWindow* window) {
     MainWindowUi ui;
     window->setObjectName(QStringLiteral("frmMain"));
     window->setWindowTitle(QStringLiteral("Tincta"));
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/tincta.svg")));
+    window->setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
     buildMenus(window, ui);
     buildToolbar(window, ui);
 

@@ -1,6 +1,7 @@
 #include "help/helpviewer.h"
 
 #include "app/services.h"
+#include "app/svgicon.h"
 #include "help/helpmessages.h"
 #include "palette/shellhelpers.h"
 
@@ -43,17 +44,17 @@ HelpViewer::HelpViewer(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services) {
     setObjectName(viewerName);
     setWindowTitle(defaultTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tincta.svg")));
+    setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
     resize(viewerSize);
 
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("helpToolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_back = m_toolBar->addAction(QIcon(QStringLiteral(":/icons/back.svg")), backText);
+    m_back = m_toolBar->addAction(svgIcon(QStringLiteral(":/icons/back.svg")), backText);
     m_back->setObjectName(QStringLiteral("helpBack"));
     m_back->setToolTip(backToolTip);
     m_back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    m_forward = m_toolBar->addAction(QIcon(QStringLiteral(":/icons/forward.svg")), forwardText);
+    m_forward = m_toolBar->addAction(svgIcon(QStringLiteral(":/icons/forward.svg")), forwardText);
     m_forward->setObjectName(QStringLiteral("helpForward"));
     m_forward->setToolTip(forwardToolTip);
     m_forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));

@@ -1,5 +1,6 @@
 #include "palettewindows/javascriptwindow.h"
 
+#include "app/svgicon.h"
 #include "colour/colourtables.h"
 #include "palettewindows/swatchgrid.h"
 
@@ -44,7 +45,7 @@ std::vector<QRect> squares() {
 
 QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& key,
                        const QString& toolTip, const QString& image) {
-    QAction* button = toolbar->addAction(QIcon(image), QString());
+    QAction* button = toolbar->addAction(svgIcon(image), QString());
     button->setObjectName(key);
     button->setToolTip(toolTip);
     button->setCheckable(true);

@@ -1,5 +1,6 @@
 #include "palettewindows/palettewindow.h"
 
+#include "app/svgicon.h"
 #include "editing/selectedcolour.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,7 @@ PaletteWindow::PaletteWindow(SelectedColour& selected, Guard guard, const QStrin
       m_selected(selected), m_guard(std::move(guard)) {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowIcon(QIcon(programIcon));
+    setWindowIcon(svgIcon(programIcon));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
 }
