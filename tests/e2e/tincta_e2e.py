@@ -9,7 +9,7 @@ import tempfile
 import time
 
 WINDOW_TITLE = "Tincta - New palette"
-SCREEN_SIZE = "1280x800x24"
+SCREEN_SIZE = "1280x800"
 
 
 class E2EFailure(AssertionError):
@@ -34,7 +34,7 @@ def wait_until(predicate, timeout=5.0, interval=0.05):
 class Session:
     """An Xvfb display with its own settings folder, and the program started on it."""
 
-    def __init__(self, program, config_home=None):
+    def __init__(self, program, config_home=None, depth=24):
         self.program = program
         self.tmp = tempfile.mkdtemp(prefix="tincta-e2e-")
         self.config_home = config_home or os.path.join(self.tmp, "config")
@@ -45,7 +45,7 @@ class Session:
         os.makedirs(os.path.join(self.home, "Desktop"), exist_ok=True)
         # Xvfb picks a free display itself and reports it, so parallel sessions never clash.
         read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN_SIZE,
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN_SIZE}x{depth}",
                                       "-nolisten", "tcp"], pass_fds=(write_end,),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
@@ -62,11 +62,15 @@ class Session:
 
     # -- the program ------------------------------------------------------------------------
     def start(self, title=WINDOW_TITLE):
-        self.process = subprocess.Popen([self.program], env=self.env, stdout=subprocess.PIPE,
-                                        stderr=subprocess.STDOUT, text=True)
+        self.launch()
         self.window = self.find_window(title)
         self.focus(self.window)
         return self.window
+
+    def launch(self):
+        """Starts the program without waiting for its window."""
+        self.process = subprocess.Popen([self.program], env=self.env, stdout=subprocess.PIPE,
+                                        stderr=subprocess.STDOUT, text=True)
 
     def find_window(self, title, timeout=20):
         def search():
