@@ -1,6 +1,7 @@
 #include "app/mainwindowui.h"
 
 #include "app/svgicon.h"
+#include "app/widgethelpers.h"
 #include "editing/colourbox.h"
 #include "editing/trackedlineedit.h"
 #include "palettewindows/swatchgrid.h"
@@ -35,11 +36,6 @@ constexpr int valueFieldLength = 3;
 constexpr int htmlHexFieldLength = 7;
 constexpr int clipboardTimerMs = 200;
 constexpr int toolbarIconSize = 22;
-
-template <typename T> T* named(T* object, const QString& name) {
-    object->setObjectName(name);
-    return object;
-}
 
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/widgethelpers.h"
 #include "colour/colour.h"
 
 #include <QRect>
@@ -12,17 +13,6 @@ class SelectedColour;
 
 // Runs a handler behind the main window's unexpected-error guard.
 using Guard = std::function<void(const std::function<void()>&)>;
-
-// The palette windows are laid out in twips, as their layouts were first drawn up; at 96 dots
-// per inch 15 twips make one pixel. Pixels here are device-independent, so high-DPI scaling is
-// left to Qt.
-inline constexpr int twipsPerPixel = 15;
-
-// Rounds half up, so that 708 twips (47.2 pixels) and 250 twips (16.67 pixels) land on the
-// nearest whole pixel.
-constexpr int twipsToPixels(int twips) {
-    return (2 * twips + twipsPerPixel) / (2 * twipsPerPixel);
-}
 
 // Rounding each edge rather than the size keeps cells that touch in twips touching in pixels,
 // with no gaps and no blurred edges.

@@ -1,5 +1,6 @@
 #include "settings/customformatdialog.h"
 
+#include "app/widgethelpers.h"
 #include "help/helpmessages.h"
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
@@ -64,18 +65,12 @@ constexpr std::array<Heading, 7> headings{{
 }};
 
 // Sizes from the dialog's design, in twips, 15 to a pixel.
-constexpr int twipsPerPixel = 15;
 constexpr int clientWidth = 7710 / twipsPerPixel;
 constexpr int clientHeight = 5415 / twipsPerPixel;
 constexpr int codeButtonWidth = 600 / twipsPerPixel;
 constexpr int codeButtonHeight = 495 / twipsPerPixel;
 constexpr int columnWidth = 885 / twipsPerPixel;
 constexpr int buttonWidth = 1450 / twipsPerPixel;
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 } // namespace
 

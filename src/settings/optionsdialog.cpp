@@ -1,5 +1,6 @@
 #include "settings/optionsdialog.h"
 
+#include "app/widgethelpers.h"
 #include "colour/notation.h"
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
@@ -46,7 +47,6 @@ const QString browseTitle = QStringLiteral("Select the folder you want to be sta
 const QString rootFolder = QStringLiteral("/");
 
 // The dialog's size is given in twips, 15 to a pixel.
-constexpr int twipsPerPixel = 15;
 constexpr int clientWidth = 7710 / twipsPerPixel;
 constexpr int clientHeight = 5415 / twipsPerPixel;
 constexpr int listHeight = 1260 / twipsPerPixel;
@@ -54,11 +54,6 @@ constexpr int folderLabelHeight = 600 / twipsPerPixel;
 constexpr int buttonWidth = 1450 / twipsPerPixel;
 
 const Colour exampleColour{255, 204, 0};
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption,
                          const QString& toolTip) {
