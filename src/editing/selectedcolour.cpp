@@ -78,13 +78,15 @@ void SelectedColour::fillColourBar(const Colour& colour) {
     // Cell i lifts every channel by i from the colour with its smallest channel brought to 0, so
     // cell m is the colour itself and cell 255 is always white.
     const int lowest = std::min({colour.red, colour.green, colour.blue});
+    std::array<PackedColour, 256> cells{};
     for (int i = 0; i < 256; ++i) {
         const Colour shade{std::min(colour.red - lowest + i, 255),
                            std::min(colour.green - lowest + i, 255),
                            std::min(colour.blue - lowest + i, 255)};
         m_state.colourBar[static_cast<std::size_t>(i)] = shade;
-        m_ui.lblColorBar->setCellColour(i, pack(shade));
+        cells[static_cast<std::size_t>(i)] = pack(shade);
     }
+    m_ui.lblColorBar->setCellColours(cells);
 }
 
 void SelectedColour::markNameEdited() {

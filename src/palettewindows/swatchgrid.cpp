@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 namespace tincta {
 
@@ -52,6 +53,13 @@ void SwatchGrid::setCellColour(int index, PackedColour colour) {
         return;
     cell = colour;
     update(cellRect(index));
+}
+
+void SwatchGrid::setCellColours(std::span<const PackedColour> colours) {
+    if (std::equal(colours.begin(), colours.end(), m_colours.begin(), m_colours.end()))
+        return;
+    m_colours.assign(colours.begin(), colours.end());
+    update();
 }
 
 void SwatchGrid::setCellToolTip(int index, const QString& toolTip) {

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <span>
 #include <vector>
 
 namespace tincta {
@@ -24,6 +25,9 @@ public:
 
     int cellCount() const { return static_cast<int>(m_colours.size()); }
     void setCellColour(int index, PackedColour colour);
+    // Every cell at once, index 0 first, with one repaint: the colour bar changes all its cells
+    // on every slider step.
+    void setCellColours(std::span<const PackedColour> colours);
     PackedColour cellColour(int index) const { return m_colours[static_cast<std::size_t>(index)]; }
     void setCellToolTip(int index, const QString& toolTip);
     QString cellToolTip(int index) const;
