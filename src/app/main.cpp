@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
-#include "app/qtservices.h"
+#include "gui/platform/qtservices.h"
+#include "gui/platform/screenpixel.h"
 
 #include <QApplication>
 
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
     tincta::QtMessageBoxes messages;
     tincta::QtFileDialogs files;
     tincta::DesktopLauncher launcher;
-    const tincta::Services services{messages, files, launcher};
+    tincta::QtScreenPixelReader screen;
+    const tincta::Services services{messages, files, launcher, screen};
     auto* window = new tincta::MainWindow(services);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();

@@ -1,34 +1,23 @@
 #include "editing/pickmode.h"
 
-#include "app/mainwindowui.h"
-#include "editing/colourbox.h"
-#include "editing/selectedcolour.h"
+#include "editing/coloureditor.h"
+#include "editing/markspanel.h"
+#include "gui/platform/errorguard.h"
+#include "gui/platform/screenpixel.h"
 
-#include <QAction>
-#include <QGuiApplication>
-#include <QScrollBar>
 #include <QWidget>
 
 namespace tincta {
 
-namespace {
-
-const QString pressF7ToolTip = QStringLiteral("Press F7 to enable");
-constexpr int openPalettePosition = 2;
-constexpr int openInNotepadPosition = 3;
-
-} // namespace
-
-PickMode::PickMode(QWidget* window, MainWindowUi& ui, SelectedColour& selected,
-                   std::unique_ptr<ScreenPixelReader> reader)
-    : m_window(window), m_ui(ui), m_selected(selected), m_reader(std::move(reader)) {
-    // The preview takes the sliders' place; the window must not reflow under the pointer while
-    // they are hidden.
-    for (QWidget* control : sliderControls()) {
-        QSizePolicy policy = control->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        control->setSizePolicy(policy);
-    }
+PickMode::PickMode(QWidget* window, MarksPanel& marks, ColourEditor& editor,
+                   ScreenPixelReader& screen)
+    : QObject(window), m_window(window), m_marks(marks), m_editor(editor), m_screen(screen) {
+    connect(&m_marks, &MarksPanel::samplePressed, this,
+            guarded([this](int mark, Qt::MouseButton button) { onSamplePressed(mark, button); }));
+    connect(&m_marks, &MarksPanel::sampleMoved, this,
+            guarded([this](int, Qt::MouseButtons buttons) { onSampleMoved(buttons); }));
+    connect(&m_marks, &MarksPanel::sampleReleased, this,
+            guarded([this](int, Qt::MouseButton button) { onSampleReleased(button); }));
 }
 
 PickMode::~PickMode() {
@@ -36,77 +25,46 @@ PickMode::~PickMode() {
         endDrag();
 }
 
-bool PickMode::pickModeOn() const {
-    return m_ui.mnuToolsColourPickMode->isChecked();
-}
-
-void PickMode::setScreenPixelReader(std::unique_ptr<ScreenPixelReader> reader) {
-    m_reader = std::move(reader);
-}
-
-void PickMode::mnuToolsColourPickMode_Click() {
-    const bool on = pickModeOn();
+void PickMode::setOn(bool on) {
+    m_on = on;
     // F7 still works while the mouse is held by a drag; turning the mode off then would leave the
     // grab on a disabled sample that never sees the release, so the drag is abandoned first.
     if (!on && dragging())
         endDrag();
-    m_ui.picSampleContainer->setEnabled(on);
-    m_ui.mnuFileOpen->setEnabled(!on);
-    m_ui.mnuFileOpenInNotepad->setEnabled(!on);
-    QAction* openButton = m_ui.toolbarButton(openPalettePosition);
-    QAction* notepadButton = m_ui.toolbarButton(openInNotepadPosition);
-    openButton->setEnabled(!on);
-    notepadButton->setEnabled(!on);
-    openButton->setToolTip(on ? pressF7ToolTip : openPaletteToolTip);
-    notepadButton->setToolTip(on ? pressF7ToolTip : openInNotepadToolTip);
+    m_marks.setSamplesActive(on);
 }
 
-void PickMode::picSample_MouseDown(int index, Qt::MouseButton button) {
+void PickMode::onSamplePressed(int mark, Qt::MouseButton button) {
     if (button != Qt::LeftButton || dragging())
         return;
-    m_dragSample = index;
+    m_dragSample = mark;
     m_window->setCursor(Qt::CrossCursor);
     // While the mouse is held, other programs' windows show the holder's pointer: the cross-hair.
-    m_ui.picSample[static_cast<std::size_t>(index)]->grabMouse();
-    showSliders(false);
-    m_ui.picPick->show();
+    m_marks.holdPointer(mark);
+    m_editor.showPickPreview(true);
 }
 
-void PickMode::picSample_MouseMove(int, Qt::MouseButtons buttons) {
+void PickMode::onSampleMoved(Qt::MouseButtons buttons) {
     if (buttons != Qt::LeftButton || !dragging())
         return;
     std::optional<PackedColour> read;
-    if (const std::optional<QPoint> position = m_reader->pointerPosition())
-        read = m_reader->pixelAt(*position);
-    const Colour colour = pickColourFromRead(read);
-    pickRed = colour.red;
-    pickGreen = colour.green;
-    pickBlue = colour.blue;
-    m_ui.picPick->setColour(pack(colour));
+    if (const std::optional<QPoint> position = m_screen.pointerPosition())
+        read = m_screen.pixelAt(*position);
+    m_pickColour = pickColourFromRead(read);
+    m_editor.setPickPreviewColour(m_pickColour);
 }
 
-void PickMode::picSample_MouseUp(int, Qt::MouseButton button) {
+void PickMode::onSampleReleased(Qt::MouseButton button) {
     if (button != Qt::LeftButton || !dragging())
         return;
-    m_selected.setSliders(pickColour());
+    m_editor.setColour(m_pickColour);
     endDrag();
 }
 
-std::array<QWidget*, 6> PickMode::sliderControls() const {
-    return {m_ui.hsbRed,    m_ui.hsbGreen,    m_ui.hsbBlue,
-            m_ui.txtRedTag, m_ui.txtGreenTag, m_ui.txtBlueTag};
-}
-
-void PickMode::showSliders(bool shown) {
-    for (QWidget* control : sliderControls())
-        control->setVisible(shown);
-}
-
 void PickMode::endDrag() {
-    m_ui.picPick->hide();
-    showSliders(true);
+    m_editor.showPickPreview(false);
     m_window->unsetCursor();
-    m_ui.picSample[static_cast<std::size_t>(m_dragSample)]->releaseMouse();
+    m_marks.releasePointer(m_dragSample);
     m_dragSample = -1;
 }
 

@@ -1,13 +1,13 @@
 #include "editing/valueentry.h"
 
-#include "app/mainwindowui.h"
-#include "app/services.h"
 #include "colour/colourtables.h"
 #include "colour/conversions.h"
-#include "editing/selectedcolour.h"
-#include "editing/trackedlineedit.h"
+#include "gui/platform/errorguard.h"
+#include "gui/platform/services.h"
+#include "gui/widgets/trackedlineedit.h"
+#include "gui/widgets/widgethelpers.h"
 
-#include <QAction>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <optional>
@@ -16,17 +16,9 @@ namespace tincta {
 
 namespace {
 
-const QString invalidDecimal =
-    QStringLiteral("The value is not allowed. Only values from 0 to 255 are allowed.");
-const QString invalidHex =
-    QStringLiteral("The value is not allowed. Only values from 00 to FF are allowed.");
-const QString invalidHtmlHexSuffix = QStringLiteral(" is not a valid HTML Hex value.");
-const QString setToolTipFields =
-    QStringLiteral("Click here to change the selected colour according to the values to the right");
-const QString setToolTipHtmlHex =
-    QStringLiteral("Click here to change the selected colour according to the value to the right");
-const QString invalidPair = QStringLiteral("-1");
+constexpr int valueFieldLength = 3;
 constexpr int htmlHexFieldLength = 7;
+const QString invalidPair = QStringLiteral("-1");
 
 // Trims only the blank (code 32), as typed values are judged.
 QString trimBlanks(const QString& text) {
@@ -55,51 +47,122 @@ std::optional<int> decimalChannel(QStringView text) {
 
 } // namespace
 
-ValueEntry::ValueEntry(QWidget* window, MainWindowUi& ui, AppState& state, SelectedColour& selected,
-                       MessageBoxes& messages)
-    : m_window(window), m_ui(ui), m_state(state), m_selected(selected), m_messages(messages) {}
+ValueEntry::ValueEntry(MessageBoxes& messages, QWidget* parent)
+    : QFrame(parent), m_messages(messages),
+      m_setButton(named(new QPushButton(tr("Set"), this), "cmdSetColor")),
+      m_htmlHexField(makeField("txtHTMLHex", htmlHexFieldLength,
+                               tr("Paste or type a lower or upper case HTML Hex value and click "
+                                  "on the Set button"))),
+      m_redField(makeField("txtSetRed", valueFieldLength, tr("Type the red value"))),
+      m_greenField(makeField("txtSetGreen", valueFieldLength, tr("Type the green value"))),
+      m_blueField(makeField("txtSetBlue", valueFieldLength, tr("Type the blue value"))),
+      m_decimalButton(named(new QRadioButton(tr("Dec"), this), "optSetDec")),
+      m_hexButton(named(new QRadioButton(tr("Hex"), this), "optSetHex")) {
+    setObjectName(QStringLiteral("frmSet"));
+    m_setButton->setAutoDefault(false);
+    showSetButtonToolTip();
+    const int valueWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
+    for (auto* field : {m_redField, m_greenField, m_blueField})
+        field->setFixedWidth(valueWidth);
+    m_htmlHexField->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) + 12);
+    m_htmlHexField->hide();
+    m_decimalButton->setToolTip(tr("Click here for decimal colour values"));
+    m_hexButton->setToolTip(tr("Click here for hexadecimal colour values"));
 
-bool ValueEntry::htmlHexMode() const {
-    return m_ui.mnuEditPasteHTMLHex->isChecked();
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_setButton, m_htmlHexField, m_redField, m_greenField, m_blueField})
+        row->addWidget(control);
+    row->addSpacing(6);
+    row->addWidget(m_decimalButton);
+    row->addWidget(m_hexButton);
+    row->addStretch(1);
+
+    connect(m_setButton, &QPushButton::clicked, this, guarded([this] { setColour(); }));
+    for (QRadioButton* button : {m_decimalButton, m_hexButton}) {
+        connect(button, &QRadioButton::toggled, this, guarded([this](bool on) {
+                    if (on)
+                        Q_EMIT notationChosen();
+                }));
+    }
+    for (TrackedLineEdit* field : {m_redField, m_greenField, m_blueField, m_htmlHexField}) {
+        connect(field, &TrackedLineEdit::focusGained, field, [field](Qt::FocusReason reason) {
+            if (isTabFocus(reason))
+                field->selectAll();
+        });
+        connect(field, &TrackedLineEdit::enterPressed, this,
+                guarded([this, field] { onEnterPressed(field); }));
+    }
 }
 
-void ValueEntry::cmdSetColor_Click() {
-    if (htmlHexMode())
+TrackedLineEdit* ValueEntry::makeField(const char* name, int maxLength, const QString& toolTip) {
+    auto* field = named(new TrackedLineEdit(this), name);
+    field->setMaxLength(maxLength);
+    field->setToolTip(toolTip);
+    field->setUpperCaseTyping(true);
+    return field;
+}
+
+std::vector<QWidget*> ValueEntry::tabOrder() const {
+    return {m_setButton,  m_htmlHexField,   m_redField, m_greenField,
+            m_blueField, m_decimalButton, m_hexButton};
+}
+
+void ValueEntry::showSetButtonToolTip() {
+    m_setButton->setToolTip(
+        m_htmlHexMode
+            ? tr("Click here to change the selected colour according to the value to the right")
+            : tr("Click here to change the selected colour according to the values to the right"));
+}
+
+void ValueEntry::chooseDecimal() {
+    const QSignalBlocker quiet(m_decimalButton);
+    m_decimalButton->setChecked(true);
+}
+
+void ValueEntry::showColour(const Colour& colour) {
+    const std::array<TrackedLineEdit*, 3> fields{m_redField, m_greenField, m_blueField};
+    const std::array<int, 3> channels{colour.red, colour.green, colour.blue};
+    const auto& hex = colourTables().hexBytes;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const int value = channels[i];
+        fields[i]->setText(m_decimalButton->isChecked() ? QString::number(value)
+                                                        : hex[static_cast<std::size_t>(value)]);
+    }
+}
+
+void ValueEntry::setColour() {
+    if (m_htmlHexMode)
         setFromHtmlHex();
-    else if (m_ui.optSetDec->isChecked())
-        setFromDecimalFields();
+    else if (m_decimalButton->isChecked())
+        setFromFields(decimalChannel,
+                      tr("The value is not allowed. Only values from 0 to 255 are allowed."));
     else
-        setFromHexFields();
+        setFromFields(hexChannel,
+                      tr("The value is not allowed. Only values from 00 to FF are allowed."));
 }
 
 template <typename Parse>
 void ValueEntry::setFromFields(Parse parse, const QString& invalidMessage) {
     // Fields are read red, green, blue; the first invalid one is reported and nothing moves.
     std::array<int, 3> values{};
-    const std::array<TrackedLineEdit*, 3> fields{m_ui.txtSetRed, m_ui.txtSetGreen, m_ui.txtSetBlue};
+    const std::array<TrackedLineEdit*, 3> fields{m_redField, m_greenField, m_blueField};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::optional<int> value = parse(fields[i]->text());
         if (!value) {
-            warn(m_messages, m_window, invalidMessage);
+            warn(m_messages, window(), invalidMessage);
             fields[i]->setFocus(Qt::OtherFocusReason);
             fields[i]->selectAll();
             return;
         }
         values[i] = *value;
     }
-    m_selected.setSliders(Colour{values[0], values[1], values[2]});
-}
-
-void ValueEntry::setFromDecimalFields() {
-    setFromFields(decimalChannel, invalidDecimal);
-}
-
-void ValueEntry::setFromHexFields() {
-    setFromFields(hexChannel, invalidHex);
+    Q_EMIT colourEntered(Colour{values[0], values[1], values[2]});
 }
 
 void ValueEntry::setFromHtmlHex() {
-    TrackedLineEdit* field = m_ui.txtHTMLHex;
+    TrackedLineEdit* field = m_htmlHexField;
     QString value = trimBlanks(field->text());
     // The "#" goes in front of the text as typed, blanks included, and stays whatever follows.
     if (!field->text().startsWith(QLatin1Char('#'))) {
@@ -115,60 +178,38 @@ void ValueEntry::setFromHtmlHex() {
         const auto green = hexChannel(QStringView(value).mid(2, 2));
         const auto blue = hexChannel(QStringView(value).mid(4, 2));
         if (red && green && blue) {
-            m_selected.setSliders(Colour{*red, *green, *blue});
+            Q_EMIT colourEntered(Colour{*red, *green, *blue});
             return;
         }
     }
-    warn(m_messages, m_window, field->text() + invalidHtmlHexSuffix);
+    warn(m_messages, window(), field->text() + tr(" is not a valid HTML Hex value."));
 }
 
-void ValueEntry::optSetDec_Click() {
-    m_selected.refreshFromSliders();
-}
-
-void ValueEntry::optSetHex_Click() {
-    m_selected.refreshFromSliders();
-}
-
-void ValueEntry::mnuEditPasteHTMLHex_Click() {
-    const std::array<TrackedLineEdit*, 3> fields{m_ui.txtSetRed, m_ui.txtSetGreen, m_ui.txtSetBlue};
-    if (htmlHexMode()) {
-        for (TrackedLineEdit* field : fields)
+void ValueEntry::setHtmlHexMode(bool on, const Colour& colour) {
+    m_htmlHexMode = on;
+    const std::array<QWidget*, 5> valueControls{m_redField, m_greenField, m_blueField,
+                                                m_decimalButton, m_hexButton};
+    if (on) {
+        for (TrackedLineEdit* field : {m_redField, m_greenField, m_blueField})
             field->clear();
-        for (TrackedLineEdit* field : fields)
-            field->hide();
-        m_ui.optSetDec->hide();
-        m_ui.optSetHex->hide();
-        m_ui.txtHTMLHex->show();
-        m_ui.cmdSetColor->setToolTip(setToolTipHtmlHex);
-        m_ui.txtHTMLHex->setFocus(Qt::OtherFocusReason);
+        for (QWidget* control : valueControls)
+            control->hide();
+        m_htmlHexField->show();
+        showSetButtonToolTip();
+        m_htmlHexField->setFocus(Qt::OtherFocusReason);
         return;
     }
-    m_ui.txtHTMLHex->clear();
-    m_ui.txtHTMLHex->setMaxLength(htmlHexFieldLength);
-    const Colour colour = m_state.markColour[static_cast<std::size_t>(m_state.selectedMark)];
-    const std::array<int, 3> channels{colour.red, colour.green, colour.blue};
-    const auto& hex = colourTables().hexBytes;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const int value = channels[i];
-        fields[i]->setText(m_ui.optSetDec->isChecked() ? QString::number(value)
-                                                       : hex[static_cast<std::size_t>(value)]);
-    }
-    m_ui.txtHTMLHex->hide();
-    for (TrackedLineEdit* field : fields)
-        field->show();
-    m_ui.optSetDec->show();
-    m_ui.optSetHex->show();
-    m_ui.cmdSetColor->setToolTip(setToolTipFields);
+    m_htmlHexField->clear();
+    m_htmlHexField->setMaxLength(htmlHexFieldLength);
+    showColour(colour);
+    m_htmlHexField->hide();
+    for (QWidget* control : valueControls)
+        control->show();
+    showSetButtonToolTip();
 }
 
-void ValueEntry::field_GotFocus(TrackedLineEdit* field, bool byTab) {
-    if (byTab)
-        field->selectAll();
-}
-
-void ValueEntry::field_EnterPressed(TrackedLineEdit* field) {
-    cmdSetColor_Click();
+void ValueEntry::onEnterPressed(TrackedLineEdit* field) {
+    setColour();
     field->selectAll();
 }
 

@@ -1,43 +1,56 @@
 #pragma once
 
-#include "app/appstate.h"
+#include "colour/colour.h"
 
-class QWidget;
+#include <QFrame>
+#include <vector>
+
+class QPushButton;
+class QRadioButton;
 
 namespace tincta {
 
 class MessageBoxes;
-class SelectedColour;
 class TrackedLineEdit;
-struct MainWindowUi;
 
 // Typing the selected colour as three decimal or hex values, or as one HTML hex value.
-class ValueEntry {
+class ValueEntry : public QFrame {
+    Q_OBJECT
+
 public:
-    ValueEntry(QWidget* window, MainWindowUi& ui, AppState& state, SelectedColour& selected,
-               MessageBoxes& messages);
+    ValueEntry(MessageBoxes& messages, QWidget* parent);
 
-    void cmdSetColor_Click();
-    void setFromDecimalFields();
-    void setFromHexFields();
-    void setFromHtmlHex();
-    // Dec or Hex chosen: the fields are rewritten in the new notation.
-    void optSetDec_Click();
-    void optSetHex_Click();
-    void mnuEditPasteHTMLHex_Click();
-    void field_GotFocus(TrackedLineEdit* field, bool byTab);
-    void field_EnterPressed(TrackedLineEdit* field);
+    // Writes a colour into the three fields in the chosen notation.
+    void showColour(const Colour& colour);
+    // One HTML hex field instead of the three fields; leaving it fills them with `colour`.
+    void setHtmlHexMode(bool on, const Colour& colour);
+    // Decimal values, as every palette starts.
+    void chooseDecimal();
+    // The controls in the order Tab visits them.
+    std::vector<QWidget*> tabOrder() const;
 
-    bool htmlHexMode() const;
+Q_SIGNALS:
+    void colourEntered(tincta::Colour colour);
+    // Dec or Hex chosen: the fields need the colour again in the new notation.
+    void notationChosen();
 
 private:
+    TrackedLineEdit* makeField(const char* name, int maxLength, const QString& toolTip);
+    void setColour();
     template <typename Parse> void setFromFields(Parse parse, const QString& invalidMessage);
+    void setFromHtmlHex();
+    void onEnterPressed(TrackedLineEdit* field);
+    void showSetButtonToolTip();
 
-    QWidget* m_window;
-    MainWindowUi& m_ui;
-    AppState& m_state;
-    SelectedColour& m_selected;
     MessageBoxes& m_messages;
+    bool m_htmlHexMode = false;
+    QPushButton* m_setButton;
+    TrackedLineEdit* m_htmlHexField;
+    TrackedLineEdit* m_redField;
+    TrackedLineEdit* m_greenField;
+    TrackedLineEdit* m_blueField;
+    QRadioButton* m_decimalButton;
+    QRadioButton* m_hexButton;
 };
 
 } // namespace tincta

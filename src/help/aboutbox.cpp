@@ -2,9 +2,9 @@
 
 #include "help/aboutpicture.h"
 #include "help/helpmessages.h"
-#include "help/linklabel.h"
+#include "gui/widgets/linklabel.h"
 #include "help/productlinks.h"
-#include "palette/shellhelpers.h"
+#include "gui/platform/shellhelpers.h"
 
 #include <QLabel>
 #include <QPushButton>

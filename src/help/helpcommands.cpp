@@ -3,16 +3,14 @@
 #include "help/aboutbox.h"
 #include "help/helpmessages.h"
 #include "help/productlinks.h"
-#include "palette/shellhelpers.h"
+#include "gui/platform/shellhelpers.h"
 
 namespace tincta {
-
-namespace {} // namespace
 
 HelpCommands::HelpCommands(QWidget* window, const Services& services)
     : m_window(window), m_services(services), m_htmlHelp(services) {}
 
-void HelpCommands::mnuHelpHelp_Click() {
+void HelpCommands::showHelp() {
     showTopic(mainHelpTopic);
 }
 
@@ -34,7 +32,7 @@ bool HelpCommands::showTopic(const QString& topic) {
     return shown;
 }
 
-void HelpCommands::mnuHomePage_Click() {
+void HelpCommands::openHomePage() {
     bool opened = false;
     try {
         opened = openWithShell(m_services.launcher, homePageAddress);
@@ -44,7 +42,7 @@ void HelpCommands::mnuHomePage_Click() {
         warn(m_services.messages, m_window, browserProblem);
 }
 
-void HelpCommands::mnuHelpAboutTincta_Click() {
+void HelpCommands::showAbout() {
     AboutBox box(m_services, m_window);
     box.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/services.h"
+#include "gui/platform/services.h"
 #include "help/htmlhelp.h"
 
 #include <QString>
@@ -14,9 +14,9 @@ class HelpCommands {
 public:
     HelpCommands(QWidget* window, const Services& services);
 
-    void mnuHelpHelp_Click();
-    void mnuHomePage_Click();
-    void mnuHelpAboutTincta_Click();
+    void showHelp();
+    void openHomePage();
+    void showAbout();
 
     // Shows a topic without a message of its own; false when it cannot be shown.
     bool displayTopic(const QString& topic);

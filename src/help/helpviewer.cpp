@@ -1,9 +1,9 @@
 #include "help/helpviewer.h"
 
-#include "app/services.h"
-#include "app/svgicon.h"
+#include "gui/platform/services.h"
+#include "gui/widgets/svgicon.h"
 #include "help/helpmessages.h"
-#include "palette/shellhelpers.h"
+#include "gui/platform/shellhelpers.h"
 
 #include <QAction>
 #include <QIcon>

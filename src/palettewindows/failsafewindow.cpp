@@ -1,7 +1,7 @@
 #include "palettewindows/failsafewindow.h"
 
 #include "colour/colourtables.h"
-#include "palettewindows/swatchgrid.h"
+#include "gui/widgets/swatchgrid.h"
 
 namespace tincta {
 
@@ -26,32 +26,32 @@ std::vector<QRect> failsafeCells() {
 
 } // namespace
 
-FailsafeWindow::FailsafeWindow(SelectedColour& selected, Guard guard)
-    : PaletteWindow(selected, std::move(guard), windowName, windowCaption,
+FailsafeWindow::FailsafeWindow()
+    : PaletteWindow(windowName, windowCaption,
                     QSize(clientWidthTwips, cellHeightTwips)),
-      m_lblFailsafeColor(new SwatchGrid(this)) {
-    m_lblFailsafeColor->setObjectName(gridName);
-    m_lblFailsafeColor->setCellRects(failsafeCells());
-    m_lblFailsafeColor->setGeometry(QRect(QPoint(0, 0), size()));
-    connect(m_lblFailsafeColor, &SwatchGrid::cellPressed, this,
+      m_grid(new SwatchGrid(this)) {
+    m_grid->setObjectName(gridName);
+    m_grid->setCellRects(failsafeCells());
+    m_grid->setGeometry(QRect(QPoint(0, 0), size()));
+    connect(m_grid, &SwatchGrid::cellPressed, this,
             [this](int index, Qt::MouseButton button) {
-                guarded([&] { lblFailsafeColor_MouseDown(index, button); });
+                guarded([&] { onCellPressed(index, button); });
             });
 }
 
-void FailsafeWindow::Form_Load() {
+void FailsafeWindow::load() {
     const ColourTables& tables = colourTables();
     for (int i = 0; i < failsafeCount; ++i) {
         const auto cell = static_cast<std::size_t>(i);
-        m_lblFailsafeColor->setCellColour(i, tables.failsafeColours[cell]);
-        m_lblFailsafeColor->setCellToolTip(i, tables.failsafeHex[cell]);
+        m_grid->setCellColour(i, tables.failsafeColours[cell]);
+        m_grid->setCellToolTip(i, tables.failsafeHex[cell]);
     }
 }
 
-void FailsafeWindow::lblFailsafeColor_MouseDown(int index, Qt::MouseButton button) {
+void FailsafeWindow::onCellPressed(int index, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    takeColour(unpack(colourTables().failsafeColours.at(static_cast<std::size_t>(index))));
+    Q_EMIT colourChosen(unpack(colourTables().failsafeColours.at(static_cast<std::size_t>(index))));
 }
 
 } // namespace tincta

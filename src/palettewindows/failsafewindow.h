@@ -11,15 +11,15 @@ class FailsafeWindow : public PaletteWindow {
     Q_OBJECT
 
 public:
-    FailsafeWindow(SelectedColour& selected, Guard guard);
+    FailsafeWindow();
 
-    void Form_Load();
-    void lblFailsafeColor_MouseDown(int index, Qt::MouseButton button);
+    void load();
+    void onCellPressed(int index, Qt::MouseButton button);
 
-    SwatchGrid* grid() const { return m_lblFailsafeColor; }
+    SwatchGrid* grid() const { return m_grid; }
 
 private:
-    SwatchGrid* m_lblFailsafeColor;
+    SwatchGrid* m_grid;
 };
 
 } // namespace tincta

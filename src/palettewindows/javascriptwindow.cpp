@@ -1,8 +1,8 @@
 #include "palettewindows/javascriptwindow.h"
 
-#include "app/svgicon.h"
+#include "gui/widgets/svgicon.h"
 #include "colour/colourtables.h"
-#include "palettewindows/swatchgrid.h"
+#include "gui/widgets/swatchgrid.h"
 
 #include <QActionGroup>
 #include <QIcon>
@@ -55,34 +55,34 @@ QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& ke
 
 } // namespace
 
-JavaScriptWindow::JavaScriptWindow(SelectedColour& selected, Guard guard)
-    : PaletteWindow(selected, std::move(guard), windowName, windowCaption, clientTwips),
-      m_tbrSortTools(new QToolBar(this)), m_lblJavaScriptColor(new SwatchGrid(this)) {
+JavaScriptWindow::JavaScriptWindow()
+    : PaletteWindow(windowName, windowCaption, clientTwips),
+      m_sortToolbar(new QToolBar(this)), m_grid(new SwatchGrid(this)) {
     const int toolbarHeight = twipsToPixels(toolbarTwips);
-    m_tbrSortTools->setObjectName(toolbarName);
-    m_tbrSortTools->setMovable(false);
-    m_tbrSortTools->setFloatable(false);
-    m_tbrSortTools->setIconSize(QSize(toolbarIconSize, toolbarIconSize));
-    m_tbrSortTools->setGeometry(0, 0, width(), toolbarHeight);
-    auto* group = new QActionGroup(m_tbrSortTools);
+    m_sortToolbar->setObjectName(toolbarName);
+    m_sortToolbar->setMovable(false);
+    m_sortToolbar->setFloatable(false);
+    m_sortToolbar->setIconSize(QSize(toolbarIconSize, toolbarIconSize));
+    m_sortToolbar->setGeometry(0, 0, width(), toolbarHeight);
+    auto* group = new QActionGroup(m_sortToolbar);
     group->setExclusive(true);
-    m_alphabetically = addSortButton(m_tbrSortTools, group, alphabeticallyKey,
+    m_alphabetically = addSortButton(m_sortToolbar, group, alphabeticallyKey,
                                      alphabeticallyToolTip, alphabeticallyImage);
-    m_dotNet = addSortButton(m_tbrSortTools, group, dotNetKey, dotNetToolTip, dotNetImage);
+    m_dotNet = addSortButton(m_sortToolbar, group, dotNetKey, dotNetToolTip, dotNetImage);
     m_alphabetically->setChecked(true);
     connect(group, &QActionGroup::triggered, this,
-            [this](QAction* button) { tbrSortTools_ButtonClick(button); });
+            [this](QAction* button) { guarded([&] { onSortChosen(button); }); });
 
-    m_lblJavaScriptColor->setObjectName(gridName);
-    m_lblJavaScriptColor->setCellRects(squares());
-    m_lblJavaScriptColor->setGeometry(0, toolbarHeight, width(), height() - toolbarHeight);
-    connect(m_lblJavaScriptColor, &SwatchGrid::cellPressed, this,
+    m_grid->setObjectName(gridName);
+    m_grid->setCellRects(squares());
+    m_grid->setGeometry(0, toolbarHeight, width(), height() - toolbarHeight);
+    connect(m_grid, &SwatchGrid::cellPressed, this,
             [this](int index, Qt::MouseButton button) {
-                guarded([&] { lblJavaScriptColor_MouseDown(index, button); });
+                guarded([&] { onCellPressed(index, button); });
             });
 }
 
-void JavaScriptWindow::Form_Load(int sortIndex) {
+void JavaScriptWindow::load(int sortIndex) {
     // Only 0 and 1 pass the settings check; anything else shows the alphabetical order, which is
     // also the table a press reads while the first button is down.
     if (sortIndex == sortByDotNet) {
@@ -94,25 +94,20 @@ void JavaScriptWindow::Form_Load(int sortIndex) {
     }
 }
 
-void JavaScriptWindow::tbrSortTools_ButtonClick(const QAction* button) {
-    // A failure while re-sorting is not worth closing the program for; the grid keeps what it
-    // had reached.
-    try {
-        if (button->objectName() == alphabeticallyKey)
-            fillAlphabetical();
-        else if (button->objectName() == dotNetKey)
-            fillDotNet();
-    } catch (...) {
-    }
+void JavaScriptWindow::onSortChosen(const QAction* button) {
+    if (button->objectName() == alphabeticallyKey)
+        fillAlphabetical();
+    else if (button->objectName() == dotNetKey)
+        fillDotNet();
 }
 
-void JavaScriptWindow::lblJavaScriptColor_MouseDown(int index, Qt::MouseButton button) {
+void JavaScriptWindow::onCellPressed(int index, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
     const ColourTables& tables = colourTables();
     const auto& colours =
         m_alphabetically->isChecked() ? tables.javaScriptColours : tables.dotNetColours;
-    takeColour(unpack(colours.at(static_cast<std::size_t>(index))));
+    Q_EMIT colourChosen(unpack(colours.at(static_cast<std::size_t>(index))));
 }
 
 void JavaScriptWindow::fillAlphabetical() {
@@ -129,8 +124,8 @@ void JavaScriptWindow::fill(const std::array<PackedColour, javaScriptCount>& col
                             const std::array<QString, javaScriptCount>& captions) {
     for (int i = 0; i < javaScriptCount; ++i) {
         const auto square = static_cast<std::size_t>(i);
-        m_lblJavaScriptColor->setCellColour(i, colours[square]);
-        m_lblJavaScriptColor->setCellToolTip(i, captions[square]);
+        m_grid->setCellColour(i, colours[square]);
+        m_grid->setCellToolTip(i, captions[square]);
     }
 }
 

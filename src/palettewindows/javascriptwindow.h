@@ -19,15 +19,15 @@ class JavaScriptWindow : public PaletteWindow {
     Q_OBJECT
 
 public:
-    JavaScriptWindow(SelectedColour& selected, Guard guard);
+    JavaScriptWindow();
 
     // Fills the grid in the order the sort setting names: 0 alphabetical, 1 DotNet.
-    void Form_Load(int sortIndex);
+    void load(int sortIndex);
     // Chooses the order by the button's key; the choice is never stored.
-    void tbrSortTools_ButtonClick(const QAction* button);
-    void lblJavaScriptColor_MouseDown(int index, Qt::MouseButton button);
+    void onSortChosen(const QAction* button);
+    void onCellPressed(int index, Qt::MouseButton button);
 
-    SwatchGrid* grid() const { return m_lblJavaScriptColor; }
+    SwatchGrid* grid() const { return m_grid; }
     QAction* alphabeticallyButton() const { return m_alphabetically; }
     QAction* dotNetButton() const { return m_dotNet; }
 
@@ -37,10 +37,10 @@ private:
     void fill(const std::array<PackedColour, javaScriptCount>& colours,
               const std::array<QString, javaScriptCount>& captions);
 
-    QToolBar* m_tbrSortTools;
+    QToolBar* m_sortToolbar;
     QAction* m_alphabetically;
     QAction* m_dotNet;
-    SwatchGrid* m_lblJavaScriptColor;
+    SwatchGrid* m_grid;
 };
 
 } // namespace tincta

@@ -1,7 +1,6 @@
 #include "palettewindows/palettewindow.h"
 
-#include "app/svgicon.h"
-#include "editing/selectedcolour.h"
+#include "gui/widgets/svgicon.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -20,12 +19,11 @@ QRect twipsRect(int left, int top, int width, int height) {
     return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
 }
 
-PaletteWindow::PaletteWindow(SelectedColour& selected, Guard guard, const QString& name,
+PaletteWindow::PaletteWindow(const QString& name,
                              const QString& caption, QSize clientTwips)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint),
-      m_selected(selected), m_guard(std::move(guard)) {
+                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(name);
     setWindowTitle(caption);
     setWindowIcon(svgIcon(programIcon));
@@ -36,10 +34,6 @@ PaletteWindow::PaletteWindow(SelectedColour& selected, Guard guard, const QStrin
 void PaletteWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     m_closed = event->isAccepted();
-}
-
-void PaletteWindow::takeColour(const Colour& colour) {
-    m_selected.setSliders(colour);
 }
 
 } // namespace tincta

@@ -3,9 +3,13 @@
 #include "palettewindows/failsafewindow.h"
 #include "palettewindows/javascriptwindow.h"
 #include "palettewindows/websafewindow.h"
+#include "gui/platform/errorguard.h"
+#include "gui/widgets/widgethelpers.h"
 #include "settings/settingsrecord.h"
 
+#include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <memory>
 
 namespace tincta {
@@ -37,26 +41,51 @@ void placeBeside(QWidget* window, const QWidget* anchor, Placement placement) {
         window->move(topLeft);
 }
 
+QPushButton* addButton(QLayout* column, const char* name, const QString& caption,
+                       const QString& toolTip) {
+    auto* button = named(new QPushButton(caption, column->parentWidget()), name);
+    button->setToolTip(toolTip);
+    button->setAutoDefault(false);
+    column->addWidget(button);
+    return button;
+}
+
+} // namespace
+
 // Creates and fills a window unless one is open, then shows it. A window that fails to fill is
 // not kept: the error handler closes everything anyway.
 template <typename Window, typename Load>
-void openOnce(QPointer<Window>& window, SelectedColour& selected, const Guard& guard,
-              const QWidget* anchor, Placement placement, Load load) {
+void PaletteWindows::openOnce(QPointer<Window>& window, const QWidget* anchor, bool below,
+                              Load load) {
     if (window.isNull() || window->isClosed()) {
-        auto created = std::make_unique<Window>(selected, guard);
+        auto created = std::make_unique<Window>();
         load(*created);
-        placeBeside(created.get(), anchor, placement);
+        placeBeside(created.get(), anchor, below ? Placement::Below : Placement::Right);
+        connect(created.get(), &PaletteWindow::colourChosen, this, &PaletteWindows::colourChosen);
         window = created.release();
     }
     bringForward(window);
 }
 
-} // namespace
-
-PaletteWindows::PaletteWindows(const QWidget* mainWindow, SelectedColour& selected,
-                               const SettingsRecord& settings, Guard guard)
-    : m_mainWindow(mainWindow), m_selected(selected), m_settings(settings),
-      m_guard(std::move(guard)) {}
+PaletteWindows::PaletteWindows(QWidget* mainWindow, const SettingsRecord& settings)
+    : QObject(mainWindow), m_mainWindow(mainWindow), m_settings(settings),
+      m_buttons(new QWidget(mainWindow)) {
+    auto* column = new QVBoxLayout(m_buttons);
+    column->setContentsMargins(0, 0, 0, 0);
+    const auto open = [this](QPushButton* button, void (PaletteWindows::*opener)()) {
+        connect(button, &QPushButton::clicked, this, guarded([this, opener] { (this->*opener)(); }));
+    };
+    open(addButton(column, "cmdWebsafe", tr("Websafe Palette"),
+                   tr("Click here to open the Websafe Palette")),
+         &PaletteWindows::openWebsafe);
+    open(addButton(column, "cmdFailsafe", tr("Failsafe Palette"),
+                   tr("Click here to open the Failsafe Palette")),
+         &PaletteWindows::openFailsafe);
+    open(addButton(column, "cmdJavaScript", tr("JavaScript Palette"),
+                   tr("Click here to open the JavaScript Palette")),
+         &PaletteWindows::openJavaScript);
+    column->addStretch(1);
+}
 
 PaletteWindows::~PaletteWindows() {
     // The windows call into the main window's sliders; they must not outlive it.
@@ -77,22 +106,20 @@ JavaScriptWindow* PaletteWindows::javaScript() const {
     return m_javaScript;
 }
 
-void PaletteWindows::cmdWebsafe_Click() {
-    openOnce(m_websafe, m_selected, m_guard, m_mainWindow, Placement::Below,
-             [](WebsafeWindow& window) { window.Form_Load(); });
+void PaletteWindows::openWebsafe() {
+    openOnce(m_websafe, m_mainWindow, true, [](WebsafeWindow& window) { window.load(); });
 }
 
-void PaletteWindows::cmdFailsafe_Click() {
+void PaletteWindows::openFailsafe() {
     const QWidget* anchor = m_websafe.isNull() || m_websafe->isClosed()
                                 ? m_mainWindow
                                 : static_cast<const QWidget*>(m_websafe.data());
-    openOnce(m_failsafe, m_selected, m_guard, anchor, Placement::Below,
-             [](FailsafeWindow& window) { window.Form_Load(); });
+    openOnce(m_failsafe, anchor, true, [](FailsafeWindow& window) { window.load(); });
 }
 
-void PaletteWindows::cmdJavaScript_Click() {
-    openOnce(m_javaScript, m_selected, m_guard, m_mainWindow, Placement::Right,
-             [this](JavaScriptWindow& window) { window.Form_Load(m_settings.SortIndex); });
+void PaletteWindows::openJavaScript() {
+    openOnce(m_javaScript, m_mainWindow, false,
+             [this](JavaScriptWindow& window) { window.load(m_settings.SortIndex); });
 }
 
 } // namespace tincta

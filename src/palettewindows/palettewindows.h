@@ -8,35 +8,42 @@ namespace tincta {
 
 class FailsafeWindow;
 class JavaScriptWindow;
-class SelectedColour;
 class WebsafeWindow;
 class SettingsRecord;
 
-// Opens the three reference palette windows, one of each at most. Each is a window of its own
-// beside the main window, created and filled on first use and destroyed when closed.
-class PaletteWindows {
-public:
-    PaletteWindows(const QWidget* mainWindow, SelectedColour& selected,
-                   const SettingsRecord& settings, Guard guard);
-    ~PaletteWindows();
-    PaletteWindows(const PaletteWindows&) = delete;
-    PaletteWindows& operator=(const PaletteWindows&) = delete;
+// The three buttons that open the reference palette windows, one of each at most. Each is a
+// window of its own beside the main window, created and filled on first use and destroyed when
+// closed; the colour chosen in any of them comes out of here.
+class PaletteWindows : public QObject {
+    Q_OBJECT
 
-    void cmdWebsafe_Click();
-    void cmdFailsafe_Click();
+public:
+    PaletteWindows(QWidget* mainWindow, const SettingsRecord& settings);
+    ~PaletteWindows() override;
+
+    // The three opening buttons, one above the other.
+    QWidget* buttons() const { return m_buttons; }
+
+    void openWebsafe();
+    void openFailsafe();
     // An open window is only brought forward, so the order the user chose stays on screen.
-    void cmdJavaScript_Click();
+    void openJavaScript();
 
     // The open windows, or nullptr.
     WebsafeWindow* websafe() const;
     FailsafeWindow* failsafe() const;
     JavaScriptWindow* javaScript() const;
 
+Q_SIGNALS:
+    void colourChosen(tincta::Colour colour);
+
 private:
-    const QWidget* m_mainWindow;
-    SelectedColour& m_selected;
+    template <typename Window, typename Load>
+    void openOnce(QPointer<Window>& window, const QWidget* anchor, bool below, Load load);
+
+    QWidget* m_mainWindow;
     const SettingsRecord& m_settings;
-    Guard m_guard;
+    QWidget* m_buttons;
     QPointer<WebsafeWindow> m_websafe;
     QPointer<FailsafeWindow> m_failsafe;
     QPointer<JavaScriptWindow> m_javaScript;

@@ -1,7 +1,7 @@
 #include "palettewindows/websafewindow.h"
 
 #include "colour/colourtables.h"
-#include "palettewindows/swatchgrid.h"
+#include "gui/widgets/swatchgrid.h"
 
 namespace tincta {
 
@@ -31,40 +31,40 @@ std::vector<QRect> websafeCells() {
 
 } // namespace
 
-WebsafeWindow::WebsafeWindow(SelectedColour& selected, Guard guard)
-    : PaletteWindow(selected, std::move(guard), windowName, windowCaption,
+WebsafeWindow::WebsafeWindow()
+    : PaletteWindow(windowName, windowCaption,
                     QSize(cellTwips * columns, cellTwips * rows)),
-      m_lblWebsafeColor(new SwatchGrid(this)) {
+      m_grid(new SwatchGrid(this)) {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
 
-    m_lblWebsafeColor->setObjectName(gridName);
-    m_lblWebsafeColor->setCellRects(websafeCells());
-    m_lblWebsafeColor->setGeometry(QRect(QPoint(0, 0), size()));
-    connect(m_lblWebsafeColor, &SwatchGrid::cellPressed, this,
+    m_grid->setObjectName(gridName);
+    m_grid->setCellRects(websafeCells());
+    m_grid->setGeometry(QRect(QPoint(0, 0), size()));
+    connect(m_grid, &SwatchGrid::cellPressed, this,
             [this](int index, Qt::MouseButton button) {
-                guarded([&] { lblWebsafeColor_MouseDown(index, button); });
+                guarded([&] { onCellPressed(index, button); });
             });
 }
 
-void WebsafeWindow::Form_Load() {
+void WebsafeWindow::load() {
     const ColourTables& tables = colourTables();
     for (int i = 0; i < websafeCount; ++i) {
         const Colour& colour = tables.websafeRgb[static_cast<std::size_t>(i)];
-        m_lblWebsafeColor->setCellColour(i, pack(colour));
-        m_lblWebsafeColor->setCellToolTip(
+        m_grid->setCellColour(i, pack(colour));
+        m_grid->setCellToolTip(
             i, QLatin1Char('#') + tables.hexBytes[static_cast<std::size_t>(colour.red)] +
                    tables.hexBytes[static_cast<std::size_t>(colour.green)] +
                    tables.hexBytes[static_cast<std::size_t>(colour.blue)]);
     }
 }
 
-void WebsafeWindow::lblWebsafeColor_MouseDown(int index, Qt::MouseButton button) {
+void WebsafeWindow::onCellPressed(int index, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    takeColour(colourTables().websafeRgb.at(static_cast<std::size_t>(index)));
+    Q_EMIT colourChosen(colourTables().websafeRgb.at(static_cast<std::size_t>(index)));
 }
 
 } // namespace tincta

@@ -12,15 +12,15 @@ class WebsafeWindow : public PaletteWindow {
     Q_OBJECT
 
 public:
-    WebsafeWindow(SelectedColour& selected, Guard guard);
+    WebsafeWindow();
 
-    void Form_Load();
-    void lblWebsafeColor_MouseDown(int index, Qt::MouseButton button);
+    void load();
+    void onCellPressed(int index, Qt::MouseButton button);
 
-    SwatchGrid* grid() const { return m_lblWebsafeColor; }
+    SwatchGrid* grid() const { return m_grid; }
 
 private:
-    SwatchGrid* m_lblWebsafeColor;
+    SwatchGrid* m_grid;
 };
 
 } // namespace tincta

@@ -1,6 +1,7 @@
 #include "settings/customformatdialog.h"
 
-#include "app/widgethelpers.h"
+#include "gui/platform/errorguard.h"
+#include "gui/widgets/widgethelpers.h"
 #include "help/helpmessages.h"
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
@@ -107,7 +108,7 @@ void CustomFormatDialog::buildControls() {
         codeButtons[i] = button;
         const QString code = QLatin1String(entry.code);
         connect(button, &QPushButton::clicked, this,
-                [this, code](bool) { runGuarded(m_context, [this, code] { insertCode(code); }); });
+                [this, code](bool) { ErrorGuard::run([this, code] { insertCode(code); }); });
     }
     for (int column = 1; column <= 3; ++column)
         table->setColumnMinimumWidth(column, columnWidth);
@@ -150,9 +151,9 @@ void CustomFormatDialog::buildControls() {
     resize(clientWidth, clientHeight);
 
     connect(cmdOK, &QPushButton::clicked, this,
-            [this](bool) { runGuarded(m_context, [this] { cmdOK_Click(); }); });
+            [this](bool) { ErrorGuard::run([this] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,
-            [this](bool) { runGuarded(m_context, [this] { cmdCancel_Click(); }); });
+            [this](bool) { ErrorGuard::run([this] { cmdCancel_Click(); }); });
     // Help reports its own failures and never ends the program.
     connect(cmdHelp, &QPushButton::clicked, this, [this](bool) { cmdHelp_Click(); });
 }

@@ -1,6 +1,7 @@
 #include "settings/optionsdialog.h"
 
-#include "app/widgethelpers.h"
+#include "gui/platform/errorguard.h"
+#include "gui/widgets/widgethelpers.h"
 #include "colour/notation.h"
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
@@ -180,13 +181,13 @@ void OptionsDialog::buildControls() {
     resize(clientWidth, clientHeight);
 
     connect(lstStandardFormat, &QListWidget::currentRowChanged, this,
-            [this](int) { runGuarded(m_context, [this] { lstStandardFormat_Click(); }); });
+            [this](int) { ErrorGuard::run([this] { lstStandardFormat_Click(); }); });
     connect(cmdChange, &QPushButton::clicked, this,
-            [this](bool) { runGuarded(m_context, [this] { cmdChange_Click(); }); });
+            [this](bool) { ErrorGuard::run([this] { cmdChange_Click(); }); });
     connect(cmdOK, &QPushButton::clicked, this,
-            [this](bool) { runGuarded(m_context, [this] { cmdOK_Click(); }); });
+            [this](bool) { ErrorGuard::run([this] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,
-            [this](bool) { runGuarded(m_context, [this] { cmdCancel_Click(); }); });
+            [this](bool) { ErrorGuard::run([this] { cmdCancel_Click(); }); });
 }
 
 void OptionsDialog::Form_Load() {
@@ -205,7 +206,7 @@ void OptionsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        runGuarded(m_context, [this] { Form_Activate(); });
+        ErrorGuard::run([this] { Form_Activate(); });
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/services.h"
+#include "gui/platform/services.h"
 
 #include <QString>
 #include <functional>
@@ -19,14 +19,9 @@ struct SettingsContext {
     // The main window's load of the record: it shows the restore message when the defaults had
     // to come back and takes over the remembered notation.
     std::function<void()> loadSettings;
-    // The main window's last resort for errors in the dialogs' handlers.
-    std::function<void()> onUnexpectedError;
 };
 
 // Writes one setting as text with the registry's default hive and key.
 void storeSetting(EasyReg& registry, const char* valueName, const QString& text);
-
-// Runs a dialog handler; any exception goes to the context's last resort.
-void runGuarded(const SettingsContext& context, const std::function<void()>& handler);
 
 } // namespace tincta

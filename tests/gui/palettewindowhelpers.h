@@ -1,6 +1,6 @@
 #pragma once
 
-#include "palettewindows/swatchgrid.h"
+#include "gui/widgets/swatchgrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>

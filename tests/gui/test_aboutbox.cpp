@@ -2,7 +2,7 @@
 
 #include "help/aboutbox.h"
 #include "help/aboutpicture.h"
-#include "help/linklabel.h"
+#include "gui/widgets/linklabel.h"
 #include "help/productlinks.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "editing/autocopy.h"
 #include "editing/namebox.h"
-#include "editing/trackedlineedit.h"
+#include "gui/widgets/trackedlineedit.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "mainwindowfixture.h"
 
 #include "colour/notation.h"
-#include "editing/colourbox.h"
+#include "gui/widgets/colourbox.h"
 #include "editing/namebox.h"
-#include "editing/trackedlineedit.h"
+#include "gui/widgets/trackedlineedit.h"
 
 #include <QAction>
 #include <QClipboard>

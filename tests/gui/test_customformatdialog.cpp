@@ -120,7 +120,7 @@ void TestCustomFormatDialog::codeButtons() {
     QFETCH(QString, toolTip);
     CustomFormatFixture f;
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.Form_Load();
+    dialog.load();
     showActive(dialog);
     auto* button = control<QPushButton>(&dialog, name);
     QVERIFY(button != nullptr);
@@ -167,7 +167,7 @@ void TestCustomFormatDialog::insertCode() {
     QFETCH(int, caret);
     CustomFormatFixture f;
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.Form_Load();
+    dialog.load();
     showActive(dialog);
     QLineEdit* box = formatBox(&dialog);
     box->setText(text);
@@ -186,7 +186,7 @@ void TestCustomFormatDialog::insertCode() {
 void TestCustomFormatDialog::tabOrder() {
     CustomFormatFixture f;
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.Form_Load();
+    dialog.load();
     showActive(dialog);
     QCOMPARE(QApplication::focusWidget(), formatBox(&dialog));
     QStringList order{QApplication::focusWidget()->objectName()};
@@ -202,7 +202,7 @@ void TestCustomFormatDialog::tabOrder() {
 void TestCustomFormatDialog::codeButtonReachedByTabReplacesTheSelection() {
     CustomFormatFixture f;
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.Form_Load();
+    dialog.load();
     showActive(dialog);
     QLineEdit* box = formatBox(&dialog);
     box->setText(QStringLiteral("RGB"));
@@ -221,7 +221,7 @@ void TestCustomFormatDialog::opensWithTheStoredTemplate() {
     CustomFormatFixture f;
     f.window->settings().CustomFormat.clear();
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.Form_Load();
+    dialog.load();
     QCOMPARE(formatBox(&dialog)->text(), QStringLiteral("rgb(%DR%)"));
     QCOMPARE(formatBox(&dialog)->cursorPosition(), 9);
     QVERIFY(!formatBox(&dialog)->hasSelectedText());
@@ -273,14 +273,14 @@ void TestCustomFormatDialog::okWithAnEmptyTextEmptiesTheCustomExample() {
     CustomFormatFixture f;
     {
         CustomFormatDialog dialog(f.window.get(), f.context(), {});
-        dialog.Form_Load();
+        dialog.load();
         dialog.show();
         formatBox(&dialog)->clear();
         click(&dialog, QStringLiteral("cmdOK"));
     }
     QCOMPARE(storedSetting(customFormatValueName), QStringLiteral(""));
     OptionsDialog options(f.window.get(), f.context());
-    options.Form_Load();
+    options.load();
     options.show();
     control<QListWidget>(&options, QStringLiteral("lstStandardFormat"))->setCurrentRow(11);
     QCOMPARE(control<QLabel>(&options, QStringLiteral("lblExample"))->text(), QString());
@@ -298,7 +298,7 @@ void TestCustomFormatDialog::closingWithoutOkWritesNothing() {
     storeSetting(customFormatValueName, QStringLiteral("kept"));
     CustomFormatFixture f;
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.Form_Load();
+    dialog.load();
     showActive(dialog);
     click(&dialog, QStringLiteral("cmdLD"));
     QCOMPARE(formatBox(&dialog)->text(), QStringLiteral("kept%LD%"));
@@ -337,7 +337,7 @@ void TestCustomFormatDialog::help() {
         };
     }
     CustomFormatDialog dialog(f.window.get(), f.context(), open);
-    dialog.Form_Load();
+    dialog.load();
     dialog.show();
     click(&dialog, QStringLiteral("cmdHelp"));
     if (opener != QLatin1String("none"))

@@ -5,7 +5,7 @@
 
 #include "colour/colourtables.h"
 #include "editing/selectedcolour.h"
-#include "palettewindows/swatchgrid.h"
+#include "gui/widgets/swatchgrid.h"
 
 #include <QAction>
 #include <QDir>

@@ -119,7 +119,7 @@ void TestOptionsDialog::selectingANotationShowsItsExample() {
     storeSetting(customFormatValueName, QStringLiteral("#%UR%%UG%%UB% <b>"));
     OptionsFixture f;
     OptionsDialog dialog(f.window.get(), f.context());
-    dialog.Form_Load();
+    dialog.load();
     dialog.show();
     auto* list = control<QListWidget>(&dialog, "lstStandardFormat");
     QCOMPARE(list->count(), 12);
@@ -139,7 +139,7 @@ void TestOptionsDialog::opensWithTheStoredSettings() {
     storeSetting(standardFolderValueName, folder.path());
     OptionsFixture f;
     OptionsDialog dialog(f.window.get(), f.context());
-    dialog.Form_Load();
+    dialog.load();
     dialog.show();
     QCOMPARE(control<QListWidget>(&dialog, "lstStandardFormat")->currentRow(), 7);
     QCOMPARE(example(&dialog), QStringLiteral("ColorTranslator.FromHtml(\"#FFCC00\")"));
@@ -156,7 +156,7 @@ void TestOptionsDialog::opensWithDefaultsAfterTheRestoreMessage() {
     storeSetting(formatIndexValueName, QStringLiteral("05"));
     storeSetting(sortIndexValueName, QStringLiteral("1"));
     OptionsDialog dialog(f.window.get(), f.context());
-    dialog.Form_Load();
+    dialog.load();
     QCOMPARE(f.scripted.messages.shown.size(), 1);
     QCOMPARE(f.scripted.messages.shown[0].text,
              QStringLiteral("Unacceptable settings found in Registry. Default settings restored."));
@@ -173,7 +173,7 @@ void TestOptionsDialog::okWritesTheFourValues() {
     OptionsFixture f;
     f.scripted.files.paths = {folder.path() + QLatin1Char('/')};
     OptionsDialog dialog(f.window.get(), f.context());
-    dialog.Form_Load();
+    dialog.load();
     dialog.show();
     control<QListWidget>(&dialog, "lstStandardFormat")->setCurrentRow(4);
     clickOption(&dialog, "optDotNet");
@@ -201,7 +201,7 @@ void TestOptionsDialog::okWithoutChangesRewritesTheSameValues() {
     storeSetting(standardFolderValueName, folder.path());
     OptionsFixture f;
     OptionsDialog dialog(f.window.get(), f.context());
-    dialog.Form_Load();
+    dialog.load();
     dialog.show();
     QTest::mouseClick(control<QPushButton>(&dialog, "cmdOK"), Qt::LeftButton);
     QCOMPARE(storedSetting(formatIndexValueName), QStringLiteral("10"));
@@ -224,7 +224,7 @@ void TestOptionsDialog::closingWithoutOkWritesNothing() {
     const SettingsRecord before = f.window->settings();
     f.scripted.files.paths = {folder.path()};
     OptionsDialog dialog(f.window.get(), f.context());
-    dialog.Form_Load();
+    dialog.load();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     control<QListWidget>(&dialog, "lstStandardFormat")->setCurrentRow(9);
@@ -286,7 +286,7 @@ void TestOptionsDialog::changingTheFolder() {
     OptionsFixture f;
     f.scripted.files.paths = {chosen};
     OptionsDialog dialog(f.window.get(), f.context());
-    dialog.Form_Load();
+    dialog.load();
     dialog.show();
     QTest::mouseClick(control<QPushButton>(&dialog, "cmdChange"), Qt::LeftButton);
     QCOMPARE(f.scripted.files.requests.size(), 1);

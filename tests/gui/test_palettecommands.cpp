@@ -4,7 +4,7 @@
 
 #include "editing/namebox.h"
 #include "editing/selectedcolour.h"
-#include "editing/trackedlineedit.h"
+#include "gui/widgets/trackedlineedit.h"
 #include "palette/colourmarks.h"
 #include "palette/palettecommands.h"
 #include "settings/settingsrecord.h"

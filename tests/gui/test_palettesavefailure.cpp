@@ -3,7 +3,7 @@
 #include "testdata.h"
 
 #include "editing/namebox.h"
-#include "editing/trackedlineedit.h"
+#include "gui/widgets/trackedlineedit.h"
 #include "palette/colourmarks.h"
 #include "palette/palettecommands.h"
 

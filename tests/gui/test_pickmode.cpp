@@ -1,8 +1,8 @@
 #include "mainwindowfixture.h"
 
-#include "editing/colourbox.h"
+#include "gui/widgets/colourbox.h"
 #include "editing/pickmode.h"
-#include "editing/screenpixel.h"
+#include "gui/platform/screenpixel.h"
 
 #include <QAction>
 #include <QImage>

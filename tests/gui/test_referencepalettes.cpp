@@ -2,7 +2,7 @@
 #include "palettewindowhelpers.h"
 
 #include "editing/selectedcolour.h"
-#include "palettewindows/swatchgrid.h"
+#include "gui/widgets/swatchgrid.h"
 
 #include <QLabel>
 #include <QPushButton>

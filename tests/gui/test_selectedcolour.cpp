@@ -1,10 +1,10 @@
 #include "mainwindowfixture.h"
 
-#include "editing/colourbox.h"
+#include "gui/widgets/colourbox.h"
 #include "editing/namebox.h"
 #include "editing/selectedcolour.h"
-#include "editing/trackedlineedit.h"
-#include "palettewindows/swatchgrid.h"
+#include "gui/widgets/trackedlineedit.h"
+#include "gui/widgets/swatchgrid.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #include "scriptedservices.h"
 
-#include "palette/shellhelpers.h"
+#include "gui/platform/shellhelpers.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "mainwindowfixture.h"
 
-#include "editing/colourbox.h"
+#include "gui/widgets/colourbox.h"
 #include "editing/namebox.h"
-#include "editing/trackedlineedit.h"
+#include "gui/widgets/trackedlineedit.h"
 
 #include <QAction>
 #include <QLabel>

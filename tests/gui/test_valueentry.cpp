@@ -2,7 +2,7 @@
 
 #include "editing/namebox.h"
 #include "editing/selectedcolour.h"
-#include "editing/trackedlineedit.h"
+#include "gui/widgets/trackedlineedit.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/services.h"
+#include "gui/platform/services.h"
 
 #include <QList>
 #include <QStringList>

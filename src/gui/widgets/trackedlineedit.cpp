@@ -1,4 +1,4 @@
-#include "editing/trackedlineedit.h"
+#include "gui/widgets/trackedlineedit.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

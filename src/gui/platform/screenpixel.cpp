@@ -1,4 +1,4 @@
-#include "editing/screenpixel.h"
+#include "gui/platform/screenpixel.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/svgicon.h"
+#include "gui/widgets/svgicon.h"
 
 #include <QApplication>
 #include <QHash>

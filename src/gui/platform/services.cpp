@@ -1,4 +1,4 @@
-#include "app/services.h"
+#include "gui/platform/services.h"
 
 namespace tincta {
 

@@ -7,6 +7,8 @@ class QWidget;
 
 namespace tincta {
 
+class ScreenPixelReader;
+
 enum class MessageIcon { Information, Warning, Question, Error };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
@@ -59,6 +61,7 @@ struct Services {
     MessageBoxes& messages;
     FileDialogs& files;
     Launcher& launcher;
+    ScreenPixelReader& screen;
 };
 
 } // namespace tincta

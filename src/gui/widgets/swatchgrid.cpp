@@ -1,4 +1,4 @@
-#include "palettewindows/swatchgrid.h"
+#include "gui/widgets/swatchgrid.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "palette/filedialogs.h"
+#include "app/filedialogs.h"
 
-#include "app/services.h"
+#include "gui/platform/services.h"
 #include "palette/pathhelpers.h"
 #include "settings/settingsrecord.h"
 

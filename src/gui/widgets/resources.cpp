@@ -1,4 +1,4 @@
-#include "app/resources.h"
+#include "gui/widgets/resources.h"
 
 #include <QtGlobal>
 

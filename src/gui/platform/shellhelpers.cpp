@@ -1,6 +1,6 @@
-#include "palette/shellhelpers.h"
+#include "gui/platform/shellhelpers.h"
 
-#include "app/services.h"
+#include "gui/platform/services.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "help/linklabel.h"
+#include "gui/widgets/linklabel.h"
 
 #include <QMouseEvent>
 

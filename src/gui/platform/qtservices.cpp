@@ -1,4 +1,4 @@
-#include "app/qtservices.h"
+#include "gui/platform/qtservices.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "editing/colourbox.h"
+#include "gui/widgets/colourbox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

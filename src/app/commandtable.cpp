@@ -1,0 +1,195 @@
+#include "app/commandtable.h"
+
+#include "gui/widgets/svgicon.h"
+#include "gui/widgets/widgethelpers.h"
+
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace tincta {
+
+namespace {
+
+constexpr const char* context = "tincta::CommandTable";
+constexpr int toolbarIconSize = 22;
+
+struct CommandEntry {
+    Command command;
+    const char* name;
+    const char* caption;
+    int shortcut;
+    bool checkable;
+};
+
+constexpr int ctrl(Qt::Key key) {
+    return (Qt::CTRL | key).toCombined();
+}
+
+constexpr std::array<CommandEntry, commandCount> commandEntries{{
+    {Command::NewPalette, "mnuFileNew", QT_TRANSLATE_NOOP(context, "&New Palette"), ctrl(Qt::Key_N), false},
+    {Command::OpenPalette, "mnuFileOpen", QT_TRANSLATE_NOOP(context, "&Open Palette In Tincta..."), ctrl(Qt::Key_O), false},
+    {Command::OpenInNotepad, "mnuFileOpenInNotepad", QT_TRANSLATE_NOOP(context, "Open Palette &In Notepad..."), ctrl(Qt::Key_I), false},
+    {Command::SavePalette, "mnuFileSave", QT_TRANSLATE_NOOP(context, "&Save Palette"), ctrl(Qt::Key_S), false},
+    {Command::SavePaletteAs, "mnuFileSaveAs", QT_TRANSLATE_NOOP(context, "Save Palette &As..."), Qt::Key_F12, false},
+    {Command::Exit, "mnuFileExit", QT_TRANSLATE_NOOP(context, "&Exit"), ctrl(Qt::Key_W), false},
+    {Command::CopyColour, "mnuEditCopyColor", QT_TRANSLATE_NOOP(context, "&Copy From Colour Mark"), Qt::Key_F2, false},
+    {Command::PasteColour, "mnuEditPasteColor", QT_TRANSLATE_NOOP(context, "Paste To Colour &Mark"), Qt::Key_F3, false},
+    {Command::ColourProperties, "mnuEditColorProperties", QT_TRANSLATE_NOOP(context, "Colour &Properties..."), Qt::Key_F4, false},
+    {Command::FindJavaScriptNames, "mnuEditFind", QT_TRANSLATE_NOOP(context, "&Find JavaScript Names"), Qt::Key_F5, false},
+    {Command::CopyJavaScriptNames, "mnuEditCopyJavaScriptNames", QT_TRANSLATE_NOOP(context, "Copy &JavaScript Names"), Qt::Key_F6, true},
+    {Command::PasteHtmlHex, "mnuEditPasteHTMLHex", QT_TRANSLATE_NOOP(context, "Paste &HTML Hex"), Qt::Key_F11, true},
+    {Command::ColourPickMode, "mnuToolsColourPickMode", QT_TRANSLATE_NOOP(context, "Colour &Pick Mode"), Qt::Key_F7, true},
+    {Command::CustomFormat, "mnuToolsCustomFormat", QT_TRANSLATE_NOOP(context, "&Custom Format..."), Qt::Key_F8, false},
+    {Command::Options, "mnuToolsOptions", QT_TRANSLATE_NOOP(context, "&Options..."), Qt::Key_F9, false},
+    {Command::Help, "mnuHelpHelp", QT_TRANSLATE_NOOP(context, "&Help"), Qt::Key_F1, false},
+    {Command::HomePage, "mnuHomePage", QT_TRANSLATE_NOOP(context, "&Visit Tincta Home Page"), 0, false},
+    {Command::About, "mnuHelpAboutTincta", QT_TRANSLATE_NOOP(context, "&About Tincta..."), 0, false},
+}};
+
+// A menu item or toolbar position: a command, or a separator when `separator` is set.
+struct Item {
+    Command command;
+    const char* separator;
+};
+
+constexpr Item separator(const char* name) {
+    return Item{Command::NewPalette, name};
+}
+
+constexpr Item item(Command command) {
+    return Item{command, nullptr};
+}
+
+struct MenuEntry {
+    const char* name;
+    const char* caption;
+    std::initializer_list<Item> items;
+};
+
+const std::array<MenuEntry, 4> menus{{
+    {"mnuFile", QT_TRANSLATE_NOOP(context, "&File"),
+     {item(Command::NewPalette), item(Command::OpenPalette), item(Command::OpenInNotepad),
+      item(Command::SavePalette), item(Command::SavePaletteAs), separator("mnuFileSeparator1"),
+      item(Command::Exit)}},
+    {"mnuEdit", QT_TRANSLATE_NOOP(context, "&Edit"),
+     {item(Command::CopyColour), item(Command::PasteColour), separator("mnuEditSeparator1"),
+      item(Command::ColourProperties), item(Command::FindJavaScriptNames),
+      separator("mnuEditSeparator2"), item(Command::CopyJavaScriptNames),
+      item(Command::PasteHtmlHex)}},
+    {"mnuTools", QT_TRANSLATE_NOOP(context, "&Tools"),
+     {item(Command::ColourPickMode), separator("mnuToolsSeparator1"),
+      item(Command::CustomFormat), item(Command::Options)}},
+    {"mnuHelp", QT_TRANSLATE_NOOP(context, "&Help"),
+     {item(Command::Help), item(Command::HomePage), separator("mnuHelpSeparator1"),
+      item(Command::About)}},
+}};
+
+struct ToolbarButton {
+    Item item;
+    const char* name;
+    const char* image;
+    const char* toolTip;
+};
+
+// The name of position 3 ends in a blank; it is kept as the button's name.
+const std::array<ToolbarButton, 14> toolbarButtons{{
+    {item(Command::NewPalette), "btnNew", "new", QT_TRANSLATE_NOOP(context, "New Palette (Ctrl+N)")},
+    {item(Command::OpenPalette), "btnOpen", "open", QT_TRANSLATE_NOOP(context, "Open Palette In Tincta (Ctrl+O)")},
+    {item(Command::OpenInNotepad), "btnOpenInNotepad ", "notepad", QT_TRANSLATE_NOOP(context, "Open Palette In Notepad (Ctrl+I)")},
+    {item(Command::SavePalette), "btnSave", "save", QT_TRANSLATE_NOOP(context, "Save Palette (Ctrl+S)")},
+    {separator("tbrSeparator1"), nullptr, nullptr, nullptr},
+    {item(Command::CopyColour), "btnCopyColor", "copy", QT_TRANSLATE_NOOP(context, "Copy From Colour Mark (F2)")},
+    {item(Command::PasteColour), "btnPasteColor", "paste", QT_TRANSLATE_NOOP(context, "Paste To Colour Mark (F3)")},
+    {item(Command::ColourProperties), "btnColorProperties", "properties", QT_TRANSLATE_NOOP(context, "Colour Properties (F4)")},
+    {item(Command::FindJavaScriptNames), "btnFind", "find", QT_TRANSLATE_NOOP(context, "Find JavaScript Names (F5)")},
+    {separator("btnSeparator2"), nullptr, nullptr, nullptr},
+    {item(Command::CustomFormat), "btnCustomFormat", "custom", QT_TRANSLATE_NOOP(context, "Custom Format (F8)")},
+    {item(Command::Options), "btnOptions", "options", QT_TRANSLATE_NOOP(context, "Options (F9)")},
+    {separator("btnSeparator3"), nullptr, nullptr, nullptr},
+    {item(Command::Help), "btnHelp", "help", QT_TRANSLATE_NOOP(context, "Help (F1)")},
+}};
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(context, text);
+}
+
+// The tooltip of a command's toolbar button; empty for a command that has none.
+QString toolbarToolTip(Command command) {
+    for (const ToolbarButton& button : toolbarButtons) {
+        if (button.item.separator == nullptr && button.item.command == command)
+            return translated(button.toolTip);
+    }
+    return {};
+}
+
+} // namespace
+
+CommandTable::CommandTable(QMainWindow* window) : QObject(window) {
+    for (const CommandEntry& entry : commandEntries) {
+        auto* action = named(new QAction(translated(entry.caption), window), entry.name);
+        action->setShortcut(QKeySequence(entry.shortcut));
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setCheckable(entry.checkable);
+        m_actions[static_cast<std::size_t>(entry.command)] = action;
+    }
+    buildMenus(window);
+    buildToolbar(window);
+}
+
+void CommandTable::buildMenus(QMainWindow* window) {
+    for (const MenuEntry& entry : menus) {
+        QMenu* menu = named(window->menuBar()->addMenu(translated(entry.caption)), entry.name);
+        for (const Item& menuItem : entry.items) {
+            if (menuItem.separator != nullptr)
+                named(menu->addSeparator(), menuItem.separator);
+            else
+                menu->addAction(action(menuItem.command));
+        }
+    }
+}
+
+void CommandTable::buildToolbar(QMainWindow* window) {
+    m_toolbar = named(window->addToolBar(tr("Tools")), "tbrTools");
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setIconSize(QSize(toolbarIconSize, toolbarIconSize));
+    m_toolbar->toggleViewAction()->setEnabled(false);
+    for (const ToolbarButton& button : toolbarButtons) {
+        if (button.item.separator != nullptr) {
+            named(m_toolbar->addSeparator(), button.item.separator);
+            continue;
+        }
+        QAction* shared = action(button.item.command);
+        shared->setIcon(svgIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.image))));
+        shared->setToolTip(translated(button.toolTip));
+        shared->setIconVisibleInMenu(false);
+        m_toolbar->addAction(shared);
+        named(m_toolbar->widgetForAction(shared), button.name);
+    }
+}
+
+void CommandTable::setEnabled(Command command, bool enabled) {
+    action(command)->setEnabled(enabled);
+}
+
+void CommandTable::setEnabledWithToolTip(Command command, bool enabled,
+                                         const QString& disabledToolTip) {
+    QAction* shared = action(command);
+    shared->setEnabled(enabled);
+    shared->setToolTip(enabled ? toolbarToolTip(command) : disabledToolTip);
+}
+
+void CommandTable::setOpenCommandsEnabled(bool enabled) {
+    for (Command command : {Command::OpenPalette, Command::OpenInNotepad})
+        setEnabledWithToolTip(command, enabled, tr("Press F7 to enable"));
+}
+
+void CommandTable::setPasteEnabled(bool enabled) {
+    setEnabledWithToolTip(Command::PasteColour, enabled, tr("Use the Copy button to enable"));
+}
+
+} // namespace tincta

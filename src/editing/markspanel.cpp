@@ -1,0 +1,212 @@
+#include "editing/markspanel.h"
+
+#include "colour/colourtables.h"
+#include "editing/namebox.h"
+#include "gui/platform/errorguard.h"
+#include "gui/widgets/colourbox.h"
+#include "gui/widgets/trackedlineedit.h"
+#include "gui/widgets/widgethelpers.h"
+#include "palette/palettemodel.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace tincta {
+
+namespace {
+
+constexpr int markRowHeight = 26;
+constexpr int sampleWidth = 44;
+constexpr int nameBoxLength = 21;
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+std::size_t at(int mark) {
+    return static_cast<std::size_t>(mark);
+}
+
+} // namespace
+
+MarksPanel::MarksPanel(PaletteModel& model, QWidget* parent)
+    : QWidget(parent), m_model(model), m_markGroup(new QButtonGroup(this)),
+      m_sampleColumn(named(new QWidget(this), "picSampleContainer")) {
+    setObjectName(QStringLiteral("marks"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(0);
+    auto* samples = new QVBoxLayout(m_sampleColumn);
+    samples->setContentsMargins(0, 0, 0, 0);
+    samples->setSpacing(0);
+    m_sampleColumn->setEnabled(false);
+    for (int mark = 0; mark < markCount; ++mark) {
+        buildMark(mark);
+        grid->addWidget(m_markButtons[at(mark)], mark, 0);
+        grid->addWidget(m_nameBoxes[at(mark)], mark, 2);
+        grid->addWidget(m_propertyLetters[at(mark)], mark, 3);
+    }
+    grid->addWidget(m_sampleColumn, 0, 1, markCount, 1);
+    samples->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setColumnStretch(2, 1);
+
+    connect(m_markGroup, &QButtonGroup::idClicked, this,
+            guarded([this](int mark) { m_model.select(mark); }));
+    connect(&m_model, &PaletteModel::colourChanged, this, &MarksPanel::showColour);
+    connect(&m_model, &PaletteModel::nameChanged, this, &MarksPanel::showName);
+    connect(&m_model, &PaletteModel::selectionChanged, this, &MarksPanel::showSelection);
+    connect(&m_model, &PaletteModel::paletteReset, this, &MarksPanel::showPalette);
+    connect(&m_model, &PaletteModel::paletteSaved, this, &MarksPanel::clearEditedNames);
+}
+
+void MarksPanel::buildMark(int mark) {
+    auto* button = named(new QRadioButton(this), indexed("optColor", mark));
+    button->setToolTip(tr("Click here to select this colour mark"));
+    button->setFixedHeight(markRowHeight);
+    m_markGroup->addButton(button, mark);
+    m_markButtons[at(mark)] = button;
+
+    // Each sample sits in a cell of the row's height so the six rows line up with the names.
+    auto* cell = new QWidget(m_sampleColumn);
+    cell->setFixedSize(sampleWidth, markRowHeight);
+    auto* sample = named(new ColourBox(cell), indexed("picSample", mark));
+    sample->setGeometry(0, 3, sampleWidth, markRowHeight - 6);
+    sample->setEnabled(false);
+    m_sampleColumn->layout()->addWidget(cell);
+    m_samples[at(mark)] = sample;
+    connect(sample, &ColourBox::mousePressed, this,
+            [this, mark](Qt::MouseButton b) { Q_EMIT samplePressed(mark, b); });
+    connect(sample, &ColourBox::mouseMoved, this,
+            [this, mark](Qt::MouseButtons b) { Q_EMIT sampleMoved(mark, b); });
+    connect(sample, &ColourBox::mouseReleased, this,
+            [this, mark](Qt::MouseButton b) { Q_EMIT sampleReleased(mark, b); });
+
+    auto* name = named(new TrackedLineEdit(this), indexed("txtName", mark));
+    name->setMaxLength(nameBoxLength);
+    name->setToolTip(tr("Click and type a colour name"));
+    name->setMinimumWidth(
+        name->fontMetrics().horizontalAdvance(QString(nameBoxLength, QLatin1Char('n'))) + 8);
+    name->setFixedHeight(markRowHeight - 4);
+    m_nameBoxes[at(mark)] = name;
+    connect(name, &QLineEdit::textChanged, this, guarded([this, mark] { onNameTyped(mark); }));
+    connect(name, &TrackedLineEdit::clicked, this, guarded([this, mark] { onNameClicked(mark); }));
+    connect(name, &TrackedLineEdit::doubleClicked, name, &QLineEdit::selectAll);
+    connect(name, &TrackedLineEdit::focusGained, this, [name](Qt::FocusReason reason) {
+        if (isTabFocus(reason))
+            name->selectAll();
+    });
+    connect(name, &TrackedLineEdit::focusLost, this, [this] { m_selectNameOnClick = true; });
+
+    auto* letters = named(new QLabel(this), indexed("lblColorProp", mark));
+    letters->setMinimumWidth(letters->fontMetrics().horizontalAdvance(QStringLiteral("WFJ")) + 4);
+    letters->setFixedHeight(markRowHeight);
+    m_propertyLetters[at(mark)] = letters;
+}
+
+std::vector<QWidget*> MarksPanel::tabOrder() const {
+    std::vector<QWidget*> order;
+    for (int mark = 0; mark < markCount; ++mark) {
+        order.push_back(m_markButtons[at(mark)]);
+        order.push_back(m_nameBoxes[at(mark)]);
+    }
+    return order;
+}
+
+void MarksPanel::showPalette() {
+    for (int mark = markCount - 1; mark >= 0; --mark) {
+        m_samples[at(mark)]->setColour(pack(m_model.colour(mark)));
+        showName(mark, m_model.name(mark));
+    }
+    showSelection(m_model.selectedMark());
+    updatePropertyLetters();
+    clearEditedNames();
+}
+
+void MarksPanel::showColour(int mark, const Colour& colour) {
+    m_samples[at(mark)]->setColour(pack(colour));
+}
+
+void MarksPanel::showName(int mark, const QString& name) {
+    TrackedLineEdit* box = m_nameBoxes[at(mark)];
+    if (box->text() == name)
+        return;
+    setEdited(mark, false);
+    const QSignalBlocker quiet(box);
+    box->setText(name);
+}
+
+void MarksPanel::showSelection(int mark) {
+    m_markButtons[at(mark)]->setChecked(true);
+    // Only the selected mark's sample can start a screen pick.
+    for (int i = 0; i < markCount; ++i) {
+        ColourBox* sample = m_samples[at(i)];
+        sample->setEnabled(i == mark);
+        sample->setToolTip(i == mark ? pickFromSampleToolTip() : QString());
+    }
+}
+
+QString MarksPanel::pickFromSampleToolTip() {
+    return tr("Drag and drop from here to pick a colour anywhere on the screen");
+}
+
+void MarksPanel::onNameTyped(int mark) {
+    TrackedLineEdit* box = m_nameBoxes[at(mark)];
+    setEdited(mark, false);
+    if (box->text() == notJavaScriptColour)
+        box->setText(typeAColourName);
+    box->setCursorPosition(static_cast<int>(box->text().size()));
+    m_model.setName(mark, box->text());
+}
+
+void MarksPanel::onNameClicked(int mark) {
+    if (m_selectNameOnClick)
+        m_nameBoxes[at(mark)]->selectAll();
+    m_selectNameOnClick = false;
+}
+
+void MarksPanel::noteSelectedColourEdited() {
+    const int selected = m_model.selectedMark();
+    const QString& name = m_model.name(selected);
+    if (name == typeAColourName || m_edited[at(selected)])
+        return;
+    if (name != notJavaScriptColour)
+        setEdited(selected, true);
+    for (int mark = 0; mark < markCount; ++mark) {
+        if (m_model.name(mark) == notJavaScriptColour)
+            m_model.setName(mark, typeAColourName);
+    }
+}
+
+void MarksPanel::clearEditedNames() {
+    for (int mark = 0; mark < markCount; ++mark)
+        setEdited(mark, false);
+}
+
+void MarksPanel::setEdited(int mark, bool edited) {
+    m_edited[at(mark)] = edited;
+    setNameBoxBackground(m_nameBoxes[at(mark)], edited ? editedNameColour : plainNameColour);
+}
+
+void MarksPanel::updatePropertyLetters() {
+    for (int mark = 0; mark < markCount; ++mark)
+        m_propertyLetters[at(mark)]->setText(propertyLetters(pack(m_model.colour(mark))));
+}
+
+void MarksPanel::setSamplesActive(bool active) {
+    m_sampleColumn->setEnabled(active);
+}
+
+void MarksPanel::holdPointer(int mark) {
+    m_samples[at(mark)]->grabMouse();
+}
+
+void MarksPanel::releasePointer(int mark) {
+    m_samples[at(mark)]->releaseMouse();
+}
+
+} // namespace tincta

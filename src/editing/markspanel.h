@@ -1,0 +1,70 @@
+#pragma once
+
+#include "palette/palettemodel.h"
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+
+namespace tincta {
+
+class ColourBox;
+class TrackedLineEdit;
+
+// The six colour marks: a radio button to select each, its sample, its name box and its
+// property letters. The marks show the palette model and hand the user's choices back to it.
+class MarksPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    MarksPanel(PaletteModel& model, QWidget* parent);
+
+    // The selected mark's colour was edited: its name no longer names it, and marks that Find
+    // JavaScript Names left without a name are unnamed again.
+    void noteSelectedColourEdited();
+    // Every name box back to its plain background, as after a save or Find JavaScript Names.
+    void clearEditedNames();
+    // Recomputes the property letters beside all six marks.
+    void updatePropertyLetters();
+    // Samples answer the mouse only in pick mode.
+    void setSamplesActive(bool active);
+    // The sample of a pick drag holds the pointer until the drag ends.
+    void holdPointer(int mark);
+    void releasePointer(int mark);
+    // The controls in the order Tab visits them.
+    std::vector<QWidget*> tabOrder() const;
+
+    static QString pickFromSampleToolTip();
+
+Q_SIGNALS:
+    void samplePressed(int mark, Qt::MouseButton button);
+    void sampleMoved(int mark, Qt::MouseButtons buttons);
+    void sampleReleased(int mark, Qt::MouseButton button);
+
+private:
+    void buildMark(int mark);
+    void showPalette();
+    void showColour(int mark, const Colour& colour);
+    void showName(int mark, const QString& name);
+    void showSelection(int mark);
+    void onNameTyped(int mark);
+    void onNameClicked(int mark);
+    void setEdited(int mark, bool edited);
+
+    PaletteModel& m_model;
+    QButtonGroup* m_markGroup;
+    QWidget* m_sampleColumn;
+    std::array<QRadioButton*, markCount> m_markButtons{};
+    std::array<ColourBox*, markCount> m_samples{};
+    std::array<TrackedLineEdit*, markCount> m_nameBoxes{};
+    std::array<QLabel*, markCount> m_propertyLetters{};
+    std::array<bool, markCount> m_edited{};
+    // A click into a name box selects the whole name, once after the box lost the focus.
+    bool m_selectNameOnClick = true;
+};
+
+} // namespace tincta

@@ -1,0 +1,114 @@
+#include "editing/notationpanel.h"
+
+#include "colour/colourtables.h"
+#include "colour/notation.h"
+#include "gui/platform/errorguard.h"
+#include "gui/widgets/widgethelpers.h"
+#include "settings/settingsrecord.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QTimer>
+
+namespace tincta {
+
+namespace {
+
+constexpr int clipboardTimerMs = 200;
+constexpr int tickWrapLimit = 1'000'000'000;
+
+} // namespace
+
+NotationPanel::NotationPanel(const SettingsRecord& settings, QWidget* parent)
+    : QObject(parent), m_settings(settings), m_list(named(new QListWidget(parent), "lstAutocopy")),
+      m_timer(named(new QTimer(this), "tmrClip")) {
+    m_list->setToolTip(tr("Select the format you want to copy to the clipboard"));
+    m_list->setMinimumWidth(170);
+    m_list->addItems(notationNames());
+    buildClipboardRow(parent);
+    connect(m_list, &QListWidget::currentRowChanged, this, guarded([this] { render(m_colour); }));
+    m_timer->setInterval(clipboardTimerMs);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, guarded([this] { onTick(); }));
+    m_timer->start();
+}
+
+void NotationPanel::buildClipboardRow(QWidget* parent) {
+    m_clipboardRow = new QWidget(parent);
+    auto* row = new QHBoxLayout(m_clipboardRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* caption =
+        named(new QLabel(tr("Sent To Clipboard"), m_clipboardRow), "lblClipboardLabel");
+    m_clipboardLabel = named(new QLabel(m_clipboardRow), "lblClipboard");
+    m_clipboardLabel->setToolTip(tr("This is what Tincta put on the clipboard"));
+    m_clipboardLabel->setTextFormat(Qt::PlainText);
+    m_clipboardLabel->setAutoFillBackground(true);
+    QPalette white = m_clipboardLabel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    m_clipboardLabel->setPalette(white);
+    m_clipboardLabel->setFrameShape(QFrame::StyledPanel);
+    m_clipboardLabel->setMargin(3);
+    m_clipboardLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    row->addWidget(caption);
+    row->addWidget(m_clipboardLabel, 1);
+}
+
+void NotationPanel::render(const Colour& colour) {
+    m_colour = colour;
+    if (m_javaScriptNames) {
+        m_clipboardLabel->setText(javaScriptName(pack(colour)));
+    } else if (const auto text =
+                   notationText(m_list->currentRow(), colour, m_settings.CustomFormat)) {
+        m_clipboardLabel->setText(*text);
+    }
+    m_ticksSinceChange = 0;
+}
+
+void NotationPanel::windowActivated(const Colour& colour) {
+    if (!m_javaScriptNames)
+        m_list->setCurrentRow(m_rememberedNotation);
+    render(colour);
+}
+
+void NotationPanel::windowDeactivated() {
+    if (!m_javaScriptNames)
+        m_rememberedNotation = m_list->currentRow();
+}
+
+void NotationPanel::setJavaScriptNamesMode(bool on, const Colour& colour) {
+    m_javaScriptNames = on;
+    if (on) {
+        m_rememberedNotation = m_list->currentRow();
+        m_list->setCurrentRow(-1);
+        m_list->clearSelection();
+    } else {
+        m_list->setCurrentRow(m_rememberedNotation);
+    }
+    m_list->setEnabled(!on);
+    render(colour);
+}
+
+void NotationPanel::onTick() {
+    ++m_ticksSinceChange;
+    if (m_ticksSinceChange == ticksBeforeCopy) {
+        Q_EMIT colourRested();
+        copyToClipboard();
+    }
+    if (m_ticksSinceChange > tickWrapLimit)
+        m_ticksSinceChange = 0;
+}
+
+void NotationPanel::copyToClipboard() {
+    // A clipboard that cannot be written is left alone; the next change tries again.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return;
+    clipboard->clear();
+    clipboard->setText(m_clipboardLabel->text());
+}
+
+} // namespace tincta

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "colour/colour.h"
+
+#include <QObject>
+
+class QLabel;
+class QListWidget;
+class QTimer;
+class QWidget;
+
+namespace tincta {
+
+class SettingsRecord;
+
+// The notation list, the label of what goes to the clipboard, and the clipboard timer: every
+// rendering restarts the quiet count, and the timer copies once the colour has rested for three
+// ticks.
+class NotationPanel : public QObject {
+    Q_OBJECT
+
+public:
+    NotationPanel(const SettingsRecord& settings, QWidget* parent);
+
+    QListWidget* notationList() const { return m_list; }
+    QWidget* clipboardRow() const { return m_clipboardRow; }
+
+    // Writes the colour in the chosen notation (or its JavaScript name) into the label.
+    void render(const Colour& colour);
+    // The notation chosen before the window was last left, or the stored standard one.
+    void setRememberedNotation(int index) { m_rememberedNotation = index; }
+    // The window became active: the remembered notation comes back and the colour is rendered.
+    void windowActivated(const Colour& colour);
+    void windowDeactivated();
+    // Copy JavaScript Names: the label gets the colour's JavaScript name instead of a notation,
+    // and the list is set aside until the mode ends.
+    void setJavaScriptNamesMode(bool on, const Colour& colour);
+    bool javaScriptNamesMode() const { return m_javaScriptNames; }
+
+    static constexpr int ticksBeforeCopy = 3;
+
+Q_SIGNALS:
+    // The colour has rested: the third quiet tick, just before the copy.
+    void colourRested();
+
+private:
+    void buildClipboardRow(QWidget* parent);
+    void onTick();
+    void copyToClipboard();
+
+    const SettingsRecord& m_settings;
+    QListWidget* m_list;
+    QWidget* m_clipboardRow = nullptr;
+    QLabel* m_clipboardLabel = nullptr;
+    QTimer* m_timer;
+    Colour m_colour{};
+    int m_rememberedNotation = 0;
+    bool m_javaScriptNames = false;
+    int m_ticksSinceChange = 0;
+};
+
+} // namespace tincta
