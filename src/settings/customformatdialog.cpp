@@ -158,7 +158,7 @@ void CustomFormatDialog::buildControls() {
     connect(cmdHelp, &QPushButton::clicked, this, [this](bool) { cmdHelp_Click(); });
 }
 
-void CustomFormatDialog::Form_Load() {
+void CustomFormatDialog::load() {
     m_context.loadSettings();
     txtFormat->setText(m_context.record.CustomFormat);
     txtFormat->deselect();
@@ -229,7 +229,7 @@ void CustomFormatDialog::cmdHelp_Click() {
 void showCustomFormatDialog(QWidget* owner, const SettingsContext& context,
                             const HelpTopicOpener& openHelpTopic) {
     CustomFormatDialog dialog(owner, context, openHelpTopic);
-    dialog.Form_Load();
+    dialog.load();
     dialog.exec();
 }
 

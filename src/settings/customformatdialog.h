@@ -25,7 +25,7 @@ public:
     CustomFormatDialog(QWidget* owner, SettingsContext context, HelpTopicOpener openHelpTopic);
 
     // Loads the settings (which may show the restore message) and shows the stored template.
-    void Form_Load();
+    void load();
     void cmdOK_Click();
     void cmdCancel_Click();
     void cmdHelp_Click();

@@ -190,7 +190,7 @@ void OptionsDialog::buildControls() {
             [this](bool) { ErrorGuard::run([this] { cmdCancel_Click(); }); });
 }
 
-void OptionsDialog::Form_Load() {
+void OptionsDialog::load() {
     m_context.loadSettings();
     const SettingsRecord& record = m_context.record;
     lstStandardFormat->clear();
@@ -206,11 +206,11 @@ void OptionsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        ErrorGuard::run([this] { Form_Activate(); });
+        ErrorGuard::run([this] { activate(); });
     }
 }
 
-void OptionsDialog::Form_Activate() {
+void OptionsDialog::activate() {
     lstStandardFormat->setCurrentRow(m_context.record.standardFormat);
     lblExample->setText(
         exampleText(lstStandardFormat->currentRow(), m_context.record.CustomFormat));
@@ -260,7 +260,7 @@ void OptionsDialog::cmdCancel_Click() {
 
 void showOptionsDialog(QWidget* owner, const SettingsContext& context) {
     OptionsDialog dialog(owner, context);
-    dialog.Form_Load();
+    dialog.load();
     dialog.exec();
 }
 

@@ -25,7 +25,7 @@ public:
     OptionsDialog(QWidget* owner, SettingsContext context);
 
     // Loads the settings (which may show the restore message) and puts them into the controls.
-    void Form_Load();
+    void load();
     void lstStandardFormat_Click();
     void cmdChange_Click();
     void cmdOK_Click();
@@ -39,7 +39,7 @@ protected:
 
 private:
     void buildControls();
-    void Form_Activate();
+    void activate();
 
     SettingsContext m_context;
     bool m_activated = false;

@@ -3,7 +3,9 @@
 // The program's settings as another copy of the program sees them: straight from the store in
 // the test's own settings folder.
 
+#include "gui/platform/services.h"
 #include "settings/easyreg.h"
+#include "settings/settingsload.h"
 #include "settings/settingsrecord.h"
 
 #include <QApplication>
@@ -38,6 +40,23 @@ inline QString storedSetting(const char* name) {
 inline void storeSetting(const char* name, const QString& text) {
     programRegistry()->SetString(name, text.toStdString());
 }
+
+// A settings record of the test's own over the program's store, loaded as the main window loads
+// its own, for dialogs opened straight from a test.
+struct OwnSettings {
+    std::unique_ptr<EasyReg> registry = programRegistry();
+    SettingsRecord record{*registry};
+    MessageBoxes& messages;
+
+    explicit OwnSettings(MessageBoxes& messageBoxes) : messages(messageBoxes) { load(); }
+    void load() {
+        if (record.loadSettings(false).defaultsRestored)
+            inform(messages, nullptr, QString::fromLatin1(settingsRestoredMessage));
+    }
+    SettingsContext context(const Services& services) {
+        return SettingsContext{record, *registry, services, [this] { load(); }};
+    }
+};
 
 // Runs `action` on the modal dialog once it is up; the action must close it.
 template <typename F> void whenModalOpens(F action) {

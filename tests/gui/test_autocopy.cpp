@@ -1,6 +1,5 @@
 #include "mainwindowfixture.h"
 
-#include "editing/autocopy.h"
 #include "editing/namebox.h"
 #include "gui/widgets/trackedlineedit.h"
 
@@ -24,7 +23,7 @@ private Q_SLOTS:
     void lettersChangeAtTheCopyNotAtTheMove();
     void anotherNotationCopiesTheSameColour();
     void emptyCustomTemplateCopiesAnEmptyText();
-    void tickCountWraps();
+    void copiesOncePerChange();
     void returningToTheWindowCopiesAgainInTheKeptNotation();
 };
 
@@ -89,19 +88,16 @@ void TestAutocopy::emptyCustomTemplateCopiesAnEmptyText() {
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
 }
 
-void TestAutocopy::tickCountWraps() {
+void TestAutocopy::copiesOncePerChange() {
     MainWindowFixture f;
-    f.ui().tmrClip->stop();
-    Autocopy& autocopy = f.window->autocopy();
-    f.state().ticksSinceChange = Autocopy::tickWrapLimit;
-    autocopy.tmrClip_Timer();
-    QCOMPARE(f.state().ticksSinceChange, 0);
-    QGuiApplication::clipboard()->setText(QStringLiteral("other"));
-    autocopy.tmrClip_Timer();
-    autocopy.tmrClip_Timer();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));
-    autocopy.tmrClip_Timer();
+    waitForAutocopy();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#FF0000"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("other"));
+    waitForAutocopy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));
+    f.ui().hsbBlue->setValue(1);
+    waitForAutocopy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#FF0001"));
 }
 
 void TestAutocopy::returningToTheWindowCopiesAgainInTheKeptNotation() {
@@ -112,7 +108,6 @@ void TestAutocopy::returningToTheWindowCopiesAgainInTheKeptNotation() {
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    QCOMPARE(f.state().rememberedFormat, 4);
     QGuiApplication::clipboard()->setText(QStringLiteral("other"));
     waitForAutocopy();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));

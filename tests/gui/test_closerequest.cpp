@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
+#include "settingsstore.h"
 #include "palettetesthelpers.h"
 
-#include "palette/colourmarks.h"
 #include "settings/settingsrecord.h"
 
 #include <QDialog>
@@ -31,7 +31,6 @@ void TestCloseRequest::closeRequest_data() {
               cancel = int(MessageAnswer::Cancel);
     QTest::newRow("unchanged") << 1 << false << yes << "" << false << true;
     QTest::newRow("changed, prompt off") << 0 << true << yes << "" << false << true;
-    QTest::newRow("changed, other prompt value") << 2 << true << yes << "" << false << true;
     QTest::newRow("changed, cancel") << 1 << true << cancel << "" << true << false;
     QTest::newRow("changed, no") << 1 << true << no << "" << true << true;
     QTest::newRow("changed, yes, save as cancelled") << 1 << true << yes << "" << true << false;
@@ -50,10 +49,10 @@ void TestCloseRequest::closeRequest() {
 
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("file")), "a file, not a folder");
+    storeSetting(promptToSaveValueName, QString::number(promptToSave));
     MainWindowFixture f;
     QDialog other;
     other.show();
-    f.window->settings().PromptToSave = static_cast<qint16>(promptToSave);
     if (changed)
         editPalette(f);
     f.scripted.messages.answers = {MessageAnswer(answer)};
@@ -69,7 +68,7 @@ void TestCloseRequest::closeRequest() {
     QCOMPARE(f.window->isVisible(), !closed);
     QCOMPARE(other.isVisible(), !closed);
     if (!closed)
-        QCOMPARE(f.window->colourMarks().paletteChanged(), changed);
+        QCOMPARE(f.paletteChanged(), changed);
     if (savePath == QLatin1String("Sky.txt"))
         QVERIFY(QFile::exists(dir.filePath(savePath)));
 }

@@ -2,9 +2,7 @@
 
 #include "gui/widgets/colourbox.h"
 #include "editing/namebox.h"
-#include "editing/selectedcolour.h"
 #include "gui/widgets/trackedlineedit.h"
-#include "palette/colourmarks.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,11 +15,11 @@ using namespace tincta::test;
 
 namespace {
 
-void selectMark(const MainWindowUi& ui, int index) {
+void selectMark(const Controls& ui, int index) {
     ui.optColor[static_cast<std::size_t>(index)]->click();
 }
 
-void setColour(const MainWindowUi& ui, const Colour& colour) {
+void setColour(const Controls& ui, const Colour& colour) {
     ui.hsbRed->setValue(colour.red);
     ui.hsbGreen->setValue(colour.green);
     ui.hsbBlue->setValue(colour.blue);
@@ -37,8 +35,6 @@ private Q_SLOTS:
     void selectingNeverMarksANameEdited();
     void reselectingTheSelectedMarkChangesNothing();
     void typedPlaceholderTurnsIntoTheOtherOne();
-    void paletteChanged_data();
-    void paletteChanged();
     void copyThenEditThenPaste();
     void copyEnablesPaste();
     void nameBoxSelection();
@@ -48,17 +44,17 @@ private Q_SLOTS:
 void TestColourMarks::selectingAMarkMovesSlidersAndSampleRights() {
     MainWindowFixture f;
     selectMark(f.ui(), 3);
-    QCOMPARE(f.state().selectedMark, 3);
-    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{0, 255, 255}));
+    QCOMPARE(f.selectedMark(), 3);
+    QCOMPARE(f.sliderColour(), (Colour{0, 255, 255}));
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("#00FFFF"));
-    for (int i = 0; i < markCount; ++i) {
+    for (int i = 0; i < marks; ++i) {
         ColourBox* sample = f.ui().picSample[static_cast<std::size_t>(i)];
         QCOMPARE(sample->isEnabledTo(f.ui().picSampleContainer), i == 3);
         QCOMPARE(sample->toolTip().isEmpty(), i != 3);
     }
     f.ui().hsbRed->setValue(10);
-    QCOMPARE(f.state().markColour[3], (Colour{10, 255, 255}));
-    QCOMPARE(f.state().markColour[0], (Colour{255, 0, 0}));
+    QCOMPARE(f.markColour(3), (Colour{10, 255, 255}));
+    QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
 }
 
 void TestColourMarks::selectingNeverMarksANameEdited() {
@@ -66,21 +62,22 @@ void TestColourMarks::selectingNeverMarksANameEdited() {
     f.ui().txtName[2]->setText(QStringLiteral("lime"));
     selectMark(f.ui(), 2);
     QCOMPARE(nameBoxBackground(f.ui().txtName[2]), plainNameColour);
-    QVERIFY(f.state().editsTracked);
-    QVERIFY(f.state().slidersLive);
+    // A move afterwards is an edit again.
+    f.ui().hsbBlue->setValue(9);
+    QCOMPARE(nameBoxBackground(f.ui().txtName[2]), editedNameColour);
 }
 
 void TestColourMarks::reselectingTheSelectedMarkChangesNothing() {
     MainWindowFixture f;
     setColour(f.ui(), {1, 2, 3});
-    QVERIFY(f.window->colourMarks().paletteChanged());
+    QVERIFY(f.paletteChanged());
     selectMark(f.ui(), 0);
-    QCOMPARE(f.state().markColour[0], (Colour{1, 2, 3}));
-    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{1, 2, 3}));
-    f.window->colourMarks().loadDefaultPalette();
-    f.window->colourMarks().applyFilePalette(QStringLiteral("Tincta - New palette"));
+    QCOMPARE(f.markColour(0), (Colour{1, 2, 3}));
+    QCOMPARE(f.sliderColour(), (Colour{1, 2, 3}));
+    f.scripted.messages.answers = {MessageAnswer::No};
+    f.ui().mnuFileNew->trigger();
     selectMark(f.ui(), 0);
-    QVERIFY(!f.window->colourMarks().paletteChanged());
+    QVERIFY(!f.paletteChanged());
 }
 
 void TestColourMarks::typedPlaceholderTurnsIntoTheOtherOne() {
@@ -93,43 +90,6 @@ void TestColourMarks::typedPlaceholderTurnsIntoTheOtherOne() {
     QCOMPARE(name->cursorPosition(), static_cast<int>(name->text().size()));
 }
 
-void TestColourMarks::paletteChanged_data() {
-    QTest::addColumn<QString>("saved");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("changed");
-    QTest::newRow("same") << "Red"
-                          << "Red" << false;
-    QTest::newRow("letter case") << "Red"
-                                 << "red" << true;
-    QTest::newRow("trailing blank") << "Red"
-                                    << "Red " << true;
-    QTest::newRow("placeholder pair") << "Type a colour name"
-                                      << "Not JavaScript colour" << false;
-    QTest::newRow("placeholder pair reversed") << "Not JavaScript colour"
-                                               << "Type a colour name" << false;
-    QTest::newRow("not javascript against a name") << "Not JavaScript colour"
-                                                   << "sky" << true;
-    QTest::newRow("placeholder against a name") << "Type a colour name"
-                                                << "sky" << true;
-}
-
-void TestColourMarks::paletteChanged() {
-    QFETCH(QString, saved);
-    QFETCH(QString, shown);
-    QFETCH(bool, changed);
-    MainWindowFixture f;
-    f.state().savedName[4] = saved;
-    f.state().namesBeingSet = true; // show the text exactly as given
-    f.ui().txtName[4]->setText(shown);
-    f.state().namesBeingSet = false;
-    for (int i = 0; i < markCount; ++i) {
-        if (i != 4)
-            f.state().savedName[static_cast<std::size_t>(i)] =
-                f.ui().txtName[static_cast<std::size_t>(i)]->text();
-    }
-    QCOMPARE(f.window->colourMarks().paletteChanged(), changed);
-}
-
 void TestColourMarks::copyThenEditThenPaste() {
     MainWindowFixture f;
     selectMark(f.ui(), 2);
@@ -138,14 +98,14 @@ void TestColourMarks::copyThenEditThenPaste() {
     selectMark(f.ui(), 4);
     f.ui().txtName[4]->setText(QStringLiteral("ocean"));
     f.ui().mnuEditPasteColor->trigger();
-    QCOMPARE(f.state().markColour[4], (Colour{0, 255, 0}));
+    QCOMPARE(f.markColour(4), (Colour{0, 255, 0}));
     QCOMPARE(f.ui().picSample[4]->colour(), pack(0, 255, 0));
     // Pasting is an ordinary edit of a named colour.
     QCOMPARE(nameBoxBackground(f.ui().txtName[4]), editedNameColour);
     // It can be pasted again elsewhere.
     selectMark(f.ui(), 5);
     f.ui().toolbarButton(7)->trigger();
-    QCOMPARE(f.state().markColour[5], (Colour{0, 255, 0}));
+    QCOMPARE(f.markColour(5), (Colour{0, 255, 0}));
 }
 
 void TestColourMarks::copyEnablesPaste() {

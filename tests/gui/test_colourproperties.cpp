@@ -39,7 +39,7 @@ QString question(const QString& proposed) {
            proposed + QStringLiteral("?");
 }
 
-void setColour(const MainWindowUi& ui, const Colour& colour) {
+void setColour(const Controls& ui, const Colour& colour) {
     ui.hsbRed->setValue(colour.red);
     ui.hsbGreen->setValue(colour.green);
     ui.hsbBlue->setValue(colour.blue);
@@ -127,7 +127,7 @@ void TestColourProperties::properties() {
     QCOMPARE(box->text(), nameAfter);
     if (nameAfter != name)
         QCOMPARE(box->cursorPosition(), static_cast<int>(nameAfter.size()));
-    QCOMPARE(f.state().markColour[3], colour);
+    QCOMPARE(f.markColour(3), colour);
 }
 
 void TestColourProperties::propertiesFromToolbarAndKey() {
@@ -141,7 +141,7 @@ void TestColourProperties::propertiesFromToolbarAndKey() {
 
 void TestColourProperties::findNamesEveryMark() {
     MainWindowFixture f;
-    const std::array<Colour, markCount> colours{{
+    const std::array<Colour, marks> colours{{
         {240, 248, 255},
         {255, 0, 255},
         {0x12, 0x34, 0x56},
@@ -149,7 +149,7 @@ void TestColourProperties::findNamesEveryMark() {
         {0, 0, 0},
         {0, 255, 255},
     }};
-    for (int i = 0; i < markCount; ++i) {
+    for (int i = 0; i < marks; ++i) {
         f.ui().optColor[static_cast<std::size_t>(i)]->click();
         setColour(f.ui(), colours[static_cast<std::size_t>(i)]);
     }
@@ -166,7 +166,7 @@ void TestColourProperties::findNamesEveryMark() {
 
     const QStringList expected{"aliceblue", "magenta", "Not JavaScript colour",
                                "white",     "black",   "cyan"};
-    for (int i = 0; i < markCount; ++i) {
+    for (int i = 0; i < marks; ++i) {
         TrackedLineEdit* box = f.ui().txtName[static_cast<std::size_t>(i)];
         QCOMPARE(box->text(), expected[i]);
         QCOMPARE(nameBoxBackground(box), plainNameColour);
@@ -174,16 +174,15 @@ void TestColourProperties::findNamesEveryMark() {
     QCOMPARE(f.ui().txtName[0]->cursorPosition(), 9);
     QCOMPARE(f.ui().txtName[5]->cursorPosition(), 4);
     QCOMPARE(f.ui().txtName[3]->cursorPosition(), 1);
-    QVERIFY(!f.state().namesBeingSet);
     // Finding names is not a colour edit.
-    QCOMPARE(f.state().markColour[2], (Colour{0x12, 0x34, 0x56}));
+    QCOMPARE(f.markColour(2), (Colour{0x12, 0x34, 0x56}));
 }
 
 void TestColourProperties::findFromTheToolbar() {
     MainWindowFixture f;
     f.ui().toolbarButton(9)->trigger();
     const QStringList expected{"red", "yellow", "lime", "cyan", "blue", "magenta"};
-    for (int i = 0; i < markCount; ++i)
+    for (int i = 0; i < marks; ++i)
         QCOMPARE(f.ui().txtName[static_cast<std::size_t>(i)]->text(), expected[i]);
     QVERIFY(f.scripted.messages.shown.isEmpty());
 }
@@ -194,12 +193,10 @@ void TestColourProperties::copyJavaScriptNames() {
     QAction* mode = f.ui().mnuEditCopyJavaScriptNames;
     list->setCurrentRow(2);
     f.ui().optColor[3]->click();
-    QCOMPARE(f.state().markColour[3], (Colour{0, 255, 255}));
+    QCOMPARE(f.markColour(3), (Colour{0, 255, 255}));
 
     mode->trigger();
     QVERIFY(mode->isChecked());
-    QVERIFY(f.state().javaScriptNamesMode);
-    QCOMPARE(f.state().rememberedFormat, 2);
     QCOMPARE(list->currentRow(), -1);
     QVERIFY(list->selectedItems().isEmpty());
     QVERIFY(!list->isEnabled());
@@ -214,7 +211,6 @@ void TestColourProperties::copyJavaScriptNames() {
 
     QTest::keyClick(f.window.get(), Qt::Key_F6);
     QVERIFY(!mode->isChecked());
-    QVERIFY(!f.state().javaScriptNamesMode);
     QVERIFY(list->isEnabled());
     QCOMPARE(list->currentRow(), 2);
     const QString vbHex = *notationText(2, Colour{0x12, 0x34, 0x56}, QString());

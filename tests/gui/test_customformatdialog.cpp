@@ -17,11 +17,8 @@ using namespace tincta::test;
 namespace {
 
 struct CustomFormatFixture : MainWindowFixture {
-    SettingsContext context() {
-        return SettingsContext{window->settings(), window->registry(), scripted.services,
-                               [this] { window->loadSettings(); },
-                               [] { QFAIL("unexpected error"); }};
-    }
+    OwnSettings settings{scripted.messages};
+    SettingsContext context() { return settings.context(scripted.services); }
 };
 
 template <typename T> T* control(QWidget* dialog, const QString& name) {
@@ -219,7 +216,7 @@ void TestCustomFormatDialog::codeButtonReachedByTabReplacesTheSelection() {
 void TestCustomFormatDialog::opensWithTheStoredTemplate() {
     storeSetting(customFormatValueName, QStringLiteral("rgb(%DR%)"));
     CustomFormatFixture f;
-    f.window->settings().CustomFormat.clear();
+    f.settings.record.CustomFormat.clear();
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
     dialog.load();
     QCOMPARE(formatBox(&dialog)->text(), QStringLiteral("rgb(%DR%)"));
@@ -231,7 +228,7 @@ void TestCustomFormatDialog::opensWithTheStoredTemplate() {
     QCOMPARE(formatBox(&dialog)->cursorPosition(), 9);
     QVERIFY(!formatBox(&dialog)->hasSelectedText());
     // The main window's Custom notation follows what was loaded.
-    QCOMPARE(f.window->settings().CustomFormat, QStringLiteral("rgb(%DR%)"));
+    QCOMPARE(f.settings.record.CustomFormat, QStringLiteral("rgb(%DR%)"));
     QVERIFY(f.scripted.messages.shown.isEmpty());
 }
 
@@ -261,7 +258,6 @@ void TestCustomFormatDialog::okStoresTheTextAsTyped() {
     });
     QTest::keyClick(f.window.get(), Qt::Key_F8);
     QCOMPARE(storedSetting(customFormatValueName), typed);
-    QCOMPARE(f.window->settings().CustomFormat, typed);
     // Back in the main window, the activation renders with the new template.
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
@@ -310,7 +306,7 @@ void TestCustomFormatDialog::closingWithoutOkWritesNothing() {
         dialog.close();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(storedSetting(customFormatValueName), QStringLiteral("kept"));
-    QCOMPARE(f.window->settings().CustomFormat, QStringLiteral("kept"));
+    QCOMPARE(f.settings.record.CustomFormat, QStringLiteral("kept"));
 }
 
 void TestCustomFormatDialog::help_data() {
@@ -350,7 +346,7 @@ void TestCustomFormatDialog::help() {
         QCOMPARE(message.icon, MessageIcon::Warning);
     }
     QVERIFY(dialog.isVisible());
-    QVERIFY(!f.state().closingAfterError);
+    QVERIFY(f.window->isVisible());
 }
 
 void TestCustomFormatDialog::f8AndToolbarOpenTheDialog() {

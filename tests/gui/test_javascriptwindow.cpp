@@ -1,10 +1,10 @@
 #include "mainwindowfixture.h"
+#include "settingsstore.h"
 
 #include "palettewindowhelpers.h"
 #include "settings/settingsrecord.h"
 
 #include "colour/colourtables.h"
-#include "editing/selectedcolour.h"
 #include "gui/widgets/swatchgrid.h"
 
 #include <QAction>
@@ -73,6 +73,7 @@ class TestJavaScriptWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { clearStoredSettings(); }
     void toolbarButtons();
     void gridLiesBelowTheToolbar();
     void opensInTheStoredOrder_data();
@@ -142,8 +143,8 @@ void TestJavaScriptWindow::opensInTheStoredOrder() {
     QFETCH(QString, firstCaption);
     QFETCH(QString, lastCaption);
     QFETCH(bool, alphabetical);
+    storeSetting(sortIndexValueName, QString::number(sortIndex));
     MainWindowFixture f;
-    f.window->settings().SortIndex = sortIndex;
     const JavaScriptPalette palette = openJavaScript(f);
     QVERIFY(palette.grid != nullptr);
     QCOMPARE(palette.alphabetically->isChecked(), alphabetical);
@@ -163,11 +164,11 @@ void TestJavaScriptWindow::sortingDecidesWhichTableAPressReads() {
     clickSortButton(palette, palette.dotNet);
     QCOMPARE(palette.grid->cellColour(0), pack(0, 0, 0));
     clickCell(palette.grid, 0);
-    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{0, 0, 0}));
+    QCOMPARE(f.sliderColour(), (Colour{0, 0, 0}));
     clickSortButton(palette, palette.alphabetically);
     clickCell(palette.grid, 0);
-    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{240, 248, 255}));
-    QCOMPARE(f.state().markColour[0], (Colour{240, 248, 255}));
+    QCOMPARE(f.sliderColour(), (Colour{240, 248, 255}));
+    QCOMPARE(f.markColour(0), (Colour{240, 248, 255}));
     // The window stays open for further presses.
     QVERIFY(palette.window->isVisible());
 }
@@ -179,7 +180,6 @@ void TestJavaScriptWindow::sortChoiceNeverReachesTheSettings() {
     QVERIFY(palette.grid != nullptr);
     clickSortButton(palette, palette.dotNet);
     palette.window->close();
-    QCOMPARE(f.window->settings().SortIndex, 0);
     QCOMPARE(settingsFiles(), before);
     // The next opening applies the stored order anew.
     palette = openJavaScript(f);
@@ -219,7 +219,7 @@ void TestJavaScriptWindow::twoNamesOneColour() {
     QVERIFY(palette.grid->cellToolTip(square).startsWith(name + QLatin1Char(' ')));
     f.ui().hsbRed->setValue(1);
     clickCell(palette.grid, square);
-    QCOMPARE(f.window->selectedColour().sliderColour(), colour);
+    QCOMPARE(f.sliderColour(), colour);
 }
 
 QTEST_MAIN(TestJavaScriptWindow)

@@ -17,11 +17,8 @@ using namespace tincta::test;
 namespace {
 
 struct OptionsFixture : MainWindowFixture {
-    SettingsContext context() {
-        return SettingsContext{window->settings(), window->registry(), scripted.services,
-                               [this] { window->loadSettings(); },
-                               [] { QFAIL("unexpected error"); }};
-    }
+    OwnSettings settings{scripted.messages};
+    SettingsContext context() { return settings.context(scripted.services); }
 };
 
 template <typename T> T* control(QWidget* dialog, const char* name) {
@@ -186,7 +183,7 @@ void TestOptionsDialog::okWritesTheFourValues() {
     QCOMPARE(storedSetting(promptToSaveValueName), QStringLiteral("0"));
     QCOMPARE(storedSetting(standardFolderValueName), folder.path());
     QVERIFY(storedSetting(customFormatValueName).isNull());
-    const SettingsRecord& record = f.window->settings();
+    const SettingsRecord& record = f.settings.record;
     QCOMPARE(record.SortIndex, 1);
     QCOMPARE(record.PromptToSave, 0);
     QCOMPARE(record.StandardFolder, folder.path());
@@ -221,7 +218,7 @@ void TestOptionsDialog::closingWithoutOkWritesNothing() {
     QFETCH(QString, how);
     QTemporaryDir folder;
     OptionsFixture f;
-    const SettingsRecord before = f.window->settings();
+    const SettingsRecord before = f.settings.record;
     f.scripted.files.paths = {folder.path()};
     OptionsDialog dialog(f.window.get(), f.context());
     dialog.load();
@@ -241,7 +238,7 @@ void TestOptionsDialog::closingWithoutOkWritesNothing() {
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!programRegistry()->ExistingKey(HKEY_CURRENT_USER, programKeyPath));
-    const SettingsRecord& after = f.window->settings();
+    const SettingsRecord& after = f.settings.record;
     QCOMPARE(after.SortIndex, before.SortIndex);
     QCOMPARE(after.PromptToSave, before.PromptToSave);
     QCOMPARE(after.StandardFolder, before.StandardFolder);

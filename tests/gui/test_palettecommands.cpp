@@ -1,12 +1,10 @@
 #include "mainwindowfixture.h"
 #include "palettetesthelpers.h"
+#include "settingsstore.h"
 #include "testdata.h"
 
 #include "editing/namebox.h"
-#include "editing/selectedcolour.h"
 #include "gui/widgets/trackedlineedit.h"
-#include "palette/colourmarks.h"
-#include "palette/palettecommands.h"
 #include "settings/settingsrecord.h"
 
 #include <QAction>
@@ -63,6 +61,7 @@ private:
 
 void TestPaletteCommands::init() {
     QVERIFY(m_dir.isValid());
+    clearStoredSettings();
 }
 
 void TestPaletteCommands::saveQuestion_data() {
@@ -86,8 +85,13 @@ void TestPaletteCommands::saveQuestion_data() {
         << "new" << yes << "Sky.txt/kept.txt" << QStringList{saveAs} << false;
     QTest::newRow("open, cancel") << "open" << cancel << "" << none << false;
     QTest::newRow("open, no") << "open" << no << "" << QStringList{open} << true;
-    QTest::newRow("open, yes, save as cancelled still opens")
-        << "open" << yes << "" << QStringList{saveAs, open} << true;
+    // Open stops like New: the palette the user asked to keep is never lost.
+    QTest::newRow("open, yes, save as cancelled")
+        << "open" << yes << "" << QStringList{saveAs} << false;
+    QTest::newRow("open, yes, save failed")
+        << "open" << yes << "Sky.txt/kept.txt" << QStringList{saveAs} << false;
+    QTest::newRow("open, yes, saved")
+        << "open" << yes << "kept.txt" << QStringList{saveAs, open} << true;
 }
 
 void TestPaletteCommands::saveQuestion() {
@@ -105,7 +109,6 @@ void TestPaletteCommands::saveQuestion() {
         f.scripted.files.paths << (savePath.isEmpty() ? QString() : m_dir.filePath(savePath));
     if (command == QLatin1String("open"))
         f.scripted.files.paths << sky;
-    PaletteCommands& commands = f.window->paletteCommands();
     if (command == QLatin1String("new"))
         f.ui().mnuFileNew->trigger();
     else
@@ -116,15 +119,13 @@ void TestPaletteCommands::saveQuestion() {
     QCOMPARE(f.scripted.messages.shown.constFirst().buttons, MessageButtons::YesNoCancel);
     QCOMPARE(f.scripted.messages.shown.constFirst().defaultAnswer, MessageAnswer::Yes);
     QCOMPARE(requestKinds(f.scripted.files), dialogs);
-    QCOMPARE(f.state().markColour[0] != (Colour{17, 0, 0}), replaced);
-    QCOMPARE(commands.saveCancelled(),
-             dialogs.contains(QStringLiteral("save Save Palette As")) && savePath.isEmpty());
+    QCOMPARE(f.markColour(0) != (Colour{17, 0, 0}), replaced);
     if (!replaced) {
-        QVERIFY(f.window->colourMarks().paletteChanged());
+        QVERIFY(f.paletteChanged());
         QCOMPARE(f.window->windowTitle(), newCaption);
     } else {
-        QVERIFY(!f.window->colourMarks().paletteChanged());
-        QCOMPARE(f.state().markColour[0],
+        QVERIFY(!f.paletteChanged());
+        QCOMPARE(f.markColour(0),
                  (command == QLatin1String("new") ? Colour{255, 0, 0} : namesFirstColour));
         QCOMPARE(f.window->windowTitle(),
                  command == QLatin1String("new") ? newCaption : QStringLiteral("Tincta - Sky.txt"));
@@ -168,8 +169,7 @@ void TestPaletteCommands::saveAfterOpenRewritesTheOpenedFile() {
     QVERIFY(!QFile::exists(elsewhere.filePath(QStringLiteral("Sky.txt"))));
     QCOMPARE(fileBytes(other), QByteArray("other"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - Sky.txt"));
-    QVERIFY(!f.window->colourMarks().paletteChanged());
-    QCOMPARE(f.state().savedName[1], QStringLiteral("Sun"));
+    QVERIFY(!f.paletteChanged());
     for (TrackedLineEdit* box : f.ui().txtName)
         QCOMPARE(nameBoxBackground(box), plainNameColour);
 }
@@ -187,8 +187,8 @@ void TestPaletteCommands::saveAsWritesTheFileAndNamesIt() {
     QFETCH(QString, customTemplate);
     QFETCH(QString, golden);
 
+    storeSetting(customFormatValueName, customTemplate);
     MainWindowFixture f;
-    f.window->settings().CustomFormat = customTemplate;
     const QString path = m_dir.filePath(QStringLiteral("Default palette.txt"));
     writeFile(path, "an older file of that name");
     f.scripted.files.paths << path;
@@ -196,7 +196,6 @@ void TestPaletteCommands::saveAsWritesTheFileAndNamesIt() {
 
     QCOMPARE(fileBytes(path), readTestData(golden));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - Default palette.txt"));
-    QCOMPARE(f.window->paletteCommands().paletteFilePath(), path);
     // Another Save goes straight to that file.
     f.ui().mnuFileSave->trigger();
     QCOMPARE(f.scripted.files.requests.size(), 1);
@@ -233,9 +232,12 @@ void TestPaletteCommands::dialogsStartInTheStandardFolder() {
     QFETCH(QString, title);
     QFETCH(bool, folderExists);
 
+    const QString standard = m_dir.filePath(QStringLiteral("standard"));
+    QVERIFY(QDir().mkpath(standard));
+    storeSetting(standardFolderValueName, standard);
     MainWindowFixture f;
-    SettingsRecord& settings = f.window->settings();
-    settings.StandardFolder = folderExists ? m_dir.path() : m_dir.filePath(QStringLiteral("gone"));
+    if (!folderExists)
+        QVERIFY(QDir(standard).removeRecursively());
     if (command == QLatin1String("saveas"))
         f.ui().mnuFileSaveAs->trigger();
     else if (command == QLatin1String("open"))
@@ -250,10 +252,11 @@ void TestPaletteCommands::dialogsStartInTheStandardFolder() {
     QCOMPARE(request.filter, QStringLiteral("Text Files (*.txt)"));
     QCOMPARE(request.defaultSuffix,
              kind == QLatin1String("save") ? QStringLiteral("txt") : QString());
-    const QString expected = folderExists ? m_dir.path() : settings.defaultFolder;
+    ScriptedMessageBoxes ignored;
+    const QString expected =
+        folderExists ? standard : OwnSettings(ignored).record.defaultFolder;
     QVERIFY(!expected.isEmpty());
     QCOMPARE(request.folder, expected);
-    QCOMPARE(settings.StandardFolder, expected);
     // Cancelled: nothing else happens.
     QVERIFY(f.scripted.messages.shown.isEmpty());
     QCOMPARE(f.window->windowTitle(), newCaption);
@@ -273,7 +276,7 @@ void TestPaletteCommands::openInNotepadHandsThePathWhole() {
     QCOMPARE(url.toLocalFile(), path);
     // Not asked about, not touched.
     QVERIFY(f.scripted.messages.shown.isEmpty());
-    QCOMPARE(f.state().markColour[0], (Colour{17, 0, 0}));
+    QCOMPARE(f.markColour(0), (Colour{17, 0, 0}));
 }
 
 void TestPaletteCommands::openInNotepadFailure() {

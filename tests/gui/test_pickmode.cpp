@@ -5,6 +5,8 @@
 #include "gui/platform/screenpixel.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -15,27 +17,6 @@ using namespace tincta;
 using namespace tincta::test;
 
 namespace {
-
-// A desktop made of one picture; the pointer is wherever the test puts it.
-class PictureReader final : public ScreenPixelReader {
-public:
-    explicit PictureReader(QImage picture) : m_picture(std::move(picture)) {}
-
-    std::optional<QPoint> pointerPosition() override { return pointer; }
-    std::optional<PackedColour> pixelAt(QPoint global) override {
-        ++reads;
-        if (!m_picture.valid(global))
-            return std::nullopt;
-        const QColor pixel = m_picture.pixelColor(global);
-        return pack(pixel.red(), pixel.green(), pixel.blue());
-    }
-
-    std::optional<QPoint> pointer = QPoint(0, 0);
-    int reads = 0;
-
-private:
-    QImage m_picture;
-};
 
 // Four 10 x 10 quadrants: white, black, (10, 20, 30) and the colour of the first mark.
 QImage testPicture() {
@@ -61,11 +42,7 @@ const QPoint redSpot(15, 15);
 const QPoint offPicture(50, 50);
 
 struct PickFixture : MainWindowFixture {
-    PickFixture() {
-        auto owned = std::make_unique<PictureReader>(testPicture());
-        reader = owned.get();
-        window->pickMode().setScreenPixelReader(std::move(owned));
-    }
+    PickFixture() { scripted.screen.picture = testPicture(); }
 
     ColourBox* sample(int index) const { return ui().picSample[static_cast<std::size_t>(index)]; }
     void togglePickMode() { QTest::keyClick(window.get(), Qt::Key_F7); }
@@ -77,7 +54,7 @@ struct PickFixture : MainWindowFixture {
     }
     // Moves arrive at the pressed sample whatever the pointer is over.
     void moveTo(QPoint global, Qt::MouseButtons held = Qt::LeftButton, int index = 0) {
-        reader->pointer = global;
+        scripted.screen.pointer = global;
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(global), Qt::NoButton, held,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(sample(index), &move);
@@ -94,11 +71,11 @@ struct PickFixture : MainWindowFixture {
         }
         return true;
     }
-
-    PictureReader* reader = nullptr;
+    // The preview shows while a drag lasts.
+    bool dragging() const { return !ui().picPick->isHidden(); }
 };
 
-void verifyOpenCommands(const MainWindowUi& ui, bool pickModeOn) {
+void verifyOpenCommands(const Controls& ui, bool pickModeOn) {
     QCOMPARE(ui.mnuToolsColourPickMode->isChecked(), pickModeOn);
     QCOMPARE(ui.picSampleContainer->isEnabled(), pickModeOn);
     QCOMPARE(ui.mnuFileOpen->isEnabled(), !pickModeOn);
@@ -167,7 +144,7 @@ void TestPickMode::f7TogglesTheModeAndTheOpenCommands() {
     f.togglePickMode();
     verifyOpenCommands(f.ui(), true);
     // Only the selected mark's sample takes a drag.
-    for (int i = 0; i < markCount; ++i)
+    for (int i = 0; i < marks; ++i)
         QCOMPARE(f.sample(i)->isEnabled(), i == 0);
     f.togglePickMode();
     verifyOpenCommands(f.ui(), false);
@@ -200,8 +177,8 @@ void TestPickMode::modeOffDoesNothing() {
     QVERIFY(f.ui().picPick->isHidden());
     f.moveTo(whiteSpot);
     f.release();
-    QCOMPARE(f.reader->reads, 0);
-    QVERIFY(!f.window->pickMode().dragging());
+    QCOMPARE(f.scripted.screen.reads, 0);
+    QVERIFY(!f.dragging());
     QCOMPARE(f.sliders(), before);
     verifyOpenCommands(f.ui(), false);
 }
@@ -210,7 +187,7 @@ void TestPickMode::onlyTheSelectedSampleReacts() {
     PickFixture f;
     f.togglePickMode();
     f.press(Qt::LeftButton, 1);
-    QVERIFY(!f.window->pickMode().dragging());
+    QVERIFY(!f.dragging());
     QVERIFY(f.slidersShown());
     f.moveTo(whiteSpot, Qt::LeftButton, 1);
     f.release(Qt::LeftButton, 1);
@@ -218,13 +195,13 @@ void TestPickMode::onlyTheSelectedSampleReacts() {
 
     // Selecting another mark moves the pick to its sample.
     QTest::mouseClick(f.ui().optColor[2], Qt::LeftButton);
-    QCOMPARE(f.state().selectedMark, 2);
+    QCOMPARE(f.selectedMark(), 2);
     f.press(Qt::LeftButton, 2);
-    QVERIFY(f.window->pickMode().dragging());
+    QVERIFY(f.dragging());
     f.moveTo(whiteSpot, Qt::LeftButton, 2);
     f.release(Qt::LeftButton, 2);
-    QCOMPARE(f.state().markColour[2], (Colour{255, 255, 255}));
-    QCOMPARE(f.state().markColour[0], (Colour{255, 0, 0}));
+    QCOMPARE(f.markColour(2), (Colour{255, 255, 255}));
+    QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
 }
 
 void TestPickMode::dragShowsEachPixelAndReleaseSelectsIt_data() {
@@ -260,16 +237,16 @@ void TestPickMode::dragShowsEachPixelAndReleaseSelectsIt() {
         QCOMPARE(f.ui().picPick->colour(), previews[i]);
         // Nothing but the preview follows the pointer during the drag.
         QCOMPARE(f.sliders(), before);
-        QCOMPARE(f.state().markColour[0], before);
+        QCOMPARE(f.markColour(0), before);
         QVERIFY(!f.slidersShown());
     }
     f.release();
     QCOMPARE(f.sliders(), picked);
-    QCOMPARE(f.state().markColour[0], picked);
+    QCOMPARE(f.markColour(0), picked);
     QCOMPARE(f.sample(0)->colour(), pack(picked));
     QVERIFY(f.slidersShown());
     QVERIFY(f.ui().picPick->isHidden());
-    QVERIFY(!f.window->pickMode().dragging());
+    QVERIFY(!f.dragging());
     QCOMPARE(QWidget::mouseGrabber(), nullptr);
 }
 
@@ -278,7 +255,7 @@ void TestPickMode::pressAndReleaseWithoutMovingAppliesThePreviousPick() {
     f.togglePickMode();
     f.press();
     f.release();
-    QCOMPARE(f.reader->reads, 0);
+    QCOMPARE(f.scripted.screen.reads, 0);
     QCOMPARE(f.sliders(), (Colour{0, 0, 0}));
 
     f.press();
@@ -296,12 +273,12 @@ void TestPickMode::rightButtonDoesNothing() {
     PickFixture f;
     f.togglePickMode();
     f.press(Qt::RightButton);
-    QVERIFY(!f.window->pickMode().dragging());
+    QVERIFY(!f.dragging());
     QVERIFY(f.slidersShown());
     QVERIFY(f.ui().picPick->isHidden());
     f.moveTo(whiteSpot, Qt::RightButton);
     f.release(Qt::RightButton);
-    QCOMPARE(f.reader->reads, 0);
+    QCOMPARE(f.scripted.screen.reads, 0);
     QCOMPARE(f.sliders(), (Colour{255, 0, 0}));
 
     // A right release in the middle of a left drag does not end it.
@@ -309,7 +286,7 @@ void TestPickMode::rightButtonDoesNothing() {
     f.moveTo(whiteSpot);
     QTest::mousePress(f.sample(0), Qt::RightButton, {}, QPoint(5, 5));
     QTest::mouseRelease(f.sample(0), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(f.window->pickMode().dragging());
+    QVERIFY(f.dragging());
     QVERIFY(!f.slidersShown());
     QCOMPARE(f.sliders(), (Colour{255, 0, 0}));
     f.release();
@@ -323,7 +300,7 @@ void TestPickMode::movesWithAnotherButtonHeldReadNothing() {
     f.moveTo(darkBlueSpot);
     f.moveTo(whiteSpot, Qt::LeftButton | Qt::RightButton);
     f.moveTo(blackSpot, Qt::NoButton);
-    QCOMPARE(f.reader->reads, 1);
+    QCOMPARE(f.scripted.screen.reads, 1);
     QCOMPARE(f.ui().picPick->colour(), pack(10, 20, 30));
     f.release();
     QCOMPARE(f.sliders(), (Colour{10, 20, 30}));
@@ -336,12 +313,15 @@ void TestPickMode::releasingOnTheSelectedColourMovesNoSlider() {
     QSignalSpy red(f.ui().hsbRed, &QScrollBar::valueChanged);
     QSignalSpy green(f.ui().hsbGreen, &QScrollBar::valueChanged);
     QSignalSpy blue(f.ui().hsbBlue, &QScrollBar::valueChanged);
-    f.state().ticksSinceChange = 2;
+    waitForAutocopy();
+    QGuiApplication::clipboard()->setText(QStringLiteral("other"));
     f.press();
     f.moveTo(redSpot);
     f.release();
     QCOMPARE(red.count() + green.count() + blue.count(), 0);
-    QCOMPARE(f.state().ticksSinceChange, 2);
+    // Nothing was rendered again, so nothing is copied again.
+    waitForAutocopy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("other"));
 }
 
 void TestPickMode::pointerIsCrossHairOnlyDuringTheDrag() {
@@ -362,7 +342,7 @@ void TestPickMode::turningTheModeOffMidDragFreesTheMouse() {
     f.press();
     f.moveTo(whiteSpot);
     f.togglePickMode();
-    QVERIFY(!f.window->pickMode().dragging());
+    QVERIFY(!f.dragging());
     QVERIFY(f.slidersShown());
     QVERIFY(f.ui().picPick->isHidden());
     QCOMPARE(QWidget::mouseGrabber(), nullptr);

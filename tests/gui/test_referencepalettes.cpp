@@ -1,7 +1,6 @@
 #include "mainwindowfixture.h"
 #include "palettewindowhelpers.h"
 
-#include "editing/selectedcolour.h"
 #include "gui/widgets/swatchgrid.h"
 
 #include <QLabel>
@@ -142,8 +141,8 @@ void TestReferencePalettes::websafeCells() {
     QCOMPARE(grid->cellToolTip(cell), toolTip);
     QCOMPARE(grid->cellColour(cell), pack(colour));
     QTest::mouseClick(grid, Qt::LeftButton, {}, point);
-    QCOMPARE(f.window->selectedColour().sliderColour(), colour);
-    QCOMPARE(f.state().markColour[0], colour);
+    QCOMPARE(f.sliderColour(), colour);
+    QCOMPARE(f.markColour(0), colour);
     QCOMPARE(f.ui().lblClipboard->text(), toolTip);
 }
 
@@ -177,8 +176,8 @@ void TestReferencePalettes::failsafeCells() {
     QCOMPARE(grid->cellToolTip(cell), toolTip);
     QCOMPARE(grid->cellColour(cell), pack(colour));
     clickCell(grid, cell);
-    QCOMPARE(f.window->selectedColour().sliderColour(), colour);
-    QCOMPARE(f.state().markColour[0], colour);
+    QCOMPARE(f.sliderColour(), colour);
+    QCOMPARE(f.markColour(0), colour);
 }
 
 void TestReferencePalettes::failsafeCellsOverlapAndEndAtTheEdge() {
@@ -203,10 +202,10 @@ void TestReferencePalettes::pressNotReleaseTakesTheColour() {
     SwatchGrid* grid = openFailsafe(f);
     QVERIFY(grid != nullptr);
     QTest::mousePress(grid, Qt::LeftButton, {}, grid->cellRect(1).center());
-    QCOMPARE(f.state().markColour[0], (Colour{128, 0, 128}));
+    QCOMPARE(f.markColour(0), (Colour{128, 0, 128}));
     // Releasing over another cell takes nothing more.
     QTest::mouseRelease(grid, Qt::LeftButton, {}, grid->cellRect(5).center());
-    QCOMPARE(f.state().markColour[0], (Colour{128, 0, 128}));
+    QCOMPARE(f.markColour(0), (Colour{128, 0, 128}));
 }
 
 void TestReferencePalettes::slidersMoveRedGreenBlueInOrder() {
@@ -218,7 +217,7 @@ void TestReferencePalettes::slidersMoveRedGreenBlueInOrder() {
     const auto record = [&](const char* slider) {
         return [&, slider](int) {
             moved.append(QLatin1String(slider));
-            seen.append(f.state().markColour[0]);
+            seen.append(f.markColour(0));
         };
     };
     connect(f.ui().hsbRed, &QScrollBar::valueChanged, this, record("red"));
@@ -256,7 +255,7 @@ void TestReferencePalettes::otherButtonsDoNothing() {
     for (int cell : {1, 7, 12})
         clickCell(grid, cell, static_cast<Qt::MouseButton>(button));
     QCOMPARE(red.count() + green.count() + blue.count(), 0);
-    QCOMPARE(f.state().markColour[0], (Colour{255, 0, 0}));
+    QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
 }
 
 void TestReferencePalettes::pressingTheSelectedColourRaisesNoChange() {
@@ -264,7 +263,7 @@ void TestReferencePalettes::pressingTheSelectedColourRaisesNoChange() {
     SwatchGrid* grid = openWebsafe(f);
     QVERIFY(grid != nullptr);
     clickCell(grid, 41);
-    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{51, 0, 255}));
+    QCOMPARE(f.sliderColour(), (Colour{51, 0, 255}));
     QSignalSpy red(f.ui().hsbRed, &QScrollBar::valueChanged);
     QSignalSpy green(f.ui().hsbGreen, &QScrollBar::valueChanged);
     QSignalSpy blue(f.ui().hsbBlue, &QScrollBar::valueChanged);
@@ -281,13 +280,13 @@ void TestReferencePalettes::pressesActOnTheSelectedMark() {
     QVERIFY(websafe != nullptr && failsafe != nullptr);
     f.ui().optColor[2]->click();
     clickCell(websafe, 41);
-    QCOMPARE(f.state().markColour[2], (Colour{51, 0, 255}));
+    QCOMPARE(f.markColour(2), (Colour{51, 0, 255}));
     f.ui().optColor[4]->click();
     clickCell(failsafe, 1);
-    QCOMPARE(f.state().markColour[4], (Colour{128, 0, 128}));
+    QCOMPARE(f.markColour(4), (Colour{128, 0, 128}));
     // The marks not selected at the time keep their colours.
-    QCOMPARE(f.state().markColour[0], (Colour{255, 0, 0}));
-    QCOMPARE(f.state().markColour[2], (Colour{51, 0, 255}));
+    QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
+    QCOMPARE(f.markColour(2), (Colour{51, 0, 255}));
 }
 
 void TestReferencePalettes::oneWindowOfEachAtMost() {
@@ -321,7 +320,7 @@ void TestReferencePalettes::closedWindowIsDestroyedAndRefilled() {
     QVERIFY(grid != nullptr);
     QCOMPARE(grid->cellToolTip(41), QStringLiteral("#3300FF"));
     clickCell(grid, 41);
-    QCOMPARE(f.state().markColour[0], (Colour{51, 0, 255}));
+    QCOMPARE(f.markColour(0), (Colour{51, 0, 255}));
 }
 
 void TestReferencePalettes::windowsCloseWithTheMainWindow() {

@@ -2,7 +2,6 @@
 
 #include "gui/widgets/colourbox.h"
 #include "editing/namebox.h"
-#include "editing/selectedcolour.h"
 #include "gui/widgets/trackedlineedit.h"
 #include "gui/widgets/swatchgrid.h"
 
@@ -16,17 +15,17 @@ using namespace tincta::test;
 
 namespace {
 
-void setColour(const MainWindowUi& ui, int red, int green, int blue) {
+void setColour(const Controls& ui, int red, int green, int blue) {
     ui.hsbRed->setValue(red);
     ui.hsbGreen->setValue(green);
     ui.hsbBlue->setValue(blue);
 }
 
-Colour cellColour(const MainWindowUi& ui, int index) {
+Colour cellColour(const Controls& ui, int index) {
     return unpack(ui.lblColorBar->cellColour(index));
 }
 
-void clickBarCell(const MainWindowUi& ui, int index) {
+void clickBarCell(const Controls& ui, int index) {
     QCOMPARE(ui.lblColorBar->cellAt(ui.lblColorBar->cellRect(index).topLeft()), index);
     QCOMPARE(ui.lblColorBar->cellAt(ui.lblColorBar->cellRect(index).bottomRight()), index);
     QTest::mouseClick(ui.lblColorBar, Qt::LeftButton, {}, ui.lblColorBar->cellRect(index).center());
@@ -44,7 +43,7 @@ private Q_SLOTS:
     void clickingABarCellSelectsItsShade();
     void clickingTheSelectedShadeChangesNothing();
     void valueFieldsFollowDecAndHex();
-    void slidersSilencedChangeOnlyTheirPosition();
+    void selectingAMarkMovesTheSlidersWithoutEditing();
     void namedMarkIsMarkedEditedOnce();
     void placeholderNameIsNeverMarked();
     void editingNotJavaScriptColourResetsEveryPlaceholder();
@@ -54,15 +53,11 @@ void TestSelectedColour::sliderMoveRefreshesEveryDisplay() {
     MainWindowFixture f;
     f.ui().hsbGreen->setValue(204);
     QCOMPARE(f.ui().picSample[0]->colour(), pack(255, 204, 0));
-    QCOMPARE(f.state().markColour[0], (Colour{255, 204, 0}));
+    QVERIFY(f.paletteChanged());
     QCOMPARE(f.ui().txtSetGreen->text(), QStringLiteral("204"));
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("#FFCC00"));
-    QCOMPARE(f.state().ticksSinceChange, 0);
-    for (int i = 0; i < 256; ++i) {
-        const Colour expected{255, std::min(204 + i, 255), i};
-        QCOMPARE(cellColour(f.ui(), i), expected);
-        QCOMPARE(f.state().colourBar[static_cast<std::size_t>(i)], expected);
-    }
+    for (int i = 0; i < 256; ++i)
+        QCOMPARE(cellColour(f.ui(), i), (Colour{255, std::min(204 + i, 255), i}));
     // Other marks keep their colours.
     QCOMPARE(f.ui().picSample[1]->colour(), pack(255, 255, 0));
 }
@@ -97,11 +92,11 @@ void TestSelectedColour::clickingABarCellSelectsItsShade() {
     MainWindowFixture f;
     setColour(f.ui(), 200, 100, 50);
     clickBarCell(f.ui(), 105);
-    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{255, 155, 105}));
-    QCOMPARE(f.state().markColour[0], (Colour{255, 155, 105}));
+    QCOMPARE(f.sliderColour(), (Colour{255, 155, 105}));
+    QCOMPARE(f.markColour(0), (Colour{255, 155, 105}));
     // The bar is recomputed from the new colour: cell 255 turns everything into the grey ramp.
     clickBarCell(f.ui(), 255);
-    QCOMPARE(f.window->selectedColour().sliderColour(), (Colour{255, 255, 255}));
+    QCOMPARE(f.sliderColour(), (Colour{255, 255, 255}));
     QCOMPARE(cellColour(f.ui(), 10), (Colour{10, 10, 10}));
 }
 
@@ -131,14 +126,14 @@ void TestSelectedColour::valueFieldsFollowDecAndHex() {
     QCOMPARE(f.ui().txtSetRed->text(), QStringLiteral("11"));
 }
 
-void TestSelectedColour::slidersSilencedChangeOnlyTheirPosition() {
+void TestSelectedColour::selectingAMarkMovesTheSlidersWithoutEditing() {
     MainWindowFixture f;
-    f.state().slidersLive = false;
-    f.state().ticksSinceChange = 7;
-    f.ui().hsbBlue->setValue(99);
-    QCOMPARE(f.state().ticksSinceChange, 0);
-    QCOMPARE(f.state().markColour[0], (Colour{255, 0, 0}));
-    QCOMPARE(f.ui().txtSetBlue->text(), QStringLiteral("0"));
+    f.ui().txtName[4]->setText(QStringLiteral("ocean"));
+    f.ui().optColor[4]->click();
+    QCOMPARE(f.sliderColour(), (Colour{0, 0, 255}));
+    QCOMPARE(f.ui().txtSetBlue->text(), QStringLiteral("255"));
+    QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
+    QCOMPARE(nameBoxBackground(f.ui().txtName[4]), plainNameColour);
 }
 
 void TestSelectedColour::namedMarkIsMarkedEditedOnce() {
@@ -155,9 +150,12 @@ void TestSelectedColour::namedMarkIsMarkedEditedOnce() {
 
 void TestSelectedColour::placeholderNameIsNeverMarked() {
     MainWindowFixture f;
-    f.state().namesBeingSet = true;
-    f.ui().txtName[3]->setText(QStringLiteral("Not JavaScript colour"));
-    f.state().namesBeingSet = false;
+    f.ui().optColor[3]->click();
+    f.ui().hsbBlue->setValue(10);
+    f.ui().mnuEditFind->trigger();
+    QCOMPARE(f.ui().txtName[3]->text(), QStringLiteral("Not JavaScript colour"));
+    f.ui().txtName[0]->setText(QStringLiteral("Type a colour name"));
+    f.ui().optColor[0]->click();
     f.ui().hsbBlue->setValue(10);
     QCOMPARE(nameBoxBackground(f.ui().txtName[0]), plainNameColour);
     QCOMPARE(f.ui().txtName[3]->text(), QStringLiteral("Not JavaScript colour"));
@@ -165,12 +163,15 @@ void TestSelectedColour::placeholderNameIsNeverMarked() {
 
 void TestSelectedColour::editingNotJavaScriptColourResetsEveryPlaceholder() {
     MainWindowFixture f;
-    f.state().namesBeingSet = true;
-    f.ui().txtName[0]->setText(QStringLiteral("Not JavaScript colour"));
-    f.ui().txtName[4]->setText(QStringLiteral("Not JavaScript colour"));
-    f.ui().txtName[5]->setText(QStringLiteral("blue"));
-    f.state().namesBeingSet = false;
     f.ui().hsbGreen->setValue(1);
+    f.ui().optColor[4]->click();
+    f.ui().hsbGreen->setValue(1);
+    f.ui().mnuEditFind->trigger();
+    QCOMPARE(f.ui().txtName[0]->text(), QStringLiteral("Not JavaScript colour"));
+    QCOMPARE(f.ui().txtName[4]->text(), QStringLiteral("Not JavaScript colour"));
+    f.ui().txtName[5]->setText(QStringLiteral("blue"));
+    f.ui().optColor[0]->click();
+    f.ui().hsbGreen->setValue(2);
     QCOMPARE(nameBoxBackground(f.ui().txtName[0]), plainNameColour);
     QCOMPARE(f.ui().txtName[0]->text(), QStringLiteral("Type a colour name"));
     QCOMPARE(f.ui().txtName[4]->text(), QStringLiteral("Type a colour name"));

@@ -1,4 +1,5 @@
 #include "mainwindowfixture.h"
+#include "settingsstore.h"
 
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
@@ -56,16 +57,20 @@ void TestSettingsStartup::init() {
 void TestSettingsStartup::firstStartLoadsDefaultsSilently() {
     MainWindowFixture f;
     QVERIFY(f.scripted.messages.shown.isEmpty());
-    QCOMPARE(f.window->settings().PromptToSave, 1);
-    QCOMPARE(f.window->settings().SortIndex, 0);
-    QVERIFY(!f.window->settings().StandardFolder.isEmpty());
     QCOMPARE(stored(formatIndexValueName), std::string("(missing)"));
+    // The defaults at work: a standard folder for the file dialogs, and the save question.
+    f.ui().mnuFileSaveAs->trigger();
+    QVERIFY(!f.scripted.files.requests.constLast().folder.isEmpty());
+    f.ui().hsbBlue->setValue(1);
+    f.scripted.messages.answers = {MessageAnswer::Cancel};
+    f.ui().mnuFileExit->trigger();
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    QVERIFY(f.window->isVisible());
 }
 
 void TestSettingsStartup::storedFormatIsSelectedOnFirstActivation() {
     store(formatIndexValueName, "3");
     MainWindowFixture f;
-    QCOMPARE(f.window->settings().standardFormat, 3);
     QCOMPARE(f.ui().lstAutocopy->currentRow(), 3);
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("RGB(255, 0, 0)"));
 }
@@ -80,7 +85,9 @@ void TestSettingsStartup::unacceptableSettingsAreRestoredWithOneMessage() {
     QCOMPARE(f.ui().lstAutocopy->currentRow(), 0);
     QCOMPARE(stored(formatIndexValueName), std::string("0"));
     QCOMPARE(stored(customFormatValueName), std::string("(missing)"));
-    f.window->loadSettings();
+    // Options loads the settings again; they are acceptable now, so no second message.
+    whenModalOpens([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    f.ui().mnuToolsOptions->trigger();
     QCOMPARE(f.scripted.messages.shown.size(), 1);
 }
 
@@ -101,10 +108,9 @@ void TestSettingsStartup::garbageStoreIsMovedAsideAndTheProgramStarts() {
     MainWindowFixture f;
     QVERIFY(f.scripted.messages.shown.isEmpty());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - New palette"));
-    QCOMPARE(f.window->settings().PromptToSave, 1);
     const QStringList kept = QFileInfo(path).dir().entryList({QStringLiteral("*.corrupt-*")});
     QCOMPARE(kept.size(), 1);
-    QVERIFY(f.window->registry().SetString(formatIndexValueName, "4"));
+    QVERIFY(programRegistry()->SetString(formatIndexValueName, "4"));
     QCOMPARE(stored(formatIndexValueName), std::string("4"));
 }
 

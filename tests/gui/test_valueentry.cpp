@@ -1,7 +1,6 @@
 #include "mainwindowfixture.h"
 
 #include "editing/namebox.h"
-#include "editing/selectedcolour.h"
 #include "gui/widgets/trackedlineedit.h"
 
 #include <QAction>
@@ -20,7 +19,7 @@ const QString decimalMessage =
 const QString hexMessage =
     QStringLiteral("The value is not allowed. Only values from 00 to FF are allowed.");
 
-void fillFields(const MainWindowUi& ui, const QString& red, const QString& green,
+void fillFields(const Controls& ui, const QString& red, const QString& green,
                 const QString& blue) {
     ui.txtSetRed->setText(red);
     ui.txtSetGreen->setText(green);
@@ -28,7 +27,7 @@ void fillFields(const MainWindowUi& ui, const QString& red, const QString& green
 }
 
 Colour sliders(MainWindowFixture& f) {
-    return f.window->selectedColour().sliderColour();
+    return f.sliderColour();
 }
 
 } // namespace

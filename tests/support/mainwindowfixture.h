@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "colour/colour.h"
+#include "controls.h"
 #include "scriptedservices.h"
 
 #include <QTest>
@@ -12,12 +14,19 @@ namespace tincta::test {
 struct MainWindowFixture {
     ScriptedServices scripted;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Controls> controls;
 
     MainWindowFixture();
     ~MainWindowFixture();
 
-    const MainWindowUi& ui() const { return window->ui(); }
-    AppState& state() { return window->state(); }
+    const Controls& ui() const { return *controls; }
+
+    // What the window shows of the palette.
+    Colour markColour(int mark) const;
+    int selectedMark() const;
+    Colour sliderColour() const;
+    // Whether New would ask to save the palette first.
+    bool paletteChanged() const;
 
     template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
 };

@@ -33,4 +33,12 @@ bool RecordingLauncher::openUrl(const QUrl& url) {
     return succeed;
 }
 
+std::optional<PackedColour> ScriptedScreen::pixelAt(QPoint global) {
+    ++reads;
+    if (!picture.valid(global))
+        return std::nullopt;
+    const QColor pixel = picture.pixelColor(global);
+    return pack(pixel.red(), pixel.green(), pixel.blue());
+}
+
 } // namespace tincta::test

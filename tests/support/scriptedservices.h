@@ -1,7 +1,9 @@
 #pragma once
 
+#include "gui/platform/screenpixel.h"
 #include "gui/platform/services.h"
 
+#include <QImage>
 #include <QList>
 #include <QStringList>
 
@@ -49,12 +51,25 @@ public:
     bool succeed = true;
 };
 
-// The three together, ready to hand to a window under test.
+// A desktop made of one picture; the pointer is wherever the test puts it. Reads outside the
+// picture fail, as a refused screen read does.
+class ScriptedScreen final : public ScreenPixelReader {
+public:
+    std::optional<QPoint> pointerPosition() override { return pointer; }
+    std::optional<PackedColour> pixelAt(QPoint global) override;
+
+    QImage picture;
+    std::optional<QPoint> pointer = QPoint(0, 0);
+    int reads = 0;
+};
+
+// The four together, ready to hand to a window under test.
 struct ScriptedServices {
     ScriptedMessageBoxes messages;
     ScriptedFileDialogs files;
     RecordingLauncher launcher;
-    Services services{messages, files, launcher};
+    ScriptedScreen screen;
+    Services services{messages, files, launcher, screen};
 };
 
 } // namespace tincta::test
