@@ -161,20 +161,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::confirmClose() {
     bool mayClose = true;
     guarded([this, &mayClose] {
-        if (!m_marks->paletteChanged() || m_settings->PromptToSave != 1)
-            return;
-        switch (m_paletteCommands->askToSave()) {
-        case MessageAnswer::Yes:
-            // Closing after a cancelled Save As or a failed save would lose the palette the user
-            // has just asked to keep.
-            mayClose = m_paletteCommands->mnuFileSave_Click();
-            break;
-        case MessageAnswer::No:
-            break;
-        default:
-            mayClose = false;
-            break;
-        }
+        if (m_settings->PromptToSave == 1)
+            mayClose = m_paletteCommands->mayReplacePalette();
     });
     return mayClose || m_state.closingAfterError;
 }

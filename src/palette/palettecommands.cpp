@@ -8,9 +8,9 @@
 #include "palette/filedialogs.h"
 #include "palette/palettefile.h"
 #include "palette/pathhelpers.h"
+#include "palette/regularfile.h"
 #include "settings/settingsrecord.h"
 
-#include <QFile>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QUrl>
@@ -49,21 +49,24 @@ MessageAnswer PaletteCommands::askToSave() {
                                             MessageButtons::YesNoCancel, MessageAnswer::Yes});
 }
 
+bool PaletteCommands::mayReplacePalette() {
+    if (!m_marks.paletteChanged())
+        return true;
+    switch (askToSave()) {
+    case MessageAnswer::Yes:
+        // A cancelled or failed save leaves the user's palette only in the window: keep it.
+        return mnuFileSave_Click();
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void PaletteCommands::mnuFileNew_Click() {
     m_saveCancelled = false;
-    if (m_marks.paletteChanged()) {
-        switch (askToSave()) {
-        case MessageAnswer::Yes:
-            // A cancelled or failed save leaves the user's palette only in the window: keep it.
-            if (!mnuFileSave_Click())
-                return;
-            break;
-        case MessageAnswer::No:
-            break;
-        default:
-            return;
-        }
-    }
+    if (!mayReplacePalette())
+        return;
     m_marks.loadDefaultPalette();
     freezeWindow(m_window);
     m_marks.applyFilePalette(newPaletteCaption);
@@ -73,18 +76,8 @@ void PaletteCommands::mnuFileNew_Click() {
 
 void PaletteCommands::mnuFileOpen_Click() {
     m_saveCancelled = false;
-    if (m_marks.paletteChanged()) {
-        switch (askToSave()) {
-        case MessageAnswer::Yes:
-            // The user may still cancel the Open dialog, so Open goes on whatever Save did.
-            mnuFileSave_Click();
-            break;
-        case MessageAnswer::No:
-            break;
-        default:
-            return;
-        }
-    }
+    if (!mayReplacePalette())
+        return;
     const QString path = askOpenFileName(m_services.files, m_window, m_settings);
     if (path.isEmpty())
         return;
@@ -109,15 +102,12 @@ void PaletteCommands::mnuFileOpen_Click() {
 
 bool PaletteCommands::readFileLines(const QString& path) {
     m_fileLines.clear();
-    // A folder, a missing file or one without read permission is not a palette: it gets the
-    // rejection message like any other file that is not one, and the palette stays open.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Anything but a readable regular file (a folder, a missing file, a pipe, a device) is not a
+    // palette: it gets the rejection message like any other, and the palette stays open.
+    const std::optional<QByteArray> bytes = readRegularFile(path, paletteFileMaxBytes + 1);
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.read(paletteFileMaxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    PaletteFileLines read = paletteFileLines(bytes);
+    PaletteFileLines read = paletteFileLines(*bytes);
     if (read.tooLong)
         return false;
     m_fileLines = std::move(read.lines);

@@ -31,6 +31,9 @@ public:
 
     // "The palette has been changed. Do you want to save it?" with Yes, No and Cancel.
     MessageAnswer askToSave();
+    // Asks about a changed palette; true when it may give way: unchanged, saved, or the user
+    // chose not to save it. Cancel, a cancelled Save As and a failed save keep it.
+    bool mayReplacePalette();
 
     // Writes the palette to `path` in one piece and makes it the saved state; false when the file
     // could not be written, in which case neither the old file nor the saved state changes.

@@ -86,8 +86,12 @@ void TestPaletteCommands::saveQuestion_data() {
         << "new" << yes << "Sky.txt/kept.txt" << QStringList{saveAs} << false;
     QTest::newRow("open, cancel") << "open" << cancel << "" << none << false;
     QTest::newRow("open, no") << "open" << no << "" << QStringList{open} << true;
-    QTest::newRow("open, yes, save as cancelled still opens")
-        << "open" << yes << "" << QStringList{saveAs, open} << true;
+    QTest::newRow("open, yes, save as cancelled")
+        << "open" << yes << "" << QStringList{saveAs} << false;
+    QTest::newRow("open, yes, save failed")
+        << "open" << yes << "Sky.txt/kept.txt" << QStringList{saveAs} << false;
+    QTest::newRow("open, yes, saved")
+        << "open" << yes << "kept.txt" << QStringList{saveAs, open} << true;
 }
 
 void TestPaletteCommands::saveQuestion() {
