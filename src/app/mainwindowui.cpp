@@ -58,10 +58,10 @@ ColourBox* makeTag(QWidget* parent, const char* name, PackedColour colour) {
     return tag;
 }
 
-TrackedLineEdit* makeField(QWidget* parent, const char* name, int maxLength,
+TrackedLineEdit* makeField(QWidget* parent, const char* name, int typingLimit,
                            const QString& toolTip) {
     auto* field = named(new TrackedLineEdit(parent), QLatin1String(name));
-    field->setMaxLength(maxLength);
+    field->setTypingLimit(typingLimit);
     field->setToolTip(toolTip);
     field->setUpperCaseTyping(true);
     return field;
@@ -219,7 +219,7 @@ QWidget* buildMarks(QWidget* parent, MainWindowUi& ui) {
         ui.picSample[static_cast<std::size_t>(i)] = sample;
 
         auto* name = named(new TrackedLineEdit(marks), indexed("txtName", i));
-        name->setMaxLength(nameBoxLength);
+        name->setTypingLimit(nameBoxLength);
         name->setToolTip(QStringLiteral("Click and type a colour name"));
         name->setMinimumWidth(
             name->fontMetrics().horizontalAdvance(QString(nameBoxLength, QLatin1Char('n'))) + 8);

@@ -26,7 +26,6 @@ const QString setToolTipFields =
 const QString setToolTipHtmlHex =
     QStringLiteral("Click here to change the selected colour according to the value to the right");
 const QString invalidPair = QStringLiteral("-1");
-constexpr int htmlHexFieldLength = 7;
 
 // Trims only the blank (code 32), as typed values are judged.
 QString trimBlanks(const QString& text) {
@@ -103,9 +102,7 @@ void ValueEntry::setFromHtmlHex() {
     QString value = trimBlanks(field->text());
     // The "#" goes in front of the text as typed, blanks included, and stays whatever follows.
     if (!field->text().startsWith(QLatin1Char('#'))) {
-        const QString withHash = QLatin1Char('#') + field->text();
-        field->setMaxLength(std::max(field->maxLength(), static_cast<int>(withHash.size())));
-        field->setText(withHash);
+        field->setText(QLatin1Char('#') + field->text());
     }
     if (value.startsWith(QLatin1Char('#')))
         value.remove(0, 1);
@@ -145,7 +142,6 @@ void ValueEntry::mnuEditPasteHTMLHex_Click() {
         return;
     }
     m_ui.txtHTMLHex->clear();
-    m_ui.txtHTMLHex->setMaxLength(htmlHexFieldLength);
     const Colour colour = m_state.markColour[static_cast<std::size_t>(m_state.selectedMark)];
     const std::array<int, 3> channels{colour.red, colour.green, colour.blue};
     const auto& hex = colourTables().hexBytes;
