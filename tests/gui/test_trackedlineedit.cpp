@@ -33,32 +33,40 @@ private Q_SLOTS:
 };
 
 void TestTrackedLineEdit::typingLimit_data() {
-    QTest::addColumn<QString>("start");    // set by code
-    QTest::addColumn<int>("selectFrom");   // -1: caret at the end, nothing selected
-    QTest::addColumn<QString>("action");   // "type", "paste" or "backspace"
+    QTest::addColumn<QString>("start");  // set by code
+    QTest::addColumn<int>("selectFrom"); // -1: caret at the end, nothing selected
+    QTest::addColumn<QString>("action"); // "type", "paste" or "backspace"
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
 
     const QString full(limit, QLatin1Char('a'));
     const QString longer(31, QLatin1Char('b'));
-    QTest::newRow("room left") << "abc" << -1 << "type" << "d" << "abcd";
-    QTest::newRow("one too many") << full << -1 << "type" << "x" << full;
+    QTest::newRow("room left") << "abc" << -1 << "type"
+                               << "d"
+                               << "abcd";
+    QTest::newRow("one too many") << full << -1 << "type"
+                                  << "x" << full;
     QTest::newRow("pair with one unit left")
         << full.left(limit - 1) << -1 << "type" << emoji << full.left(limit - 1);
     QTest::newRow("pair with two units left")
         << full.left(limit - 2) << -1 << "type" << emoji << full.left(limit - 2) + emoji;
-    QTest::newRow("paste cut at the limit")
-        << full.left(15) << -1 << "paste" << "0123456789" << full.left(15) + "012345";
-    QTest::newRow("paste cut before a pair")
-        << full.left(18) << -1 << "paste" << "xy" + emoji << full.left(18) + "xy";
-    QTest::newRow("code text kept whole") << longer << -1 << "none" << "" << longer;
-    QTest::newRow("code text grows no further") << longer << -1 << "type" << "x" << longer;
-    QTest::newRow("code text shrinks") << longer << -1 << "backspace" << "" << longer.left(30);
-    QTest::newRow("code text replaced by typing") << longer << 0 << "type" << "x" << "x";
+    QTest::newRow("paste cut at the limit") << full.left(15) << -1 << "paste"
+                                            << "0123456789" << full.left(15) + "012345";
+    QTest::newRow("paste cut before a pair") << full.left(18) << -1 << "paste"
+                                             << "xy" + emoji << full.left(18) + "xy";
+    QTest::newRow("code text kept whole") << longer << -1 << "none"
+                                          << "" << longer;
+    QTest::newRow("code text grows no further") << longer << -1 << "type"
+                                                << "x" << longer;
+    QTest::newRow("code text shrinks") << longer << -1 << "backspace"
+                                       << "" << longer.left(30);
+    QTest::newRow("code text replaced by typing") << longer << 0 << "type"
+                                                  << "x"
+                                                  << "x";
     QTest::newRow("code text replaced by a paste")
         << longer << 0 << "paste" << QString(40, QLatin1Char('c')) << QString(limit, 'c');
-    QTest::newRow("part of code text replaced")
-        << longer << 28 << "paste" << "xyz" << longer.left(28);
+    QTest::newRow("part of code text replaced") << longer << 28 << "paste"
+                                                << "xyz" << longer.left(28);
 }
 
 void TestTrackedLineEdit::typingLimit() {
