@@ -3,9 +3,9 @@
 #include "app/filedialogs.h"
 #include "palette/palettemodel.h"
 #include "palette/pathhelpers.h"
+#include "palette/regularfile.h"
 #include "settings/settingsrecord.h"
 
-#include <QFile>
 #include <QSaveFile>
 #include <QUrl>
 #include <QWidget>
@@ -94,15 +94,12 @@ void PaletteDocument::openPalette() {
 }
 
 std::optional<QStringList> PaletteDocument::readFileLines(const QString& path) {
-    // A folder, a missing file or one without read permission is not a palette: it gets the
-    // rejection message like any other file that is not one, and the palette stays open.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Anything but a readable regular file (a folder, a missing file, a pipe, a device) is not a
+    // palette: it gets the rejection message like any other, and the palette stays open.
+    const std::optional<QByteArray> bytes = readRegularFile(path, paletteFileMaxBytes + 1);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.read(paletteFileMaxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    PaletteFileLines read = paletteFileLines(bytes);
+    PaletteFileLines read = paletteFileLines(*bytes);
     if (read.tooLong)
         return std::nullopt;
     return std::move(read.lines);

@@ -87,7 +87,7 @@ void MarksPanel::buildMark(int mark) {
             [this, mark](Qt::MouseButton b) { Q_EMIT sampleReleased(mark, b); });
 
     auto* name = named(new TrackedLineEdit(this), indexed("txtName", mark));
-    name->setMaxLength(nameBoxLength);
+    name->setTypingLimit(nameBoxLength);
     name->setToolTip(tr("Click and type a colour name"));
     name->setMinimumWidth(
         name->fontMetrics().horizontalAdvance(QString(nameBoxLength, QLatin1Char('n'))) + 8);

@@ -96,9 +96,9 @@ ValueEntry::ValueEntry(MessageBoxes& messages, QWidget* parent)
     }
 }
 
-TrackedLineEdit* ValueEntry::makeField(const char* name, int maxLength, const QString& toolTip) {
+TrackedLineEdit* ValueEntry::makeField(const char* name, int typingLimit, const QString& toolTip) {
     auto* field = named(new TrackedLineEdit(this), name);
-    field->setMaxLength(maxLength);
+    field->setTypingLimit(typingLimit);
     field->setToolTip(toolTip);
     field->setUpperCaseTyping(true);
     return field;
@@ -165,11 +165,8 @@ void ValueEntry::setFromHtmlHex() {
     TrackedLineEdit* field = m_htmlHexField;
     QString value = trimBlanks(field->text());
     // The "#" goes in front of the text as typed, blanks included, and stays whatever follows.
-    if (!field->text().startsWith(QLatin1Char('#'))) {
-        const QString withHash = QLatin1Char('#') + field->text();
-        field->setMaxLength(std::max(field->maxLength(), static_cast<int>(withHash.size())));
-        field->setText(withHash);
-    }
+    if (!field->text().startsWith(QLatin1Char('#')))
+        field->setText(QLatin1Char('#') + field->text());
     if (value.startsWith(QLatin1Char('#')))
         value.remove(0, 1);
     if (value.size() == 6) {
@@ -200,7 +197,6 @@ void ValueEntry::setHtmlHexMode(bool on, const Colour& colour) {
         return;
     }
     m_htmlHexField->clear();
-    m_htmlHexField->setMaxLength(htmlHexFieldLength);
     showColour(colour);
     m_htmlHexField->hide();
     for (QWidget* control : valueControls)

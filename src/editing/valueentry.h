@@ -35,7 +35,7 @@ Q_SIGNALS:
     void notationChosen();
 
 private:
-    TrackedLineEdit* makeField(const char* name, int maxLength, const QString& toolTip);
+    TrackedLineEdit* makeField(const char* name, int typingLimit, const QString& toolTip);
     void setColour();
     template <typename Parse> void setFromFields(Parse parse, const QString& invalidMessage);
     void setFromHtmlHex();

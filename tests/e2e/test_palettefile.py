@@ -5,35 +5,9 @@ saved palette back; closing a changed palette asks, and Cancel keeps the program
 import os
 
 import tincta_e2e as e2e
+from tincta_e2e import golden, set_colour, use_dialog
 
 QUESTION_TITLE = "Tincta"
-
-
-def golden(name):
-    with open(os.path.join(os.environ["TINCTA_TEST_DATA"], "palettefile", name), "rb") as file:
-        return file.read()
-
-
-def use_dialog(session, title, text):
-    dialog = session.find_window(title, timeout=10)
-    session.focus(dialog)
-    session.type(text)
-    session.key("Return")
-    e2e.check(e2e.wait_until(lambda: not session.window_exists(title), 5),
-              f"the {title!r} dialog did not close")
-
-
-def set_colour(session, html_hex):
-    """Types the colour into the HTML hex field; F11 toggles that field, so it is switched off
-    and on again when an earlier call left it on."""
-    if getattr(session, "html_hex_mode", False):
-        session.key("F11")
-    session.key("F11")
-    session.html_hex_mode = True
-    session.key("ctrl+a")
-    session.type(html_hex)
-    session.key("Return")
-    session.wait_for_clipboard("#" + html_hex.upper())
 
 
 def test(program):

@@ -6,8 +6,12 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace tincta;
 using namespace tincta::test;
@@ -33,8 +37,14 @@ private Q_SLOTS:
     void openAccepts();
     void openRejects_data();
     void openRejects();
+    void openRejectsWhatIsNotARegularFile_data();
+    void openRejectsWhatIsNotARegularFile();
+    void openKeepsLongNamesWhole();
 
 private:
+    // Opens Sky.txt, then `path`, which must be rejected without touching the open palette.
+    void verifyRejectedAfterSky(const QString& path);
+
     QTemporaryDir m_dir;
 };
 
@@ -107,14 +117,18 @@ void TestPaletteOpen::openRejects() {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
 
-    MainWindowFixture f;
-    // A palette opened before: a rejection keeps it, its caption and where Save writes.
-    const QString sky = namesFile(m_dir);
     const QString path = m_dir.filePath(name);
     if (bytes.isNull())
         QVERIFY(QDir(m_dir.path()).mkdir(name));
     else if (name != QLatin1String("missing.txt"))
         writeFile(path, bytes);
+    verifyRejectedAfterSky(path);
+}
+
+void TestPaletteOpen::verifyRejectedAfterSky(const QString& path) {
+    MainWindowFixture f;
+    // A palette opened before: a rejection keeps it, its caption and where Save writes.
+    const QString sky = namesFile(m_dir);
     f.scripted.files.paths << sky << path;
     f.ui().mnuFileOpen->trigger();
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - Sky.txt"));
@@ -137,6 +151,50 @@ void TestPaletteOpen::openRejects() {
     f.ui().mnuFileSave->trigger();
     QCOMPARE(f.scripted.files.requests.size(), 2);
     QVERIFY(fileBytes(sky).contains("\r\n10,11,1\r\n"));
+}
+
+void TestPaletteOpen::openRejectsWhatIsNotARegularFile_data() {
+    QTest::addColumn<QString>("path"); // empty: a named pipe that nothing ever writes to
+
+    QTest::newRow("named pipe") << QString();
+    QTest::newRow("endless device") << "/dev/zero";
+    QTest::newRow("terminal device") << "/dev/ptmx";
+}
+
+// Opening or reading any of these waits for good; the program must not.
+void TestPaletteOpen::openRejectsWhatIsNotARegularFile() {
+    QFETCH(QString, path);
+    if (path.isEmpty()) {
+        path = m_dir.filePath(QStringLiteral("pipe.txt"));
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    if (!QFileInfo::exists(path))
+        QSKIP("this system has no such device");
+    verifyRejectedAfterSky(path);
+}
+
+// A name longer than the name box's typing limit is shown, kept and written back whole.
+void TestPaletteOpen::openKeepsLongNamesWhole() {
+    const QString longName = QStringLiteral("Midnight Blue Background Accent");
+    QByteArray bytes = readTestData(QStringLiteral("palettefile/default-empty-template.txt"));
+    bytes.replace(bytes.indexOf("Type a colour name"), 18, longName.toLatin1());
+    bytes.replace(bytes.indexOf("[Type a colour name]"), 20, '[' + longName.toLatin1() + ']');
+    const QString path = m_dir.filePath(QStringLiteral("Long.txt"));
+    writeFile(path, bytes);
+
+    MainWindowFixture f;
+    f.scripted.files.paths << path << path;
+    f.ui().mnuFileOpen->trigger();
+    QCOMPARE(f.ui().txtName[0]->text(), longName);
+    QVERIFY(!f.paletteChanged());
+    f.ui().mnuFileNew->trigger();
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - New palette"));
+
+    f.ui().mnuFileOpen->trigger();
+    QVERIFY(QFile::remove(path));
+    f.ui().mnuFileSave->trigger();
+    QCOMPARE(fileBytes(path), bytes);
 }
 
 QTEST_MAIN(TestPaletteOpen)

@@ -4,6 +4,8 @@
 #include "gui/widgets/trackedlineedit.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -43,6 +45,7 @@ private Q_SLOTS:
     void refusedValues();
     void htmlHexValues_data();
     void htmlHexValues();
+    void htmlHexLimitReturnsWithTheTypedText();
     void enterActsAsSetAndSelectsAll();
     void setWithTheCurrentColourMovesNoSlider();
     void typedLettersBecomeCapitals();
@@ -159,6 +162,22 @@ void TestValueEntry::htmlHexValues() {
                  fieldAfter + QStringLiteral(" is not a valid HTML Hex value."));
         QCOMPARE(sliders(f), (Colour{255, 0, 0}));
     }
+}
+
+// The "#" put in front of a pasted seven-character value makes eight; once the user types over
+// that text, typing is held to seven characters again.
+void TestValueEntry::htmlHexLimitReturnsWithTheTypedText() {
+    MainWindowFixture f;
+    f.ui().mnuEditPasteHTMLHex->trigger();
+    TrackedLineEdit* field = f.ui().txtHTMLHex;
+    QGuiApplication::clipboard()->setText(QStringLiteral(" ffcc00"));
+    QTest::keySequence(field, QKeySequence::Paste);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(field->text(), QStringLiteral("# ffcc00"));
+    QCOMPARE(sliders(f), (Colour{255, 204, 0}));
+    QTest::keySequence(field, QKeySequence::SelectAll);
+    QTest::keyClicks(field, QStringLiteral("#123456789"));
+    QCOMPARE(field->text(), QStringLiteral("#123456"));
 }
 
 void TestValueEntry::enterActsAsSetAndSelectsAll() {

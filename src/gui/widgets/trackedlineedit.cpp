@@ -3,10 +3,91 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <optional>
 
 namespace tincta {
 
-TrackedLineEdit::TrackedLineEdit(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+struct LimitedText {
+    QString text;
+    qsizetype cursor;
+};
+
+bool endsAlike(QStringView a, QStringView b, qsizetype length) {
+    return length <= a.size() && length <= b.size() && a.right(length) == b.right(length);
+}
+
+qsizetype commonPrefix(QStringView a, QStringView b, qsizetype most) {
+    qsizetype length = 0;
+    while (length < most && a[length] == b[length])
+        ++length;
+    return length;
+}
+
+// `after` is `before` with a part replaced by what the user typed, pasted or dropped, which
+// ends at `cursor`. Cuts that insertion so the text stays within `limit`, or, when what is left
+// of `before` is already longer, drops it; nullopt when nothing needs cutting.
+std::optional<LimitedText> limitInsertion(QStringView before, QStringView after, qsizetype cursor,
+                                          qsizetype limit) {
+    if (after.size() <= limit)
+        return std::nullopt;
+    qsizetype suffix = after.size() - cursor;
+    if (!endsAlike(before, after, suffix)) {
+        // Not inserted at the caret (a drop): take the longest unchanged end instead.
+        suffix = 0;
+        while (endsAlike(before, after, suffix + 1))
+            ++suffix;
+    }
+    const qsizetype most = std::min(before.size(), after.size()) - suffix;
+    const qsizetype prefix = commonPrefix(before, after, std::min(most, cursor));
+    qsizetype room = std::max<qsizetype>(limit - prefix - suffix, 0);
+    if (after.size() - prefix - suffix <= room)
+        return std::nullopt;
+    if (room > 0 && after[prefix + room - 1].isHighSurrogate())
+        --room;
+    QString text = after.left(prefix + room).toString();
+    text.append(after.right(suffix));
+    return LimitedText{text, prefix + room};
+}
+
+bool isUndoOrRedo(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
+
+} // namespace
+
+TrackedLineEdit::TrackedLineEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
+}
+
+// Every edit by the user arrives inside an event to this box (keys, input method, drop, the
+// context menu's Paste), so it is judged against the text as it stood before the outermost one.
+// Undo and redo only bring back a text the box held before, as a plain length limit allows.
+bool TrackedLineEdit::event(QEvent* event) {
+    if (m_eventDepth++ == 0) {
+        m_textBeforeEvent = text();
+        m_judgeEdits = !isUndoOrRedo(event);
+        m_edited = false;
+    }
+    const bool handled = QLineEdit::event(event);
+    if (--m_eventDepth == 0 && m_edited && m_judgeEdits)
+        limitTypedText();
+    return handled;
+}
+
+void TrackedLineEdit::limitTypedText() {
+    const QString typed = text();
+    const std::optional<LimitedText> limited =
+        limitInsertion(m_textBeforeEvent, typed, cursorPosition(), m_typingLimit);
+    if (!limited)
+        return;
+    setText(limited->text);
+    setCursorPosition(static_cast<int>(limited->cursor));
+}
 
 void TrackedLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QLineEdit>
+#include <limits>
 
 namespace tincta {
 
-// A one-line text box that reports how it gained the focus, clicks, double clicks and Enter, and
-// can turn typed letters into capitals (pasted text is left as it is).
+// A one-line text box that reports how it gained the focus, clicks, double clicks and Enter, can
+// turn typed letters into capitals (pasted text is left as it is), and limits what the user
+// types without ever cutting a text the program puts in it.
 class TrackedLineEdit : public QLineEdit {
     Q_OBJECT
 
@@ -13,6 +15,10 @@ public:
     explicit TrackedLineEdit(QWidget* parent = nullptr);
 
     void setUpperCaseTyping(bool on) { m_upperCaseTyping = on; }
+    // The longest text typing, pasting or dropping may leave, in UTF-16 units; a character whose
+    // two units do not both fit is refused whole. Text set by code is kept whole however long,
+    // and typing into such a text never makes it longer.
+    void setTypingLimit(int units) { m_typingLimit = units; }
 
 Q_SIGNALS:
     void focusGained(Qt::FocusReason reason);
@@ -22,6 +28,7 @@ Q_SIGNALS:
     void enterPressed();
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -29,7 +36,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void limitTypedText();
+
     bool m_upperCaseTyping = false;
+    int m_typingLimit = std::numeric_limits<int>::max();
+    int m_eventDepth = 0;
+    bool m_judgeEdits = false;
+    bool m_edited = false;
+    QString m_textBeforeEvent;
 };
 
 // Whether focus arrived by the Tab key (either direction).
