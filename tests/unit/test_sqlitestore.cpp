@@ -201,21 +201,6 @@ private Q_SLOTS:
         QCOMPARE(asideFiles(QDir(m_dir.path())).size(), 1);
     }
 
-    void damagedStoreIsReportedOnce() {
-        QVERIFY(writeFile(storePath(), QByteArray(4096, 'x')));
-        SqliteStore store(storePath().toStdString());
-        store.beginBatch(std::chrono::steady_clock::now());
-        QVERIFY(store.keyExists(HKEY_CURRENT_USER, "Software"));
-        const StoreReport report = store.endBatch();
-        QVERIFY(!report.unusable);
-        const auto aside = asideFiles(QDir(m_dir.path()));
-        QCOMPARE(aside.size(), 1);
-        QCOMPARE(QString::fromStdString(report.damagedStoreKeptAs), m_dir.filePath(aside.first()));
-        store.beginBatch(std::chrono::steady_clock::now());
-        QVERIFY(store.keyExists(HKEY_CURRENT_USER, "Software"));
-        QCOMPARE(store.endBatch().damagedStoreKeptAs, std::string());
-    }
-
     // Another program holds the file while it writes: past the batch's deadline every call gives
     // up and the batch says the store could not be used; a missing value is no such failure.
     void lockedStoreFailsPastTheDeadline() {
