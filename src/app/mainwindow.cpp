@@ -110,8 +110,7 @@ void MainWindow::loadSettings() {
     const SettingsLoadResult result = m_settings->loadSettings(m_state.javaScriptNamesMode);
     if (result.rememberedFormat)
         m_state.rememberedFormat = *result.rememberedFormat;
-    if (result.defaultsRestored)
-        inform(m_services.messages, this, QString::fromLatin1(settingsRestoredMessage));
+    reportSettingsLoad(m_services.messages, this, result, m_settingsUnreadableTold);
 }
 
 void MainWindow::checkColourDepth() {
@@ -295,7 +294,7 @@ void MainWindow::connectPickMode() {
 }
 
 SettingsContext MainWindow::settingsContext() {
-    return SettingsContext{*m_settings, *m_registry, m_services, [this] { loadSettings(); },
+    return SettingsContext{*m_settings, m_services, [this] { loadSettings(); },
                            [this] { handleUnexpectedError(); }};
 }
 

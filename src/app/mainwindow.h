@@ -32,7 +32,7 @@ public:
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Reads the stored settings again; shows the restore message when defaults were restored.
+    // Reads the stored settings again and tells the user what the load met.
     void loadSettings();
 
     // The last resort: one message at most per run, then every window closes without asking.
@@ -105,6 +105,8 @@ private:
     MainWindowUi m_ui;
     std::unique_ptr<EasyReg> m_registry;
     std::unique_ptr<SettingsRecord> m_settings;
+    // "The settings could not be read" is said once a run, however often a load fails.
+    bool m_settingsUnreadableTold = false;
     std::unique_ptr<Autocopy> m_autocopy;
     std::unique_ptr<SelectedColour> m_selected;
     std::unique_ptr<ColourMarks> m_marks;

@@ -2,7 +2,6 @@
 
 #include "app/widgethelpers.h"
 #include "help/helpmessages.h"
-#include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
 
 #include <QEvent>
@@ -205,8 +204,9 @@ void CustomFormatDialog::insertCode(const QString& code) {
 
 void CustomFormatDialog::cmdOK_Click() {
     const QString text = txtFormat->text();
+    if (!saveSettings(m_context, this, {{customFormatValueName, text}}))
+        return;
     m_context.record.CustomFormat = text;
-    storeSetting(m_context.registry, customFormatValueName, text);
     accept();
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/widgethelpers.h"
 #include "colour/notation.h"
-#include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
 
 #include <QGridLayout>
@@ -213,6 +212,7 @@ void OptionsDialog::Form_Activate() {
     lstStandardFormat->setCurrentRow(m_context.record.standardFormat);
     lblExample->setText(
         exampleText(lstStandardFormat->currentRow(), m_context.record.CustomFormat));
+    m_loaded = shownSettings();
 }
 
 void OptionsDialog::lstStandardFormat_Click() {
@@ -234,22 +234,37 @@ void OptionsDialog::cmdChange_Click() {
         lblSelectedStandardFolder->setText(folder);
 }
 
+OptionsDialog::ShownSettings OptionsDialog::shownSettings() const {
+    const SettingsRecord& record = m_context.record;
+    ShownSettings shown;
+    shown.formatIndex = lstStandardFormat->currentRow();
+    shown.sortIndex = optAlphabetically->isChecked() ? 0
+                      : optDotNet->isChecked()       ? 1
+                                                     : record.SortIndex;
+    shown.promptToSave = optYes->isChecked() ? 1 : optNo->isChecked() ? 0 : record.PromptToSave;
+    shown.standardFolder = lblSelectedStandardFolder->text();
+    return shown;
+}
+
+// Only what the user changed here is written: another running copy may have stored its own
+// choice of the rest since this dialog loaded them.
 void OptionsDialog::cmdOK_Click() {
+    const ShownSettings shown = shownSettings();
+    SettingValues changed;
+    if (shown.formatIndex != m_loaded.formatIndex)
+        changed.emplace_back(formatIndexValueName, QString::number(shown.formatIndex));
+    if (shown.sortIndex != m_loaded.sortIndex)
+        changed.emplace_back(sortIndexValueName, QString::number(shown.sortIndex));
+    if (shown.promptToSave != m_loaded.promptToSave)
+        changed.emplace_back(promptToSaveValueName, QString::number(shown.promptToSave));
+    if (shown.standardFolder != m_loaded.standardFolder)
+        changed.emplace_back(standardFolderValueName, shown.standardFolder);
+    if (!changed.empty() && !saveSettings(m_context, this, changed))
+        return;
     SettingsRecord& record = m_context.record;
-    if (optAlphabetically->isChecked())
-        record.SortIndex = 0;
-    else if (optDotNet->isChecked())
-        record.SortIndex = 1;
-    if (optYes->isChecked())
-        record.PromptToSave = 1;
-    else if (optNo->isChecked())
-        record.PromptToSave = 0;
-    record.StandardFolder = lblSelectedStandardFolder->text();
-    EasyReg& registry = m_context.registry;
-    storeSetting(registry, formatIndexValueName, QString::number(lstStandardFormat->currentRow()));
-    storeSetting(registry, sortIndexValueName, QString::number(record.SortIndex));
-    storeSetting(registry, promptToSaveValueName, QString::number(record.PromptToSave));
-    storeSetting(registry, standardFolderValueName, record.StandardFolder);
+    record.SortIndex = static_cast<qint16>(shown.sortIndex);
+    record.PromptToSave = static_cast<qint16>(shown.promptToSave);
+    record.StandardFolder = shown.standardFolder;
     accept();
 }
 

@@ -5,12 +5,14 @@
 
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
+#include "settings/sqlitestore.h"
 
 #include <QApplication>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <sqlite3.h>
 
 namespace tincta::test {
 
@@ -38,6 +40,23 @@ inline QString storedSetting(const char* name) {
 inline void storeSetting(const char* name, const QString& text) {
     programRegistry()->SetString(name, text.toStdString());
 }
+
+// Holds the store file as another program in the middle of writing it does, until destroyed.
+class StoreLock {
+public:
+    StoreLock() {
+        const auto path = SqliteStore::defaultFilePath();
+        if (sqlite3_open(path.c_str(), &m_db) != SQLITE_OK ||
+            sqlite3_exec(m_db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            qWarning("could not lock the settings store");
+    }
+    ~StoreLock() { sqlite3_close_v2(m_db); }
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+
+private:
+    sqlite3* m_db = nullptr;
+};
 
 // Runs `action` on the modal dialog once it is up; the action must close it.
 template <typename F> void whenModalOpens(F action) {

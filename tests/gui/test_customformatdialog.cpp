@@ -18,7 +18,7 @@ namespace {
 
 struct CustomFormatFixture : MainWindowFixture {
     SettingsContext context() {
-        return SettingsContext{window->settings(), window->registry(), scripted.services,
+        return SettingsContext{window->settings(), scripted.services,
                                [this] { window->loadSettings(); },
                                [] { QFAIL("unexpected error"); }};
     }
