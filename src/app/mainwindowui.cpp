@@ -298,7 +298,8 @@ QWidget* buildValueEntry(QWidget* parent, MainWindowUi& ui) {
         QStringLiteral(
             "Click here to change the selected colour according to the values to the right"));
     // A push button is at least 75 pixels wide by default; the three-letter caption needs far
-    // less, and the window must fit a 640-pixel-wide screen (1280 device pixels at twice the scale).
+    // less, and the window must fit a 640-pixel-wide screen (1280 device pixels at twice the
+    // scale).
     ui.cmdSetColor->setMinimumWidth(
         ui.cmdSetColor->fontMetrics().horizontalAdvance(ui.cmdSetColor->text()) + 24);
     row->addWidget(ui.cmdSetColor);

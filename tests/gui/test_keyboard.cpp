@@ -63,8 +63,7 @@ void TestKeyboard::sliderKeysStepAndRefresh_data() {
         << "hsbRed" << int(Qt::Key_PageDown) << 2 << Colour{253, 0, 0} << "#FD0000";
     QTest::newRow("green end") << "hsbGreen" << int(Qt::Key_End) << 1 << Colour{255, 255, 0}
                                << "#FFFF00";
-    QTest::newRow("red home") << "hsbRed" << int(Qt::Key_Home) << 1 << Colour{0, 0, 0}
-                              << "#000000";
+    QTest::newRow("red home") << "hsbRed" << int(Qt::Key_Home) << 1 << Colour{0, 0, 0} << "#000000";
 }
 
 void TestKeyboard::sliderKeysStepAndRefresh() {
