@@ -99,7 +99,9 @@ OptionsDialog::OptionsDialog(QWidget* owner, SettingsContext context)
     : QDialog(owner), m_context(std::move(context)) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(dialogCaption);
-    setModal(true);
+    // Modal to the program's windows only: the help viewer stays usable beside it, as a help
+    // program of its own would.
+    setWindowModality(Qt::WindowModal);
     buildControls();
 }
 
