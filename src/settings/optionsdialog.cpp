@@ -3,6 +3,7 @@
 #include "app/widgethelpers.h"
 #include "colour/notation.h"
 #include "settings/easyreg.h"
+#include "settings/elidedlabel.h"
 #include "settings/settingsrecord.h"
 
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tincta {
 
@@ -52,6 +54,7 @@ constexpr int clientHeight = 5415 / twipsPerPixel;
 constexpr int listHeight = 1260 / twipsPerPixel;
 constexpr int folderLabelHeight = 600 / twipsPerPixel;
 constexpr int buttonWidth = 1450 / twipsPerPixel;
+constexpr int exampleLabelWidth = 3180 / twipsPerPixel;
 
 const Colour exampleColour{255, 204, 0};
 
@@ -95,6 +98,17 @@ QString exampleText(int index, const QString& customFormat) {
     }
 }
 
+namespace {
+
+int exampleWidth(const QFontMetrics& metrics) {
+    int widest = exampleLabelWidth;
+    for (int index = 0; index < customNotation; ++index)
+        widest = std::max(widest, metrics.horizontalAdvance(exampleText(index, QString())));
+    return widest;
+}
+
+} // namespace
+
 OptionsDialog::OptionsDialog(QWidget* owner, SettingsContext context)
     : QDialog(owner), m_context(std::move(context)) {
     setObjectName(QStringLiteral("frmOptions"));
@@ -123,10 +137,10 @@ void OptionsDialog::buildControls() {
 
     fraExample = named(new QGroupBox(exampleCaption, this), "fraExample");
     auto* exampleLayout = new QVBoxLayout(fraExample);
-    lblExample = named(new QLabel(fraExample), "lblExample");
-    // Shown as written: an example may hold ampersands or markup-like text.
-    lblExample->setTextFormat(Qt::PlainText);
-    lblExample->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Shown as written: an example may hold ampersands or markup-like text. The dialog keeps one
+    // size: every standard example fits, a longer custom one is cut.
+    lblExample = named(new ElidedLabel(fraExample), "lblExample");
+    lblExample->setFixedWidth(exampleWidth(lblExample->fontMetrics()));
     exampleLayout->addStretch(1);
     exampleLayout->addWidget(lblExample);
     exampleLayout->addStretch(1);
