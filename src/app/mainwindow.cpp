@@ -30,6 +30,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 namespace tincta {
@@ -277,6 +278,8 @@ void MainWindow::connectHelp() {
 }
 
 void MainWindow::connectPickMode() {
+    connect(m_pickMode->cancelShortcut(), &QShortcut::activated, this,
+            guard([this] { m_pickMode->cancelDrag(); }));
     connect(m_ui.mnuToolsColourPickMode, &QAction::triggered, this,
             guard([this](bool) { m_pickMode->mnuToolsColourPickMode_Click(); }));
     for (int i = 0; i < markCount; ++i) {
@@ -284,8 +287,9 @@ void MainWindow::connectPickMode() {
         connect(sample, &ColourBox::mousePressed, this, guard([this, i](Qt::MouseButton button) {
                     m_pickMode->picSample_MouseDown(i, button);
                 }));
-        connect(sample, &ColourBox::mouseMoved, this, guard([this, i](Qt::MouseButtons buttons) {
-                    m_pickMode->picSample_MouseMove(i, buttons);
+        connect(sample, &ColourBox::mouseMoved, this,
+                guard([this, i](Qt::MouseButtons buttons, QPointF pointer) {
+                    m_pickMode->picSample_MouseMove(i, buttons, pointer);
                 }));
         connect(sample, &ColourBox::mouseReleased, this, guard([this, i](Qt::MouseButton button) {
                     m_pickMode->picSample_MouseUp(i, button);

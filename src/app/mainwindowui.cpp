@@ -3,11 +3,13 @@
 #include "app/svgicon.h"
 #include "app/widgethelpers.h"
 #include "editing/colourbox.h"
+#include "editing/colourslider.h"
 #include "editing/trackedlineedit.h"
 #include "palettewindows/swatchgrid.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,11 +43,9 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-QScrollBar* makeSlider(QWidget* parent, const char* name) {
-    auto* slider = named(new QScrollBar(Qt::Horizontal, parent), QLatin1String(name));
-    slider->setRange(0, 255);
-    slider->setSingleStep(1);
-    slider->setPageStep(1);
+QScrollBar* makeSlider(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* slider = named(new ColourSlider(parent), QLatin1String(name));
+    slider->setAccessibleName(accessibleName);
     slider->setMinimumWidth(256);
     slider->setFixedHeight(sliderHeight);
     return slider;
@@ -247,9 +247,10 @@ QWidget* buildSliders(QWidget* parent, MainWindowUi& ui) {
     auto* grid = new QGridLayout(sliders);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(8);
-    ui.hsbRed = makeSlider(sliders, "hsbRed");
-    ui.hsbGreen = makeSlider(sliders, "hsbGreen");
-    ui.hsbBlue = makeSlider(sliders, "hsbBlue");
+    ui.hsbRed = makeSlider(sliders, "hsbRed", QCoreApplication::translate("MainWindow", "Red"));
+    ui.hsbGreen =
+        makeSlider(sliders, "hsbGreen", QCoreApplication::translate("MainWindow", "Green"));
+    ui.hsbBlue = makeSlider(sliders, "hsbBlue", QCoreApplication::translate("MainWindow", "Blue"));
     ui.txtRedTag = makeTag(sliders, "txtRedTag", 0x0000FF);
     ui.txtGreenTag = makeTag(sliders, "txtGreenTag", 0x00FF00);
     ui.txtBlueTag = makeTag(sliders, "txtBlueTag", 0xFF0000);
@@ -296,6 +297,11 @@ QWidget* buildValueEntry(QWidget* parent, MainWindowUi& ui) {
         ui.frmSet, "cmdSetColor", QStringLiteral("Set"),
         QStringLiteral(
             "Click here to change the selected colour according to the values to the right"));
+    // A push button is at least 75 pixels wide by default; the three-letter caption needs far
+    // less, and the window must fit a 640-pixel-wide screen (1280 device pixels at twice the
+    // scale).
+    ui.cmdSetColor->setMinimumWidth(
+        ui.cmdSetColor->fontMetrics().horizontalAdvance(ui.cmdSetColor->text()) + 24);
     row->addWidget(ui.cmdSetColor);
     row->addWidget(ui.txtHTMLHex);
     row->addWidget(ui.txtSetRed);

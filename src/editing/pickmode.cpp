@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QWidget>
 
 namespace tincta {
@@ -21,7 +22,9 @@ constexpr int openInNotepadPosition = 3;
 
 PickMode::PickMode(QWidget* window, MainWindowUi& ui, SelectedColour& selected,
                    std::unique_ptr<ScreenPixelReader> reader)
-    : m_window(window), m_ui(ui), m_selected(selected), m_reader(std::move(reader)) {
+    : m_window(window), m_ui(ui), m_selected(selected), m_reader(std::move(reader)),
+      m_cancelShortcut(new QShortcut(QKeySequence(Qt::Key_Escape), window)) {
+    m_cancelShortcut->setEnabled(false);
     // The preview takes the sliders' place; the window must not reflow under the pointer while
     // they are hidden.
     for (QWidget* control : sliderControls()) {
@@ -70,19 +73,22 @@ void PickMode::picSample_MouseDown(int index, Qt::MouseButton button) {
     m_ui.picSample[static_cast<std::size_t>(index)]->grabMouse();
     showSliders(false);
     m_ui.picPick->show();
+    m_cancelShortcut->setEnabled(true);
 }
 
-void PickMode::picSample_MouseMove(int, Qt::MouseButtons buttons) {
+void PickMode::picSample_MouseMove(int, Qt::MouseButtons buttons, QPointF pointer) {
     if (buttons != Qt::LeftButton || !dragging())
         return;
-    std::optional<PackedColour> read;
-    if (const std::optional<QPoint> position = m_reader->pointerPosition())
-        read = m_reader->pixelAt(*position);
-    const Colour colour = pickColourFromRead(read);
+    const Colour colour = pickColourFromRead(m_reader->pixelAt(pointer));
     pickRed = colour.red;
     pickGreen = colour.green;
     pickBlue = colour.blue;
     m_ui.picPick->setColour(pack(colour));
+}
+
+void PickMode::cancelDrag() {
+    if (dragging())
+        endDrag();
 }
 
 void PickMode::picSample_MouseUp(int, Qt::MouseButton button) {
@@ -103,6 +109,7 @@ void PickMode::showSliders(bool shown) {
 }
 
 void PickMode::endDrag() {
+    m_cancelShortcut->setEnabled(false);
     m_ui.picPick->hide();
     showSliders(true);
     m_window->unsetCursor();

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+class QShortcut;
 class QWidget;
 
 namespace tincta {
@@ -25,8 +26,13 @@ public:
 
     void mnuToolsColourPickMode_Click();
     void picSample_MouseDown(int index, Qt::MouseButton button);
-    void picSample_MouseMove(int index, Qt::MouseButtons buttons);
+    void picSample_MouseMove(int index, Qt::MouseButtons buttons, QPointF pointer);
     void picSample_MouseUp(int index, Qt::MouseButton button);
+
+    // Escape during a drag: the drag ends as if it never started.
+    void cancelDrag();
+    // Fires cancelDrag; live only during a drag, so Escape means nothing else then.
+    QShortcut* cancelShortcut() const { return m_cancelShortcut; }
 
     bool pickModeOn() const;
     bool dragging() const { return m_dragSample >= 0; }
@@ -44,6 +50,7 @@ private:
     MainWindowUi& m_ui;
     SelectedColour& m_selected;
     std::unique_ptr<ScreenPixelReader> m_reader;
+    QShortcut* m_cancelShortcut;
     // The sample that holds the mouse during a drag; -1 when idle.
     int m_dragSample = -1;
 

@@ -6,6 +6,7 @@
 #include "settings/settingsrecord.h"
 
 #include <QScreen>
+#include <QWindow>
 #include <memory>
 
 namespace tincta {
@@ -37,13 +38,21 @@ void placeBeside(QWidget* window, const QWidget* anchor, Placement placement) {
         window->move(topLeft);
 }
 
+// The settings dialogs are modal to the main window and whatever belongs to it, and leave the help
+// viewer free; the palette windows belong to the main window, so they wait for the dialogs too.
+void belongTo(QWidget* window, const QWidget* mainWindow) {
+    window->winId(); // the window-system window that carries the tie
+    window->windowHandle()->setTransientParent(mainWindow->windowHandle());
+}
+
 // Creates and fills a window unless one is open, then shows it. A window that fails to fill is
 // not kept: the error handler closes everything anyway.
 template <typename Window, typename Load>
 void openOnce(QPointer<Window>& window, SelectedColour& selected, const Guard& guard,
-              const QWidget* anchor, Placement placement, Load load) {
+              const QWidget* mainWindow, const QWidget* anchor, Placement placement, Load load) {
     if (window.isNull() || window->isClosed()) {
         auto created = std::make_unique<Window>(selected, guard);
+        belongTo(created.get(), mainWindow);
         load(*created);
         placeBeside(created.get(), anchor, placement);
         window = created.release();
@@ -78,7 +87,7 @@ JavaScriptWindow* PaletteWindows::javaScript() const {
 }
 
 void PaletteWindows::cmdWebsafe_Click() {
-    openOnce(m_websafe, m_selected, m_guard, m_mainWindow, Placement::Below,
+    openOnce(m_websafe, m_selected, m_guard, m_mainWindow, m_mainWindow, Placement::Below,
              [](WebsafeWindow& window) { window.Form_Load(); });
 }
 
@@ -86,12 +95,12 @@ void PaletteWindows::cmdFailsafe_Click() {
     const QWidget* anchor = m_websafe.isNull() || m_websafe->isClosed()
                                 ? m_mainWindow
                                 : static_cast<const QWidget*>(m_websafe.data());
-    openOnce(m_failsafe, m_selected, m_guard, anchor, Placement::Below,
+    openOnce(m_failsafe, m_selected, m_guard, m_mainWindow, anchor, Placement::Below,
              [](FailsafeWindow& window) { window.Form_Load(); });
 }
 
 void PaletteWindows::cmdJavaScript_Click() {
-    openOnce(m_javaScript, m_selected, m_guard, m_mainWindow, Placement::Right,
+    openOnce(m_javaScript, m_selected, m_guard, m_mainWindow, m_mainWindow, Placement::Right,
              [this](JavaScriptWindow& window) { window.Form_Load(m_settings.SortIndex); });
 }
 

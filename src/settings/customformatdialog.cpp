@@ -78,7 +78,9 @@ CustomFormatDialog::CustomFormatDialog(QWidget* owner, SettingsContext context,
     : QDialog(owner), m_context(std::move(context)), m_openHelpTopic(std::move(openHelpTopic)) {
     setObjectName(QStringLiteral("frmCustomFormat"));
     setWindowTitle(dialogCaption);
-    setModal(true);
+    // Modal to the program's windows only: the help viewer stays usable beside it, as a help
+    // program of its own would.
+    setWindowModality(Qt::WindowModal);
     buildControls();
 }
 

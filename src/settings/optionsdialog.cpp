@@ -2,6 +2,7 @@
 
 #include "app/widgethelpers.h"
 #include "colour/notation.h"
+#include "settings/elidedlabel.h"
 #include "settings/settingsrecord.h"
 
 #include <QGridLayout>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tincta {
 
@@ -51,6 +53,7 @@ constexpr int clientHeight = 5415 / twipsPerPixel;
 constexpr int listHeight = 1260 / twipsPerPixel;
 constexpr int folderLabelHeight = 600 / twipsPerPixel;
 constexpr int buttonWidth = 1450 / twipsPerPixel;
+constexpr int exampleLabelWidth = 3180 / twipsPerPixel;
 
 const Colour exampleColour{255, 204, 0};
 
@@ -94,11 +97,24 @@ QString exampleText(int index, const QString& customFormat) {
     }
 }
 
+namespace {
+
+int exampleWidth(const QFontMetrics& metrics) {
+    int widest = exampleLabelWidth;
+    for (int index = 0; index < customNotation; ++index)
+        widest = std::max(widest, metrics.horizontalAdvance(exampleText(index, QString())));
+    return widest;
+}
+
+} // namespace
+
 OptionsDialog::OptionsDialog(QWidget* owner, SettingsContext context)
     : QDialog(owner), m_context(std::move(context)) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(dialogCaption);
-    setModal(true);
+    // Modal to the program's windows only: the help viewer stays usable beside it, as a help
+    // program of its own would.
+    setWindowModality(Qt::WindowModal);
     buildControls();
 }
 
@@ -120,10 +136,10 @@ void OptionsDialog::buildControls() {
 
     fraExample = named(new QGroupBox(exampleCaption, this), "fraExample");
     auto* exampleLayout = new QVBoxLayout(fraExample);
-    lblExample = named(new QLabel(fraExample), "lblExample");
-    // Shown as written: an example may hold ampersands or markup-like text.
-    lblExample->setTextFormat(Qt::PlainText);
-    lblExample->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Shown as written: an example may hold ampersands or markup-like text. The dialog keeps one
+    // size: every standard example fits, a longer custom one is cut.
+    lblExample = named(new ElidedLabel(fraExample), "lblExample");
+    lblExample->setFixedWidth(exampleWidth(lblExample->fontMetrics()));
     exampleLayout->addStretch(1);
     exampleLayout->addWidget(lblExample);
     exampleLayout->addStretch(1);

@@ -21,16 +21,15 @@ class PictureReader final : public ScreenPixelReader {
 public:
     explicit PictureReader(QImage picture) : m_picture(std::move(picture)) {}
 
-    std::optional<QPoint> pointerPosition() override { return pointer; }
-    std::optional<PackedColour> pixelAt(QPoint global) override {
+    std::optional<PackedColour> pixelAt(QPointF global) override {
         ++reads;
-        if (!m_picture.valid(global))
+        const QPoint point = global.toPoint();
+        if (!m_picture.valid(point))
             return std::nullopt;
-        const QColor pixel = m_picture.pixelColor(global);
+        const QColor pixel = m_picture.pixelColor(point);
         return pack(pixel.red(), pixel.green(), pixel.blue());
     }
 
-    std::optional<QPoint> pointer = QPoint(0, 0);
     int reads = 0;
 
 private:
@@ -77,7 +76,6 @@ struct PickFixture : MainWindowFixture {
     }
     // Moves arrive at the pressed sample whatever the pointer is over.
     void moveTo(QPoint global, Qt::MouseButtons held = Qt::LeftButton, int index = 0) {
-        reader->pointer = global;
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(global), Qt::NoButton, held,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(sample(index), &move);
@@ -134,6 +132,7 @@ private Q_SLOTS:
     void releasingOnTheSelectedColourMovesNoSlider();
     void pointerIsCrossHairOnlyDuringTheDrag();
     void turningTheModeOffMidDragFreesTheMouse();
+    void escapeEndsTheDragWithoutAColour();
 };
 
 void TestPickMode::pickColourFromRead_data() {
@@ -158,7 +157,7 @@ void TestPickMode::pickColourFromRead() {
 
 void TestPickMode::realReaderRefusesPointsOffEveryScreen() {
     QtScreenPixelReader reader;
-    QVERIFY(!reader.pixelAt(QPoint(-1'000'000, -1'000'000)).has_value());
+    QVERIFY(!reader.pixelAt(QPointF(-1'000'000, -1'000'000)).has_value());
 }
 
 void TestPickMode::f7TogglesTheModeAndTheOpenCommands() {
@@ -369,6 +368,29 @@ void TestPickMode::turningTheModeOffMidDragFreesTheMouse() {
     QCOMPARE(f.window->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(f.sliders(), (Colour{255, 0, 0}));
     verifyOpenCommands(f.ui(), false);
+}
+
+void TestPickMode::escapeEndsTheDragWithoutAColour() {
+    PickFixture f;
+    f.togglePickMode();
+    QTest::keyClick(f.window.get(), Qt::Key_Escape);
+    QVERIFY(f.ui().mnuToolsColourPickMode->isChecked());
+    f.press();
+    f.moveTo(whiteSpot);
+    QTest::keyClick(f.window.get(), Qt::Key_Escape);
+    QVERIFY(!f.window->pickMode().dragging());
+    QVERIFY(f.slidersShown());
+    QVERIFY(f.ui().picPick->isHidden());
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    QCOMPARE(f.window->cursor().shape(), Qt::ArrowCursor);
+    f.release();
+    QCOMPARE(f.sliders(), (Colour{255, 0, 0}));
+    // The mode stays on for the next try.
+    verifyOpenCommands(f.ui(), true);
+    f.press();
+    f.moveTo(blackSpot);
+    f.release();
+    QCOMPARE(f.sliders(), (Colour{0, 0, 0}));
 }
 
 QTEST_MAIN(TestPickMode)
