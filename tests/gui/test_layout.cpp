@@ -44,7 +44,7 @@ void TestLayout::optionsDialogKeepsOneSize() {
     QFETCH(QString, customFormat);
     storeSetting(customFormatValueName, customFormat);
     MainWindowFixture f;
-    SettingsContext context{f.window->settings(), f.window->registry(), f.scripted.services,
+    SettingsContext context{f.window->settings(), f.scripted.services,
                             [&f] { f.window->loadSettings(); }, [] { QFAIL("unexpected error"); }};
     OptionsDialog dialog(f.window.get(), context);
     dialog.Form_Load();
