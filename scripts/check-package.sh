@@ -65,22 +65,9 @@ cleanup() {
 trap cleanup EXIT
 
 echo "== starting the installed program under Xvfb"
-display=""
-for n in $(seq "${TINCTA_FIRST_DISPLAY:-60}" 99); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=":$n"
-        break
-    fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+source scripts/xvfb.sh
+start_xvfb 1280x1024x24 "$work/xvfb.log" || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+echo "Xvfb is up on $DISPLAY"
 
 # The program gets a settings folder and a home of its own, so nothing of the user's is touched.
 mkdir -p "$work/home/Desktop" "$work/config"

@@ -171,8 +171,7 @@ void MainWindow::loadSettings() {
     const SettingsLoadResult result = m_settings->loadSettings(m_notation->javaScriptNamesMode());
     if (result.rememberedFormat)
         m_notation->setRememberedNotation(*result.rememberedFormat);
-    if (result.defaultsRestored)
-        inform(m_services.messages, this, QString::fromLatin1(settingsRestoredMessage));
+    reportSettingsLoad(m_services.messages, this, result, m_settingsUnreadableTold);
 }
 
 void MainWindow::checkColourDepth() {
@@ -237,7 +236,7 @@ void MainWindow::handleUnexpectedError() {
 }
 
 SettingsContext MainWindow::settingsContext() {
-    return SettingsContext{*m_settings, *m_registry, m_services, [this] { loadSettings(); }};
+    return SettingsContext{*m_settings, m_services, [this] { loadSettings(); }};
 }
 
 void MainWindow::showCustomFormat() {

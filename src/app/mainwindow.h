@@ -48,7 +48,7 @@ private:
     void connectToolCommands();
     void start();
     void checkColourDepth();
-    // Reads the stored settings again; shows the restore message when defaults were restored.
+    // Reads the stored settings again and tells the user what the load met.
     void loadSettings();
     SettingsContext settingsContext();
     void showCustomFormat();
@@ -61,6 +61,8 @@ private:
     Services m_services;
     bool m_closingAfterError = false;
     bool m_errorReported = false;
+    // "The settings could not be read" is said once a run, however often a load fails.
+    bool m_settingsUnreadableTold = false;
     std::unique_ptr<EasyReg> m_registry;
     std::unique_ptr<SettingsRecord> m_settings;
     PaletteModel* m_model;

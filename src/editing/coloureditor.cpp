@@ -3,6 +3,7 @@
 #include "editing/valueentry.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/colourbox.h"
+#include "gui/widgets/colourslider.h"
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/widgethelpers.h"
 #include "palette/palettemodel.h"
@@ -41,11 +42,9 @@ ColourEditor::ColourEditor(PaletteModel& model, MessageBoxes& messages, QWidget*
     });
 }
 
-QScrollBar* ColourEditor::makeSlider(const char* name) {
-    auto* slider = named(new QScrollBar(Qt::Horizontal, m_sliders), name);
-    slider->setRange(0, 255);
-    slider->setSingleStep(1);
-    slider->setPageStep(1);
+QScrollBar* ColourEditor::makeSlider(const char* name, const QString& accessibleName) {
+    auto* slider = named(new ColourSlider(m_sliders), name);
+    slider->setAccessibleName(accessibleName);
     slider->setMinimumWidth(256);
     slider->setFixedHeight(sliderHeight);
     return slider;
@@ -59,7 +58,8 @@ ColourBox* ColourEditor::makeTag(const char* name, PackedColour colour) {
 }
 
 void ColourEditor::buildSliders() {
-    m_channelSliders = {makeSlider("hsbRed"), makeSlider("hsbGreen"), makeSlider("hsbBlue")};
+    m_channelSliders = {makeSlider("hsbRed", tr("Red")), makeSlider("hsbGreen", tr("Green")),
+                        makeSlider("hsbBlue", tr("Blue"))};
     m_tags = {makeTag("txtRedTag", 0x0000FF), makeTag("txtGreenTag", 0x00FF00),
               makeTag("txtBlueTag", 0xFF0000)};
     m_pickPreview = named(new ColourBox(m_sliders), "picPick");

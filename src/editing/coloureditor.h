@@ -50,7 +50,7 @@ Q_SIGNALS:
     void refreshed(tincta::Colour colour, bool byEdit);
 
 private:
-    QScrollBar* makeSlider(const char* name);
+    QScrollBar* makeSlider(const char* name, const QString& accessibleName);
     ColourBox* makeTag(const char* name, PackedColour colour);
     void buildSliders();
     // Brings the selected mark, the value fields and the colour bar up to date with the sliders.

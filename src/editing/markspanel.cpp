@@ -82,7 +82,9 @@ void MarksPanel::buildMark(int mark) {
     connect(sample, &ColourBox::mousePressed, this,
             [this, mark](Qt::MouseButton b) { Q_EMIT samplePressed(mark, b); });
     connect(sample, &ColourBox::mouseMoved, this,
-            [this, mark](Qt::MouseButtons b) { Q_EMIT sampleMoved(mark, b); });
+            [this, mark](Qt::MouseButtons b, QPointF pointer) {
+                Q_EMIT sampleMoved(mark, b, pointer);
+            });
     connect(sample, &ColourBox::mouseReleased, this,
             [this, mark](Qt::MouseButton b) { Q_EMIT sampleReleased(mark, b); });
 

@@ -42,7 +42,8 @@ public:
 
 Q_SIGNALS:
     void samplePressed(int mark, Qt::MouseButton button);
-    void sampleMoved(int mark, Qt::MouseButtons buttons);
+    // The pointer position is global, in device-independent pixels with their fractions.
+    void sampleMoved(int mark, Qt::MouseButtons buttons, QPointF pointer);
     void sampleReleased(int mark, Qt::MouseButton button);
 
 private:

@@ -5,17 +5,26 @@
 #include "gui/platform/errorguard.h"
 #include "gui/platform/screenpixel.h"
 
+#include <QShortcut>
 #include <QWidget>
 
 namespace tincta {
 
 PickMode::PickMode(QWidget* window, MarksPanel& marks, ColourEditor& editor,
                    ScreenPixelReader& screen)
-    : QObject(window), m_window(window), m_marks(marks), m_editor(editor), m_screen(screen) {
+    : QObject(window), m_window(window), m_marks(marks), m_editor(editor), m_screen(screen),
+      m_cancelShortcut(new QShortcut(QKeySequence(Qt::Key_Escape), window)) {
+    m_cancelShortcut->setEnabled(false);
+    connect(m_cancelShortcut, &QShortcut::activated, this, guarded([this] {
+                if (dragging())
+                    endDrag();
+            }));
     connect(&m_marks, &MarksPanel::samplePressed, this,
             guarded([this](int mark, Qt::MouseButton button) { onSamplePressed(mark, button); }));
     connect(&m_marks, &MarksPanel::sampleMoved, this,
-            guarded([this](int, Qt::MouseButtons buttons) { onSampleMoved(buttons); }));
+            guarded([this](int, Qt::MouseButtons buttons, QPointF pointer) {
+                onSampleMoved(buttons, pointer);
+            }));
     connect(&m_marks, &MarksPanel::sampleReleased, this,
             guarded([this](int, Qt::MouseButton button) { onSampleReleased(button); }));
 }
@@ -42,15 +51,13 @@ void PickMode::onSamplePressed(int mark, Qt::MouseButton button) {
     // While the mouse is held, other programs' windows show the holder's pointer: the cross-hair.
     m_marks.holdPointer(mark);
     m_editor.showPickPreview(true);
+    m_cancelShortcut->setEnabled(true);
 }
 
-void PickMode::onSampleMoved(Qt::MouseButtons buttons) {
+void PickMode::onSampleMoved(Qt::MouseButtons buttons, QPointF pointer) {
     if (buttons != Qt::LeftButton || !dragging())
         return;
-    std::optional<PackedColour> read;
-    if (const std::optional<QPoint> position = m_screen.pointerPosition())
-        read = m_screen.pixelAt(*position);
-    m_pickColour = pickColourFromRead(read);
+    m_pickColour = pickColourFromRead(m_screen.pixelAt(pointer));
     m_editor.setPickPreviewColour(m_pickColour);
 }
 
@@ -62,6 +69,7 @@ void PickMode::onSampleReleased(Qt::MouseButton button) {
 }
 
 void PickMode::endDrag() {
+    m_cancelShortcut->setEnabled(false);
     m_editor.showPickPreview(false);
     m_window->unsetCursor();
     m_marks.releasePointer(m_dragSample);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class QShortcut;
 class QWidget;
 
 namespace tincta {
@@ -28,7 +29,7 @@ public:
 
 private:
     void onSamplePressed(int mark, Qt::MouseButton button);
-    void onSampleMoved(Qt::MouseButtons buttons);
+    void onSampleMoved(Qt::MouseButtons buttons, QPointF pointer);
     void onSampleReleased(Qt::MouseButton button);
     // Puts the window back as it was before the press: sliders shown, pointer and mouse free.
     void endDrag();
@@ -37,6 +38,9 @@ private:
     MarksPanel& m_marks;
     ColourEditor& m_editor;
     ScreenPixelReader& m_screen;
+    // Escape ends a drag as if it never started; live only during a drag, so that Escape means
+    // nothing else then.
+    QShortcut* m_cancelShortcut;
     bool m_on = false;
     // The sample that holds the mouse during a drag; -1 when idle.
     int m_dragSample = -1;

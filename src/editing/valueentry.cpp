@@ -60,6 +60,11 @@ ValueEntry::ValueEntry(MessageBoxes& messages, QWidget* parent)
       m_hexButton(named(new QRadioButton(tr("Hex"), this), "optSetHex")) {
     setObjectName(QStringLiteral("frmSet"));
     m_setButton->setAutoDefault(false);
+    // A push button is at least 75 pixels wide by default; the three-letter caption needs far
+    // less, and the window must fit a 640-pixel-wide screen (1280 device pixels at twice the
+    // scale).
+    m_setButton->setMinimumWidth(m_setButton->fontMetrics().horizontalAdvance(m_setButton->text()) +
+                                 24);
     showSetButtonToolTip();
     const int valueWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
     for (auto* field : {m_redField, m_greenField, m_blueField})

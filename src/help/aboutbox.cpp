@@ -61,7 +61,9 @@ AboutBox::AboutBox(const Services& services, QWidget* parent)
     : QDialog(parent), m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(caption);
-    setModal(true);
+    // Modal to the program's windows only: the help viewer stays usable beside it, as a help
+    // program of its own would.
+    setWindowModality(Qt::WindowModal);
 
     picInfo = new AboutPicture(this);
     picInfo->setObjectName(QStringLiteral("picInfo"));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <memory>
 
 namespace tincta {
@@ -50,6 +51,13 @@ QPushButton* addButton(QLayout* column, const char* name, const QString& caption
     return button;
 }
 
+// The settings dialogs are modal to the main window and whatever belongs to it, and leave the help
+// viewer free; the palette windows belong to the main window, so they wait for the dialogs too.
+void belongTo(QWidget* window, const QWidget* mainWindow) {
+    window->winId(); // the window-system window that carries the tie
+    window->windowHandle()->setTransientParent(mainWindow->windowHandle());
+}
+
 } // namespace
 
 // Creates and fills a window unless one is open, then shows it. A window that fails to fill is
@@ -59,6 +67,7 @@ void PaletteWindows::openOnce(QPointer<Window>& window, const QWidget* anchor, b
                               Load load) {
     if (window.isNull() || window->isClosed()) {
         auto created = std::make_unique<Window>();
+        belongTo(created.get(), m_mainWindow);
         load(*created);
         placeBeside(created.get(), anchor, below ? Placement::Below : Placement::Right);
         connect(created.get(), &PaletteWindow::colourChosen, this, &PaletteWindows::colourChosen);

@@ -3,7 +3,6 @@
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/widgethelpers.h"
 #include "help/helpmessages.h"
-#include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
 
 #include <QEvent>
@@ -80,7 +79,9 @@ CustomFormatDialog::CustomFormatDialog(QWidget* owner, SettingsContext context,
     : QDialog(owner), m_context(std::move(context)), m_openHelpTopic(std::move(openHelpTopic)) {
     setObjectName(QStringLiteral("frmCustomFormat"));
     setWindowTitle(dialogCaption);
-    setModal(true);
+    // Modal to the program's windows only: the help viewer stays usable beside it, as a help
+    // program of its own would.
+    setWindowModality(Qt::WindowModal);
     buildControls();
 }
 
@@ -206,8 +207,9 @@ void CustomFormatDialog::insertCode(const QString& code) {
 
 void CustomFormatDialog::cmdOK_Click() {
     const QString text = txtFormat->text();
+    if (!saveSettings(m_context, this, {{customFormatValueName, text}}))
+        return;
     m_context.record.CustomFormat = text;
-    storeSetting(m_context.registry, customFormatValueName, text);
     accept();
 }
 

@@ -244,6 +244,14 @@ bool EasyReg::CreateKey(const std::string& strNewKey, std::int32_t TheHive,
     }
 }
 
+void EasyReg::beginBatch(std::chrono::steady_clock::time_point waitDeadline) {
+    m_store->beginBatch(waitDeadline);
+}
+
+StoreReport EasyReg::endBatch() {
+    return m_store->endBatch();
+}
+
 std::string EasyReg::trimKeyPath(const std::string& keyPath) {
     const auto first = keyPath.find_first_not_of(blank);
     if (first == std::string::npos)

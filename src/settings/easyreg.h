@@ -2,6 +2,7 @@
 
 #include "settings/registrystore.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -55,6 +56,11 @@ public:
     // `strSubKey` is the parent and is used as given, even when empty (the hive itself).
     bool CreateKey(const std::string& strNewKey, std::int32_t TheHive = 0,
                    const std::string& strSubKey = {});
+
+    // The calls that follow wait for a store another program holds until `waitDeadline` at the
+    // latest, then fail at once; endBatch() tells what they met besides their results.
+    void beginBatch(std::chrono::steady_clock::time_point waitDeadline);
+    StoreReport endBatch();
 
 private:
     static std::string trimKeyPath(const std::string& keyPath);

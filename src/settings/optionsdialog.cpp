@@ -3,7 +3,7 @@
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/widgethelpers.h"
 #include "colour/notation.h"
-#include "settings/easyreg.h"
+#include "settings/elidedlabel.h"
 #include "settings/settingsrecord.h"
 
 #include <QGridLayout>
@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tincta {
 
@@ -53,6 +54,7 @@ constexpr int clientHeight = 5415 / twipsPerPixel;
 constexpr int listHeight = 1260 / twipsPerPixel;
 constexpr int folderLabelHeight = 600 / twipsPerPixel;
 constexpr int buttonWidth = 1450 / twipsPerPixel;
+constexpr int exampleLabelWidth = 3180 / twipsPerPixel;
 
 const Colour exampleColour{255, 204, 0};
 
@@ -96,11 +98,24 @@ QString exampleText(int index, const QString& customFormat) {
     }
 }
 
+namespace {
+
+int exampleWidth(const QFontMetrics& metrics) {
+    int widest = exampleLabelWidth;
+    for (int index = 0; index < customNotation; ++index)
+        widest = std::max(widest, metrics.horizontalAdvance(exampleText(index, QString())));
+    return widest;
+}
+
+} // namespace
+
 OptionsDialog::OptionsDialog(QWidget* owner, SettingsContext context)
     : QDialog(owner), m_context(std::move(context)) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(dialogCaption);
-    setModal(true);
+    // Modal to the program's windows only: the help viewer stays usable beside it, as a help
+    // program of its own would.
+    setWindowModality(Qt::WindowModal);
     buildControls();
 }
 
@@ -122,10 +137,10 @@ void OptionsDialog::buildControls() {
 
     fraExample = named(new QGroupBox(exampleCaption, this), "fraExample");
     auto* exampleLayout = new QVBoxLayout(fraExample);
-    lblExample = named(new QLabel(fraExample), "lblExample");
-    // Shown as written: an example may hold ampersands or markup-like text.
-    lblExample->setTextFormat(Qt::PlainText);
-    lblExample->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Shown as written: an example may hold ampersands or markup-like text. The dialog keeps one
+    // size: every standard example fits, a longer custom one is cut.
+    lblExample = named(new ElidedLabel(fraExample), "lblExample");
+    lblExample->setFixedWidth(exampleWidth(lblExample->fontMetrics()));
     exampleLayout->addStretch(1);
     exampleLayout->addWidget(lblExample);
     exampleLayout->addStretch(1);
@@ -214,6 +229,7 @@ void OptionsDialog::activate() {
     lstStandardFormat->setCurrentRow(m_context.record.standardFormat);
     lblExample->setText(
         exampleText(lstStandardFormat->currentRow(), m_context.record.CustomFormat));
+    m_loaded = shownSettings();
 }
 
 void OptionsDialog::lstStandardFormat_Click() {
@@ -235,22 +251,37 @@ void OptionsDialog::cmdChange_Click() {
         lblSelectedStandardFolder->setText(folder);
 }
 
+OptionsDialog::ShownSettings OptionsDialog::shownSettings() const {
+    const SettingsRecord& record = m_context.record;
+    ShownSettings shown;
+    shown.formatIndex = lstStandardFormat->currentRow();
+    shown.sortIndex = optAlphabetically->isChecked() ? 0
+                      : optDotNet->isChecked()       ? 1
+                                                     : record.SortIndex;
+    shown.promptToSave = optYes->isChecked() ? 1 : optNo->isChecked() ? 0 : record.PromptToSave;
+    shown.standardFolder = lblSelectedStandardFolder->text();
+    return shown;
+}
+
+// Only what the user changed here is written: another running copy may have stored its own
+// choice of the rest since this dialog loaded them.
 void OptionsDialog::cmdOK_Click() {
+    const ShownSettings shown = shownSettings();
+    SettingValues changed;
+    if (shown.formatIndex != m_loaded.formatIndex)
+        changed.emplace_back(formatIndexValueName, QString::number(shown.formatIndex));
+    if (shown.sortIndex != m_loaded.sortIndex)
+        changed.emplace_back(sortIndexValueName, QString::number(shown.sortIndex));
+    if (shown.promptToSave != m_loaded.promptToSave)
+        changed.emplace_back(promptToSaveValueName, QString::number(shown.promptToSave));
+    if (shown.standardFolder != m_loaded.standardFolder)
+        changed.emplace_back(standardFolderValueName, shown.standardFolder);
+    if (!changed.empty() && !saveSettings(m_context, this, changed))
+        return;
     SettingsRecord& record = m_context.record;
-    if (optAlphabetically->isChecked())
-        record.SortIndex = 0;
-    else if (optDotNet->isChecked())
-        record.SortIndex = 1;
-    if (optYes->isChecked())
-        record.PromptToSave = 1;
-    else if (optNo->isChecked())
-        record.PromptToSave = 0;
-    record.StandardFolder = lblSelectedStandardFolder->text();
-    EasyReg& registry = m_context.registry;
-    storeSetting(registry, formatIndexValueName, QString::number(lstStandardFormat->currentRow()));
-    storeSetting(registry, sortIndexValueName, QString::number(record.SortIndex));
-    storeSetting(registry, promptToSaveValueName, QString::number(record.PromptToSave));
-    storeSetting(registry, standardFolderValueName, record.StandardFolder);
+    record.SortIndex = static_cast<qint16>(shown.sortIndex);
+    record.PromptToSave = static_cast<qint16>(shown.promptToSave);
+    record.StandardFolder = shown.standardFolder;
     accept();
 }
 

@@ -38,11 +38,22 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The settings as the controls show them.
+    struct ShownSettings {
+        int formatIndex = -1;
+        int sortIndex = 0;
+        int promptToSave = 1;
+        QString standardFolder;
+    };
+
     void buildControls();
     void activate();
+    ShownSettings shownSettings() const;
 
     SettingsContext m_context;
     bool m_activated = false;
+    // What the dialog showed when it opened, against which OK finds what the user changed.
+    ShownSettings m_loaded;
 
     QLabel* lblStandardFormat = nullptr;
     QListWidget* lstStandardFormat = nullptr;

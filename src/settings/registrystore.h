@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,6 +32,15 @@ struct StoredValue {
     std::string data; // raw bytes as stored
 };
 
+// What the calls of a batch met besides their results.
+struct StoreReport {
+    // A call could not use the store at all: held by another program past the wait limit,
+    // read-only, or out of reach. A missing key or value is no such failure.
+    bool unusable = false;
+    // Where a damaged store was kept when a fresh one took its place; empty when none was.
+    std::string damagedStoreKeptAs;
+};
+
 // Where EasyReg keeps its keys and values. Paths are relative to the hive, components joined by
 // a backslash, and arrive already trimmed; an empty path names the hive itself. Key and value
 // names compare without regard to case. Implementations never throw: every failure is a false
@@ -56,6 +66,12 @@ public:
                                                   const std::string& valueName) = 0;
     virtual bool deleteValue(std::int32_t hive, const std::string& keyPath,
                              const std::string& valueName) = 0;
+
+    // Starts a batch of calls that wait for a store another program holds until `waitDeadline`
+    // at the latest; past it they fail at once. A store that never waits ignores the deadline.
+    virtual void beginBatch(std::chrono::steady_clock::time_point waitDeadline) = 0;
+    // Ends the batch; calls after it wait as long as the store itself allows.
+    virtual StoreReport endBatch() = 0;
 };
 
 } // namespace tincta

@@ -1,27 +1,29 @@
 #pragma once
 
 #include "gui/platform/services.h"
+#include "settings/settingsrecord.h"
 
 #include <QString>
 #include <functional>
 
 namespace tincta {
 
-class EasyReg;
-class SettingsRecord;
-
-// What the settings dialogs work with: the record, the registry it comes from and the main
-// window's services.
+// What the settings dialogs work with: the record and the main window's services.
 struct SettingsContext {
     SettingsRecord& record;
-    EasyReg& registry;
     Services services;
-    // The main window's load of the record: it shows the restore message when the defaults had
-    // to come back and takes over the remembered notation.
+    // The main window's load of the record: it tells the user what the load met (see
+    // reportSettingsLoad) and takes over the remembered notation.
     std::function<void()> loadSettings;
 };
 
-// Writes one setting as text with the registry's default hive and key.
-void storeSetting(EasyReg& registry, const char* valueName, const QString& text);
+// Tells the user what a load met: a damaged store set aside, the defaults restored, and a store
+// that could not be read, the last only while `unreadableTold` is false, which it then sets.
+void reportSettingsLoad(MessageBoxes& messages, QWidget* parent, const SettingsLoadResult& result,
+                        bool& unreadableTold);
+
+// Saves the values for a dialog's OK and tells the user when they could not be saved, so the
+// dialog can stay open; true when every value was saved.
+bool saveSettings(const SettingsContext& context, QWidget* dialog, const SettingValues& values);
 
 } // namespace tincta

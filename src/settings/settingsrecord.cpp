@@ -57,19 +57,34 @@ bool SettingsRecord::findDefaultFolder() {
     return false;
 }
 
+// A value the store could not give reads as its default, as a missing one does; the load as a
+// whole then keeps away from the store: a restore would overwrite settings it never saw.
 SettingsLoadResult SettingsRecord::loadSettings(bool javaScriptNamesMode) {
     SettingsLoadResult result;
+    const auto waitDeadline = std::chrono::steady_clock::now() + loadWaitLimit;
+    m_registry.beginBatch(waitDeadline);
     bool acceptable = false;
     try {
         acceptable = readSettings(javaScriptNamesMode, result);
     } catch (...) {
         acceptable = false;
     }
+    StoreReport report = m_registry.endBatch();
+    result.storeUnreadable = report.unusable;
     if (!acceptable) {
-        restoreDefaultSettings();
-        result.defaultsRestored = true;
+        if (result.storeUnreadable) {
+            useDefaultSettings();
+        } else {
+            m_registry.beginBatch(waitDeadline);
+            restoreDefaultSettings();
+            const StoreReport restore = m_registry.endBatch();
+            if (!restore.damagedStoreKeptAs.empty())
+                report.damagedStoreKeptAs = restore.damagedStoreKeptAs;
+            result.defaultsRestored = true;
+        }
         result.rememberedFormat = 0;
     }
+    result.damagedStoreKeptAs = QString::fromStdString(report.damagedStoreKeptAs);
     return result;
 }
 
@@ -105,17 +120,33 @@ bool SettingsRecord::readSettings(bool javaScriptNamesMode, SettingsLoadResult& 
     return true;
 }
 
-void SettingsRecord::restoreDefaultSettings() {
+void SettingsRecord::useDefaultSettings() {
     CustomFormat = noCustomFormat;
     standardFormat = 0;
     SortIndex = 0;
     PromptToSave = 1;
     StandardFolder = defaultFolder;
+}
+
+void SettingsRecord::restoreDefaultSettings() {
+    useDefaultSettings();
     m_registry.SetString(customFormatValueName, utf8(CustomFormat));
     m_registry.SetString(formatIndexValueName, utf8(defaultFormatIndex));
     m_registry.SetString(sortIndexValueName, utf8(defaultSortIndex));
     m_registry.SetString(promptToSaveValueName, utf8(defaultPromptToSave));
     m_registry.SetString(standardFolderValueName, utf8(StandardFolder));
+}
+
+SettingsSaveResult SettingsRecord::saveSettings(const SettingValues& values) {
+    m_registry.beginBatch(std::chrono::steady_clock::now() + saveWaitLimit);
+    bool saved = true;
+    for (const auto& [valueName, text] : values) {
+        saved = m_registry.SetString(valueName, utf8(text));
+        if (!saved)
+            break;
+    }
+    const StoreReport report = m_registry.endBatch();
+    return {saved, QString::fromStdString(report.damagedStoreKeptAs)};
 }
 
 QString SettingsRecord::read(const char* valueName, const QString& defaultValue) {

@@ -2,8 +2,11 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <chrono>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace tincta {
 
@@ -21,6 +24,11 @@ inline constexpr char standardFolderValueName[] = "StandardFolder";
 
 inline constexpr int customFormatMaxLength = 250;
 
+// How long a load and a save may wait, each in all, for a store another program holds; the
+// program stays frozen meanwhile.
+inline constexpr std::chrono::milliseconds loadWaitLimit{1000};
+inline constexpr std::chrono::milliseconds saveWaitLimit{2000};
+
 // Shown (titled "Tincta", information icon, OK) when a load had to restore the defaults.
 inline constexpr char settingsRestoredMessage[] =
     "Unacceptable settings found in Registry. Default settings restored.";
@@ -37,9 +45,23 @@ FolderLookup systemFolderLookup();
 struct SettingsLoadResult {
     // The caller shows settingsRestoredMessage.
     bool defaultsRestored = false;
+    // The store could not be read: what was not read took its default, and nothing was
+    // restored or written.
+    bool storeUnreadable = false;
+    // Where a damaged store was kept when a fresh one took its place; empty when none was.
+    QString damagedStoreKeptAs;
     // The main window's remembered notation when the load decides it; nothing leaves it alone
     // (the JavaScript names mode was on and nothing had to be restored).
     std::optional<qint16> rememberedFormat;
+};
+
+// Values to store as text, by value name, in the order they are written.
+using SettingValues = std::vector<std::pair<const char*, QString>>;
+
+struct SettingsSaveResult {
+    bool saved = false;
+    // As for a load.
+    QString damagedStoreKeptAs;
 };
 
 // The five user settings in memory, and their loading and restoring through EasyReg, which must
@@ -67,8 +89,13 @@ public:
     // Puts the defaults into memory and writes all five; write failures are not reported.
     void restoreDefaultSettings();
 
+    // Writes the values in order, waiting at most saveWaitLimit in all; stops at the first that
+    // fails. The record in memory is the caller's to update.
+    SettingsSaveResult saveSettings(const SettingValues& values);
+
 private:
     bool readSettings(bool javaScriptNamesMode, SettingsLoadResult& result);
+    void useDefaultSettings();
     QString read(const char* valueName, const QString& defaultValue);
 
     EasyReg& m_registry;

@@ -1,5 +1,8 @@
 #include "settings/sqlitedb.h"
 
+#include <algorithm>
+#include <thread>
+
 namespace tincta::sqlite {
 
 namespace {
@@ -13,7 +16,9 @@ void check(int code) {
 
 bool isDamage(int code) {
     // Our statements are fixed and tested, so a plain SQL error, a type mismatch or a broken
-    // constraint can only come from a file whose tables are not the ones we made.
+    // constraint can only come from a file whose tables are not the ones we made. A crafted file
+    // can also make SQLite ask for more memory than any store needs, or hold a text longer than
+    // SQLite accepts; a store a few kilobytes large never does either.
     switch (code & 0xFF) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
@@ -21,13 +26,16 @@ bool isDamage(int code) {
     case SQLITE_ERROR:
     case SQLITE_MISMATCH:
     case SQLITE_CONSTRAINT:
+    case SQLITE_NOMEM:
+    case SQLITE_TOOBIG:
         return true;
     default:
         return false;
     }
 }
 
-Database::Database(const std::string& filePath, int busyTimeoutMs) {
+Database::Database(const std::string& filePath, std::chrono::steady_clock::time_point waitDeadline)
+    : m_waitDeadline(waitDeadline) {
     const int opened = sqlite3_open_v2(filePath.c_str(), &m_db,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (opened != SQLITE_OK) {
@@ -36,7 +44,7 @@ Database::Database(const std::string& filePath, int busyTimeoutMs) {
         throw SqliteError{opened};
     }
     sqlite3_extended_result_codes(m_db, 1);
-    check(sqlite3_busy_timeout(m_db, busyTimeoutMs));
+    check(sqlite3_busy_handler(m_db, &Database::waitForLock, &m_waitDeadline));
     // The file lives in the user's folder where anything may have edited it: refuse schema
     // tricks such as triggers or views calling functions, and writes that bypass the b-tree.
     check(sqlite3_db_config(m_db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr));
@@ -48,6 +56,18 @@ Database::Database(const std::string& filePath, int busyTimeoutMs) {
 Database::~Database() {
     // Closing with a transaction still open rolls it back.
     sqlite3_close_v2(m_db);
+}
+
+int Database::waitForLock(void* deadline, int attempt) {
+    using namespace std::chrono;
+    const auto until = *static_cast<const steady_clock::time_point*>(deadline);
+    const auto now = steady_clock::now();
+    if (now >= until)
+        return 0;
+    // Another copy of the program holds the lock for milliseconds; start with short pauses.
+    const milliseconds pause(std::min(1 << std::min(attempt, 5), 25));
+    std::this_thread::sleep_for(std::min<steady_clock::duration>(pause, until - now));
+    return 1;
 }
 
 void Database::exec(const char* sql) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <sqlite3.h>
 #include <string>
@@ -19,7 +20,8 @@ class Statement;
 
 class Database {
 public:
-    explicit Database(const std::string& filePath, int busyTimeoutMs);
+    // Statements that find the file locked by another connection retry until `waitDeadline`.
+    Database(const std::string& filePath, std::chrono::steady_clock::time_point waitDeadline);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -29,7 +31,10 @@ public:
     sqlite3* handle() const { return m_db; }
 
 private:
+    static int waitForLock(void* deadline, int attempt);
+
     sqlite3* m_db = nullptr;
+    std::chrono::steady_clock::time_point m_waitDeadline;
 };
 
 class Statement {

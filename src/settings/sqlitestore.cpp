@@ -94,20 +94,21 @@ std::string timestamp() {
 }
 
 // Moves an unusable store file (and its journals, which would otherwise be replayed into the
-// fresh file) out of the way. Only the file seen when the failing call opened it is moved, so a
-// fresh store another copy of the program already put in its place survives.
-bool moveAside(const std::string& filePath, const FileIdentity& seen) {
+// fresh file) out of the way, and answers where it went. Only the file seen when the failing
+// call opened it is moved, so a fresh store another copy of the program already put in its place
+// survives; the answer is then empty. Nothing when the file could not be moved.
+std::optional<std::string> moveAside(const std::string& filePath, const FileIdentity& seen) {
     if (identityOf(filePath) != seen)
-        return true;
+        return std::string();
     std::string target = filePath + damagedSuffix + timestamp();
     for (int attempt = 2; std::filesystem::exists(target); ++attempt)
         target = filePath + damagedSuffix + timestamp() + "-" + std::to_string(attempt);
     if (std::rename(filePath.c_str(), target.c_str()) != 0)
-        return false;
+        return std::nullopt;
     for (const char* journal : {"-journal", "-wal"})
         std::rename((filePath + journal).c_str(), (target + journal).c_str());
     std::remove((filePath + "-shm").c_str());
-    return true;
+    return target;
 }
 
 enum class FileState { store, empty, foreign };
@@ -193,6 +194,8 @@ std::string SqliteStore::defaultFilePath() {
 // (2.5 against 6.5 ms for one write while another copy writes), but settings are written a few
 // values at a time, and the log's shared memory fails on home folders mounted over a network.
 template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
+    const auto waitDeadline =
+        m_batchDeadline.value_or(std::chrono::steady_clock::now() + waitLimit);
     for (int attempt = 0; attempt < 2; ++attempt) {
         FileIdentity seen;
         try {
@@ -202,7 +205,7 @@ template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
                 std::filesystem::create_directories(folder, ignored);
             }
             seen = identityOf(m_filePath);
-            Database db(m_filePath, busyTimeoutMs);
+            Database db(m_filePath, waitDeadline);
             prepareStoreFile(db, m_filePath, !m_contentsChecked);
             m_contentsChecked = true;
             if (write)
@@ -213,18 +216,32 @@ template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
             return result;
         } catch (const SqliteError& error) {
             if (!sqlite::isDamage(error.code) || attempt > 0)
-                return false;
+                break;
             if (!seen.exists) {
                 // A file created during this very call; let the retry look again.
                 seen = identityOf(m_filePath);
             }
-            if (!moveAside(m_filePath, seen))
-                return false;
+            const auto keptAs = moveAside(m_filePath, seen);
+            if (!keptAs)
+                break;
+            if (!keptAs->empty())
+                m_report.damagedStoreKeptAs = *keptAs;
         } catch (...) {
-            return false;
+            break;
         }
     }
+    m_report.unusable = true;
     return false;
+}
+
+void SqliteStore::beginBatch(std::chrono::steady_clock::time_point waitDeadline) {
+    m_batchDeadline = waitDeadline;
+    m_report = {};
+}
+
+StoreReport SqliteStore::endBatch() {
+    m_batchDeadline.reset();
+    return std::exchange(m_report, {});
 }
 
 bool SqliteStore::keyExists(std::int32_t hive, const std::string& keyPath) {

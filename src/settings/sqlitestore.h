@@ -2,17 +2,19 @@
 
 #include "settings/registrystore.h"
 
+#include <chrono>
+#include <optional>
 #include <string>
 
 namespace tincta {
 
 // The registry kept in one SQLite file per user. Every call opens the file and closes it again,
-// so several running copies see each other's writes at once; writers queue behind a lock for
-// up to `busyTimeoutMs`. A file that turns out not to be a store of ours is moved aside to
-// "<file>.corrupt-<time>" and replaced by a fresh store.
+// so several running copies see each other's writes at once; outside a batch, a call waits for
+// another copy's lock for up to `waitLimit`. A file that turns out not to be a store of ours is
+// moved aside to "<file>.corrupt-<time>" and replaced by a fresh store.
 class SqliteStore final : public RegistryStore {
 public:
-    static constexpr int busyTimeoutMs = 10000;
+    static constexpr std::chrono::milliseconds waitLimit{10000};
 
     SqliteStore();
     explicit SqliteStore(std::string filePath);
@@ -31,6 +33,8 @@ public:
                                           const std::string& valueName) override;
     bool deleteValue(std::int32_t hive, const std::string& keyPath,
                      const std::string& valueName) override;
+    void beginBatch(std::chrono::steady_clock::time_point waitDeadline) override;
+    StoreReport endBatch() override;
 
 private:
     template <typename Body> bool run(bool write, Body&& body);
@@ -38,6 +42,8 @@ private:
     std::string m_filePath;
     // The whole file is checked once, at the first call; later calls check only its tables.
     bool m_contentsChecked = false;
+    std::optional<std::chrono::steady_clock::time_point> m_batchDeadline;
+    StoreReport m_report;
 };
 
 } // namespace tincta

@@ -1,6 +1,7 @@
 """Colour pick mode: F7, then a drag from the selected colour mark's sample to a colour painted on
 the desktop outside the program; the release makes it the selected colour and so puts it on the
-clipboard. The sliders make way for the preview during the drag and come back after it."""
+clipboard. The sliders make way for the preview during the drag and come back after it; Escape
+ends a drag without taking a colour."""
 
 import os
 import time
@@ -46,6 +47,17 @@ def test(program):
 
         session.focus(session.window)
         session.key("F7")
+        # Escape ends a drag without taking a colour; the release after it changes nothing.
+        session.move_mouse(*start)
+        session.run(["xdotool", "mousedown", "1"])
+        session.move_mouse(x + width + 40, y + 40)
+        session.key("Escape")
+        e2e.check(session.find_colour(RED, sliders, min_run=8), "Escape did not bring the sliders back")
+        session.run(["xdotool", "mouseup", "1"])
+        time.sleep(1.0)
+        e2e.check(session.clipboard() == "#FF0000", "the release after Escape applied a colour")
+
+        session.focus(session.window)
         session.move_mouse(*start)
         session.run(["xdotool", "mousedown", "1"])
         time.sleep(0.2)

@@ -34,7 +34,7 @@ def wait_until(predicate, timeout=5.0, interval=0.05):
 class Session:
     """An Xvfb display with its own settings folder, and the program started on it."""
 
-    def __init__(self, program, config_home=None, depth=24):
+    def __init__(self, program, config_home=None, depth=24, screen_size=SCREEN_SIZE, env=None):
         self.program = program
         self.tmp = tempfile.mkdtemp(prefix="tincta-e2e-")
         self.config_home = config_home or os.path.join(self.tmp, "config")
@@ -45,7 +45,7 @@ class Session:
         os.makedirs(os.path.join(self.home, "Desktop"), exist_ok=True)
         # Xvfb picks a free display itself and reports it, so parallel sessions never clash.
         read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN_SIZE}x{depth}",
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen_size}x{depth}",
                                       "-nolisten", "tcp"], pass_fds=(write_end,),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
@@ -55,7 +55,7 @@ class Session:
         self.display = f":{number}"
         self.env = dict(os.environ, DISPLAY=self.display, XDG_CONFIG_HOME=self.config_home,
                         XDG_RUNTIME_DIR=self.runtime, HOME=self.home, QT_QPA_PLATFORM="xcb",
-                        LC_ALL="C.UTF-8")
+                        LC_ALL="C.UTF-8", **(env or {}))
         self.env.pop("WAYLAND_DISPLAY", None)
         self.process = None
         self.window = None

@@ -7,12 +7,14 @@
 #include "settings/easyreg.h"
 #include "settings/settingsload.h"
 #include "settings/settingsrecord.h"
+#include "settings/sqlitestore.h"
 
 #include <QApplication>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <sqlite3.h>
 
 namespace tincta::test {
 
@@ -50,12 +52,29 @@ struct OwnSettings {
 
     explicit OwnSettings(MessageBoxes& messageBoxes) : messages(messageBoxes) { load(); }
     void load() {
-        if (record.loadSettings(false).defaultsRestored)
-            inform(messages, nullptr, QString::fromLatin1(settingsRestoredMessage));
+        bool unreadableTold = false;
+        reportSettingsLoad(messages, nullptr, record.loadSettings(false), unreadableTold);
     }
     SettingsContext context(const Services& services) {
-        return SettingsContext{record, *registry, services, [this] { load(); }};
+        return SettingsContext{record, services, [this] { load(); }};
     }
+};
+
+// Holds the store file as another program in the middle of writing it does, until destroyed.
+class StoreLock {
+public:
+    StoreLock() {
+        const auto path = SqliteStore::defaultFilePath();
+        if (sqlite3_open(path.c_str(), &m_db) != SQLITE_OK ||
+            sqlite3_exec(m_db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            qWarning("could not lock the settings store");
+    }
+    ~StoreLock() { sqlite3_close_v2(m_db); }
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+
+private:
+    sqlite3* m_db = nullptr;
 };
 
 // Runs `action` on the modal dialog once it is up; the action must close it.

@@ -6,13 +6,20 @@
 #include "help/htmlhelp.h"
 #include "help/productlinks.h"
 
+#include "gui/widgets/swatchgrid.h"
+#include "palettewindowhelpers.h"
+
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
 #include <QFile>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolBar>
+#include <QWindow>
 
 using namespace tincta;
 using namespace tincta::test;
@@ -49,6 +56,14 @@ void writeTopic(const QString& folder, const QString& topic, const QString& titl
                    .toUtf8());
 }
 
+// Input as the window system delivers it, which a modal window may block; QTest's widget
+// overloads hand events straight to the widget.
+void clickThroughWindow(QWidget* widget, QPoint at = {}) {
+    QWidget* window = widget->window();
+    const QPoint point = widget->mapTo(window, at.isNull() ? widget->rect().center() : at);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
+}
+
 } // namespace
 
 class TestHelp : public QObject {
@@ -69,6 +84,7 @@ private Q_SLOTS:
     void viewerNavigatesBackForwardAndHome();
     void homePage_data();
     void homePage();
+    void viewerAndDialogAreBothUsableWhileTheDialogIsOpen();
 };
 
 void TestHelp::helpOpensTheMainTopic_data() {
@@ -308,6 +324,45 @@ void TestHelp::homePage() {
                  QStringLiteral("Problem with browser."));
         QCOMPARE(f.scripted.messages.shown.constFirst().icon, MessageIcon::Warning);
     }
+}
+
+void TestHelp::viewerAndDialogAreBothUsableWhileTheDialogIsOpen() {
+    clearStoredSettings();
+    MainWindowFixture f;
+    f.ui().cmdWebsafe->click();
+    QWidget* websafe = topLevelNamed(QStringLiteral("frmWebsafe"));
+    QVERIFY(websafe != nullptr);
+    int scrolledTo = -1;
+    QString topicAfterHome;
+    whenModalOpens([&](QWidget* dialog) {
+        clickThroughWindow(dialog->findChild<QPushButton*>(QStringLiteral("cmdHelp")));
+        HelpViewer* viewer = openViewer();
+        viewer->resize(320, 160);
+        viewer->browser()->setFocus();
+        QTest::keyClick(viewer->windowHandle(), Qt::Key_End);
+        scrolledTo = viewer->browser()->verticalScrollBar()->value();
+        auto* toolBar = viewer->findChild<QToolBar*>(QStringLiteral("helpToolBar"));
+        clickThroughWindow(
+            toolBar->widgetForAction(viewer->findChild<QAction*>(QStringLiteral("helpHome"))));
+        topicAfterHome = viewer->source().fileName();
+        // The palette windows stay out of reach, as the main window does.
+        auto* grid = websafe->findChild<SwatchGrid*>();
+        clickThroughWindow(grid, grid->cellRect(0).center());
+        auto* format = dialog->findChild<QLineEdit*>(QStringLiteral("txtFormat"));
+        format->setFocus();
+        format->clear();
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_X);
+        clickThroughWindow(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")));
+        if (dialog->isVisible()) {
+            qWarning("the dialog did not take OK");
+            dialog->close();
+        }
+    });
+    QTest::keyClick(f.window.get(), Qt::Key_F8);
+    QVERIFY(scrolledTo > 0);
+    QCOMPARE(topicAfterHome, mainHelpTopic);
+    QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
+    QCOMPARE(storedSetting(customFormatValueName), QStringLiteral("x"));
 }
 
 QTEST_MAIN(TestHelp)

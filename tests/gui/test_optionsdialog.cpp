@@ -49,7 +49,8 @@ private Q_SLOTS:
     void opensWithTheStoredSettings();
     void opensWithDefaultsAfterTheRestoreMessage();
     void okWritesTheFourValues();
-    void okWithoutChangesRewritesTheSameValues();
+    void okWritesOnlyWhatTheUserChanged_data();
+    void okWritesOnlyWhatTheUserChanged();
     void closingWithoutOkWritesNothing_data();
     void closingWithoutOkWritesNothing();
     void enterIsOk();
@@ -191,8 +192,21 @@ void TestOptionsDialog::okWritesTheFourValues() {
     QCOMPARE(f.ui().lstAutocopy->currentRow(), 0);
 }
 
-void TestOptionsDialog::okWithoutChangesRewritesTheSameValues() {
+void TestOptionsDialog::okWritesOnlyWhatTheUserChanged_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("promptToSave");
+    QTest::newRow("nothing") << "" << QString();
+    QTest::newRow("prompt to save") << "optNo"
+                                    << "0";
+    QTest::newRow("changed and changed back") << "optNo optYes" << QString();
+}
+
+// Another running copy stores its choices while this dialog is open; OK here must not undo them.
+void TestOptionsDialog::okWritesOnlyWhatTheUserChanged() {
+    QFETCH(QString, change);
+    QFETCH(QString, promptToSave);
     QTemporaryDir folder;
+    QTemporaryDir otherFolder;
     storeSetting(formatIndexValueName, QStringLiteral("10"));
     storeSetting(sortIndexValueName, QStringLiteral("1"));
     storeSetting(standardFolderValueName, folder.path());
@@ -200,11 +214,17 @@ void TestOptionsDialog::okWithoutChangesRewritesTheSameValues() {
     OptionsDialog dialog(f.window.get(), f.context());
     dialog.load();
     dialog.show();
+    storeSetting(formatIndexValueName, QStringLiteral("2"));
+    storeSetting(sortIndexValueName, QStringLiteral("0"));
+    storeSetting(standardFolderValueName, otherFolder.path());
+    for (const QString& option : change.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        clickOption(&dialog, option.toLatin1().constData());
     QTest::mouseClick(control<QPushButton>(&dialog, "cmdOK"), Qt::LeftButton);
-    QCOMPARE(storedSetting(formatIndexValueName), QStringLiteral("10"));
-    QCOMPARE(storedSetting(sortIndexValueName), QStringLiteral("1"));
-    QCOMPARE(storedSetting(promptToSaveValueName), QStringLiteral("1"));
-    QCOMPARE(storedSetting(standardFolderValueName), folder.path());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(storedSetting(formatIndexValueName), QStringLiteral("2"));
+    QCOMPARE(storedSetting(sortIndexValueName), QStringLiteral("0"));
+    QCOMPARE(storedSetting(standardFolderValueName), otherFolder.path());
+    QCOMPARE(storedSetting(promptToSaveValueName), promptToSave);
 }
 
 void TestOptionsDialog::closingWithoutOkWritesNothing_data() {

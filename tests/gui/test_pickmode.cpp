@@ -54,7 +54,6 @@ struct PickFixture : MainWindowFixture {
     }
     // Moves arrive at the pressed sample whatever the pointer is over.
     void moveTo(QPoint global, Qt::MouseButtons held = Qt::LeftButton, int index = 0) {
-        scripted.screen.pointer = global;
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(global), Qt::NoButton, held,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(sample(index), &move);
@@ -111,6 +110,7 @@ private Q_SLOTS:
     void releasingOnTheSelectedColourMovesNoSlider();
     void pointerIsCrossHairOnlyDuringTheDrag();
     void turningTheModeOffMidDragFreesTheMouse();
+    void escapeEndsTheDragWithoutAColour();
 };
 
 void TestPickMode::pickColourFromRead_data() {
@@ -135,7 +135,7 @@ void TestPickMode::pickColourFromRead() {
 
 void TestPickMode::realReaderRefusesPointsOffEveryScreen() {
     QtScreenPixelReader reader;
-    QVERIFY(!reader.pixelAt(QPoint(-1'000'000, -1'000'000)).has_value());
+    QVERIFY(!reader.pixelAt(QPointF(-1'000'000, -1'000'000)).has_value());
 }
 
 void TestPickMode::f7TogglesTheModeAndTheOpenCommands() {
@@ -349,6 +349,29 @@ void TestPickMode::turningTheModeOffMidDragFreesTheMouse() {
     QCOMPARE(f.window->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(f.sliders(), (Colour{255, 0, 0}));
     verifyOpenCommands(f.ui(), false);
+}
+
+void TestPickMode::escapeEndsTheDragWithoutAColour() {
+    PickFixture f;
+    f.togglePickMode();
+    QTest::keyClick(f.window.get(), Qt::Key_Escape);
+    QVERIFY(f.ui().mnuToolsColourPickMode->isChecked());
+    f.press();
+    f.moveTo(whiteSpot);
+    QTest::keyClick(f.window.get(), Qt::Key_Escape);
+    QVERIFY(!f.dragging());
+    QVERIFY(f.slidersShown());
+    QVERIFY(f.ui().picPick->isHidden());
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    QCOMPARE(f.window->cursor().shape(), Qt::ArrowCursor);
+    f.release();
+    QCOMPARE(f.sliders(), (Colour{255, 0, 0}));
+    // The mode stays on for the next try.
+    verifyOpenCommands(f.ui(), true);
+    f.press();
+    f.moveTo(blackSpot);
+    f.release();
+    QCOMPARE(f.sliders(), (Colour{0, 0, 0}));
 }
 
 QTEST_MAIN(TestPickMode)

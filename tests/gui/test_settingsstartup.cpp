@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 #include "settingsstore.h"
+#include "testdata.h"
+
 
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
@@ -45,7 +47,8 @@ private Q_SLOTS:
     void storedFormatIsSelectedOnFirstActivation();
     void unacceptableSettingsAreRestoredWithOneMessage();
     void customTemplateFeedsTheCustomNotation();
-    void garbageStoreIsMovedAsideAndTheProgramStarts();
+    void damagedStoreIsSetAsideWithOneMessage_data();
+    void damagedStoreIsSetAsideWithOneMessage();
 };
 
 void TestSettingsStartup::init() {
@@ -98,18 +101,36 @@ void TestSettingsStartup::customTemplateFeedsTheCustomNotation() {
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("rgb(255, 0, 0)"));
 }
 
-void TestSettingsStartup::garbageStoreIsMovedAsideAndTheProgramStarts() {
+void TestSettingsStartup::damagedStoreIsSetAsideWithOneMessage_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("not a database") << QByteArray(4096, 'x');
+    QTest::newRow("answers out of memory")
+        << readTestData(QStringLiteral("registrystore/store-out-of-memory.sqlite3"));
+}
+
+void TestSettingsStartup::damagedStoreIsSetAsideWithOneMessage() {
+    QFETCH(QByteArray, contents);
+    QVERIFY(!contents.isEmpty());
     const QString path = QString::fromStdString(SqliteStore::defaultFilePath());
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile garbage(path);
-    QVERIFY(garbage.open(QIODevice::WriteOnly));
-    garbage.write(QByteArray(4096, 'x'));
-    garbage.close();
+    QFile damaged(path);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(contents);
+    damaged.close();
+
     MainWindowFixture f;
-    QVERIFY(f.scripted.messages.shown.isEmpty());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - New palette"));
     const QStringList kept = QFileInfo(path).dir().entryList({QStringLiteral("*.corrupt-*")});
     QCOMPARE(kept.size(), 1);
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    QVERIFY2(f.scripted.messages.shown[0].text.contains(kept[0]),
+             qPrintable(f.scripted.messages.shown[0].text));
+    QCOMPARE(f.scripted.messages.shown[0].icon, MessageIcon::Information);
+    // Options loads the settings again: nothing more to tell.
+    whenModalOpens([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    f.ui().mnuToolsOptions->trigger();
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    // The fresh store keeps what is written to it.
     QVERIFY(programRegistry()->SetString(formatIndexValueName, "4"));
     QCOMPARE(stored(formatIndexValueName), std::string("4"));
 }

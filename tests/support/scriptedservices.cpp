@@ -33,11 +33,12 @@ bool RecordingLauncher::openUrl(const QUrl& url) {
     return succeed;
 }
 
-std::optional<PackedColour> ScriptedScreen::pixelAt(QPoint global) {
+std::optional<PackedColour> ScriptedScreen::pixelAt(QPointF global) {
     ++reads;
-    if (!picture.valid(global))
+    const QPoint point = global.toPoint();
+    if (!picture.valid(point))
         return std::nullopt;
-    const QColor pixel = picture.pixelColor(global);
+    const QColor pixel = picture.pixelColor(point);
     return pack(pixel.red(), pixel.green(), pixel.blue());
 }
 

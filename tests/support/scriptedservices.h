@@ -51,15 +51,12 @@ public:
     bool succeed = true;
 };
 
-// A desktop made of one picture; the pointer is wherever the test puts it. Reads outside the
-// picture fail, as a refused screen read does.
+// A desktop made of one picture. Reads outside the picture fail, as a refused screen read does.
 class ScriptedScreen final : public ScreenPixelReader {
 public:
-    std::optional<QPoint> pointerPosition() override { return pointer; }
-    std::optional<PackedColour> pixelAt(QPoint global) override;
+    std::optional<PackedColour> pixelAt(QPointF global) override;
 
     QImage picture;
-    std::optional<QPoint> pointer = QPoint(0, 0);
     int reads = 0;
 };
 

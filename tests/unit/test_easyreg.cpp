@@ -41,6 +41,10 @@ public:
     bool deleteValue(std::int32_t hive, const std::string& path, const std::string& name) override {
         return m_inner.deleteValue(hive, path, name);
     }
+    void beginBatch(std::chrono::steady_clock::time_point deadline) override {
+        m_inner.beginBatch(deadline);
+    }
+    StoreReport endBatch() override { return m_inner.endBatch(); }
 
 private:
     SqliteStore m_inner;

@@ -42,6 +42,10 @@ public:
     bool deleteValue(std::int32_t hive, const std::string& path, const std::string& name) override {
         return m_inner.deleteValue(hive, path, name);
     }
+    void beginBatch(std::chrono::steady_clock::time_point deadline) override {
+        m_inner.beginBatch(deadline);
+    }
+    StoreReport endBatch() override { return m_inner.endBatch(); }
 
 private:
     SqliteStore m_inner;
@@ -214,6 +218,29 @@ private Q_SLOTS:
         QCOMPARE(m_record->CustomFormat, QString());
         QCOMPARE(readBack(customFormatValueName), QStringLiteral("<missing>"));
         QCOMPARE(readBack(standardFolderValueName), m_desktop);
+    }
+
+    // The store cannot even be opened: a folder stands where its file should be.
+    void unreadableStoreLoadsDefaultsAndWritesNothing() {
+        auto log = std::make_unique<WriteLog>(m_dir.path().toStdString());
+        WriteLog& unreadable = *log;
+        EasyReg reg(std::move(log));
+        reg.DefaultHive(HKEY_CURRENT_USER);
+        reg.DefaultSubKey(programKeyPath);
+        SettingsRecord record(reg, FolderLookup{[this] { return m_desktop; }, {}});
+        record.PromptToSave = 0;
+        record.SortIndex = 1;
+        const auto result = record.loadSettings(false);
+        QVERIFY(result.storeUnreadable);
+        QVERIFY(!result.defaultsRestored);
+        QCOMPARE(result.rememberedFormat, std::optional<qint16>(0));
+        QCOMPARE(record.PromptToSave, 1);
+        QCOMPARE(record.SortIndex, 0);
+        QCOMPARE(record.StandardFolder, m_desktop);
+        QVERIFY(unreadable.writes.empty());
+        QVERIFY(!record.saveSettings({{sortIndexValueName, QStringLiteral("1")}}).saved);
+        // A store that works again is read normally.
+        QVERIFY(!m_record->loadSettings(false).storeUnreadable);
     }
 
     void defaultFolder_data() {

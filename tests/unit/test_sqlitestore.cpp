@@ -1,5 +1,6 @@
 #include "settings/easyreg.h"
 #include "settings/sqlitestore.h"
+#include "testdata.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -114,6 +115,9 @@ private Q_SLOTS:
         QTest::newRow("random block") << QByteArray(4096, '\xa5');
         QByteArray header("SQLite format 3\0", 16);
         QTest::newRow("header, then garbage") << header + QByteArray(4080, '\x7f');
+        // A crafted file on which SQLite answers every statement with "out of memory".
+        QTest::newRow("answers out of memory")
+            << test::readTestData(QStringLiteral("registrystore/store-out-of-memory.sqlite3"));
     }
     void unusableFileIsMovedAside() {
         QFETCH(QByteArray, contents);
@@ -197,6 +201,26 @@ private Q_SLOTS:
         QCOMPARE(asideFiles(QDir(m_dir.path())).size(), 1);
     }
 
+    // Another program holds the file while it writes: past the batch's deadline every call gives
+    // up and the batch says the store could not be used; a missing value is no such failure.
+    void lockedStoreFailsPastTheDeadline() {
+        SqliteStore store(storePath().toStdString());
+        QVERIFY(store.setValue(HKEY_CURRENT_USER, "Software", "v", REG_SZ, "x"));
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(storePath().toUtf8().constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        store.beginBatch(std::chrono::steady_clock::now() + std::chrono::milliseconds(50));
+        QVERIFY(!store.queryValue(HKEY_CURRENT_USER, "Software", "v"));
+        QVERIFY(!store.setValue(HKEY_CURRENT_USER, "Software", "v", REG_SZ, "y"));
+        QVERIFY(store.endBatch().unusable);
+        sqlite3_close(other);
+        store.beginBatch(std::chrono::steady_clock::now());
+        QCOMPARE(store.queryValue(HKEY_CURRENT_USER, "Software", "v")->data, "x"s);
+        QVERIFY(!store.queryValue(HKEY_CURRENT_USER, "Software", "missing"));
+        QVERIFY(!store.endBatch().unusable);
+        QVERIFY(asideFiles(QDir(m_dir.path())).isEmpty());
+    }
+
     void emptyFileBecomesAStore() {
         QVERIFY(writeFile(storePath(), {}));
         SqliteStore store(storePath().toStdString());
@@ -206,9 +230,11 @@ private Q_SLOTS:
 
     void unwritableFolderFailsQuietly() {
         SqliteStore store("/proc/no-such-folder/registry.sqlite3");
+        store.beginBatch(std::chrono::steady_clock::now());
         QVERIFY(!store.keyExists(HKEY_CURRENT_USER, "Software"));
         QVERIFY(!store.setValue(HKEY_CURRENT_USER, "Software", "v", REG_SZ, "x"));
         QVERIFY(!store.queryValue(HKEY_CURRENT_USER, "Software", "v"));
+        QVERIFY(store.endBatch().unusable);
     }
 
     // Several copies of the program write at once: none may lose a write or fail on the lock.

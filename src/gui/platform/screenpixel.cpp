@@ -1,31 +1,41 @@
 #include "gui/platform/screenpixel.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QtMath>
+#include <algorithm>
 
 namespace tincta {
 
-std::optional<QPoint> QtScreenPixelReader::pointerPosition() {
-    return QCursor::pos();
+namespace {
+
+QPoint floored(QPointF point) {
+    return QPoint(qFloor(point.x()), qFloor(point.y()));
 }
 
-std::optional<PackedColour> QtScreenPixelReader::pixelAt(QPoint global) {
-    QScreen* screen = QGuiApplication::screenAt(global);
+} // namespace
+
+std::optional<PackedColour> QtScreenPixelReader::pixelAt(QPointF global) {
+    // Rounding would put the right half of the last device-independent pixel past the screen.
+    QScreen* screen = QGuiApplication::screenAt(floored(global));
     if (screen == nullptr)
         return std::nullopt;
-    // A grab of the whole screen takes coordinates relative to that screen, in device-independent
-    // pixels; on a scaled screen the one pixel comes back as a few device pixels.
-    const QPoint local = global - screen->geometry().topLeft();
-    const QPixmap grab = screen->grabWindow(0, local.x(), local.y(), 1, 1);
+    const qreal ratio = screen->devicePixelRatio();
+    const QPoint device = floored((global - screen->geometry().topLeft()) * ratio);
+    // A grab takes device-independent coordinates relative to the screen and returns the device
+    // pixels they cover: grab the one such pixel that holds the device pixel, then pick that out.
+    const QPoint cell = floored(QPointF(device) / ratio);
+    const QPixmap grab = screen->grabWindow(0, cell.x(), cell.y(), 1, 1);
     if (grab.isNull())
         return std::nullopt;
     const QImage image = grab.toImage();
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         return std::nullopt;
-    const QColor pixel = image.pixelColor(0, 0);
+    const QPoint inCell = device - (QPointF(cell) * ratio).toPoint();
+    const QColor pixel = image.pixelColor(std::clamp(inCell.x(), 0, image.width() - 1),
+                                          std::clamp(inCell.y(), 0, image.height() - 1));
     return pack(pixel.red(), pixel.green(), pixel.blue());
 }
 

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
+#include <utility>
 
 namespace tincta {
 
@@ -35,11 +37,29 @@ void ColourBox::paintEvent(QPaintEvent*) {
 }
 
 void ColourBox::mousePressEvent(QMouseEvent* event) {
+    // The moves of a drag that starts here reach the window first, unrounded.
+    if (QWindow* handle = window()->windowHandle())
+        handle->installEventFilter(this);
     Q_EMIT mousePressed(event->button());
 }
 
 void ColourBox::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT mouseMoved(event->buttons());
+    Q_EMIT mouseMoved(event->buttons(), precisePointer(event));
+}
+
+bool ColourBox::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove)
+        m_windowPointer = static_cast<QMouseEvent*>(event)->globalPosition();
+    return QWidget::eventFilter(watched, event);
+}
+
+QPointF ColourBox::precisePointer(const QMouseEvent* event) {
+    // Only a refinement of this very move counts, never a stale position.
+    const QPointF rounded = event->globalPosition();
+    const std::optional<QPointF> seen = std::exchange(m_windowPointer, std::nullopt);
+    if (seen && qAbs(seen->x() - rounded.x()) <= 0.5 && qAbs(seen->y() - rounded.y()) <= 0.5)
+        return *seen;
+    return rounded;
 }
 
 void ColourBox::mouseReleaseEvent(QMouseEvent* event) {

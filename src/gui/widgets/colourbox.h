@@ -3,6 +3,7 @@
 #include "colour/colour.h"
 
 #include <QWidget>
+#include <optional>
 
 namespace tincta {
 
@@ -20,7 +21,9 @@ public:
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button);
-    void mouseMoved(Qt::MouseButtons buttons);
+    // The pointer position is global, in device-independent pixels with their fractions: on a
+    // scaled screen a fraction tells which device pixel the pointer is on.
+    void mouseMoved(Qt::MouseButtons buttons, QPointF globalPosition);
     void mouseReleased(Qt::MouseButton button);
 
 protected:
@@ -28,8 +31,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The position of a move as its window received it: widgets get it rounded to whole
+    // device-independent pixels, which on a scaled screen loses the device pixel.
+    QPointF precisePointer(const QMouseEvent* event);
+
+    std::optional<QPointF> m_windowPointer;
     PackedColour m_colour = 0;
     bool m_framed = true;
 };
