@@ -1,7 +1,6 @@
 #include "colour/cssnotation.h"
 
 #include "colour/colourspace.h"
-#include "colour/conversions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,15 +53,14 @@ Hsl toRoundedHsl(const Colour& c) {
     return {hue, saturation, lightness};
 }
 
-// Appends a non-negative value given in units of 10^-decimals ("865", 1 gives "86.5").
-void appendFixed(QString& out, long long scaled, int decimals) {
+// A non-negative value given in units of 10^-decimals as text: 865 with 1 decimal is "86.5".
+QString fixedText(long long scaled, int decimals) {
     long long unit = 1;
     for (int i = 0; i < decimals; ++i) {
         unit *= 10;
     }
-    appendDecimal(out, scaled / unit);
-    out.append(QLatin1Char('.'));
-    out.append(QString::number(scaled % unit).rightJustified(decimals, QLatin1Char('0')));
+    return QString::number(scaled / unit) + QLatin1Char('.') +
+           QString::number(scaled % unit).rightJustified(decimals, QLatin1Char('0'));
 }
 
 // The oklch() values come from irrational functions of the channels, so they are rounded from
@@ -71,29 +69,28 @@ long long roundedScaled(double value, double scale) {
     return std::llround(value * scale);
 }
 
+QString percentText(long long value) {
+    return QString::number(value) + QLatin1Char('%');
+}
+
+// "name(first second third)": the space-separated functional notation of CSS Color 4.
+QString cssFunctionText(QLatin1StringView name, const QString& first, const QString& second,
+                        const QString& third) {
+    return name + QLatin1Char('(') + first + QLatin1Char(' ') + second + QLatin1Char(' ') + third +
+           QLatin1Char(')');
+}
+
 } // namespace
 
 QString cssRgbText(const Colour& colour) {
-    QString text = QStringLiteral("rgb(");
-    appendDecimal(text, colour.red);
-    text.append(QLatin1Char(' '));
-    appendDecimal(text, colour.green);
-    text.append(QLatin1Char(' '));
-    appendDecimal(text, colour.blue);
-    text.append(QLatin1Char(')'));
-    return text;
+    return cssFunctionText(QLatin1StringView("rgb"), QString::number(colour.red),
+                           QString::number(colour.green), QString::number(colour.blue));
 }
 
 QString cssHslText(const Colour& colour) {
     const Hsl hsl = toRoundedHsl(colour);
-    QString text = QStringLiteral("hsl(");
-    appendDecimal(text, hsl.hue);
-    text.append(QLatin1Char(' '));
-    appendDecimal(text, hsl.saturation);
-    text.append(QLatin1StringView("% "));
-    appendDecimal(text, hsl.lightness);
-    text.append(QLatin1StringView("%)"));
-    return text;
+    return cssFunctionText(QLatin1StringView("hsl"), QString::number(hsl.hue),
+                           percentText(hsl.saturation), percentText(hsl.lightness));
 }
 
 QString cssOklchText(const Colour& colour) {
@@ -109,14 +106,9 @@ QString cssOklchText(const Colour& colour) {
         }
         hueTenths = roundedScaled(hue, 10.0) % 3600;
     }
-    QString text = QStringLiteral("oklch(");
-    appendFixed(text, lightnessTenths, 1);
-    text.append(QLatin1StringView("% "));
-    appendFixed(text, chromaThousandths, 3);
-    text.append(QLatin1Char(' '));
-    appendFixed(text, hueTenths, 1);
-    text.append(QLatin1Char(')'));
-    return text;
+    return cssFunctionText(QLatin1StringView("oklch"),
+                           fixedText(lightnessTenths, 1) + QLatin1Char('%'),
+                           fixedText(chromaThousandths, 3), fixedText(hueTenths, 1));
 }
 
 } // namespace tincta
