@@ -26,6 +26,7 @@ enum class Command {
     FindJavaScriptNames,
     CopyJavaScriptNames,
     PasteHtmlHex,
+    ColourCheck,
     ColourPickMode,
     CustomFormat,
     Options,

@@ -4,6 +4,7 @@
 #include "app/commandtable.h"
 #include "app/palettedocument.h"
 #include "colour/colourtables.h"
+#include "colourcheck/colourcheckwindow.h"
 #include "editing/coloureditor.h"
 #include "editing/markspanel.h"
 #include "editing/notationpanel.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_editor(new ColourEditor(*m_model, m_services.messages, this)),
       m_notation(new NotationPanel(*m_settings, this)),
       m_paletteWindows(new PaletteWindows(this, *m_settings)),
+      m_colourCheck(new ColourCheck(this, *m_model)),
       m_pickMode(new PickMode(this, *m_marks, *m_editor, m_services.screen)),
       m_document(new PaletteDocument(this, *m_model, *m_settings, m_services)),
       m_properties(std::make_unique<ColourProperties>(this, *m_model, m_services.messages)),
@@ -146,6 +148,7 @@ void MainWindow::connectEditCommands() {
     });
     m_commands->onTriggered(Command::PasteHtmlHex,
                             [this](bool on) { m_editor->setHtmlHexMode(on); });
+    m_commands->onTriggered(Command::ColourCheck, [this] { m_colourCheck->open(); });
 }
 
 void MainWindow::connectToolCommands() {

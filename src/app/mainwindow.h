@@ -8,6 +8,7 @@
 
 namespace tincta {
 
+class ColourCheck;
 class ColourEditor;
 class ColourProperties;
 class CommandTable;
@@ -71,6 +72,7 @@ private:
     ColourEditor* m_editor;
     NotationPanel* m_notation;
     PaletteWindows* m_paletteWindows;
+    ColourCheck* m_colourCheck;
     PickMode* m_pickMode;
     PaletteDocument* m_document;
     std::unique_ptr<ColourProperties> m_properties;

@@ -1,6 +1,7 @@
 #include "colour/notation.h"
 
 #include "colour/conversions.h"
+#include "colour/cssnotation.h"
 
 #include <array>
 
@@ -53,6 +54,8 @@ const QStringList& notationNames() {
         QStringLiteral("Access"),   QStringLiteral(".NET HTML"),
         QStringLiteral(".NET OLE"), QStringLiteral(".NET Win32"),
         QStringLiteral("Java"),     QStringLiteral("Custom"),
+        QStringLiteral("CSS rgb()"), QStringLiteral("CSS hsl()"),
+        QStringLiteral("CSS oklch()"),
     };
     return names;
 }
@@ -62,8 +65,17 @@ std::optional<QString> notationText(int index, const Colour& colour,
     if (index < 0 || index >= notationCount) {
         return std::nullopt;
     }
-    if (index == customNotation) {
+    switch (index) {
+    case customNotation:
         return expandCustomTemplate(customTemplate, colour);
+    case cssRgbNotation:
+        return cssRgbText(colour);
+    case cssHslNotation:
+        return cssHslText(colour);
+    case cssOklchNotation:
+        return cssOklchText(colour);
+    default:
+        break;
     }
     QString text;
     text.reserve(builtInCapacity);
