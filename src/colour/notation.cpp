@@ -48,13 +48,13 @@ constexpr qsizetype builtInCapacity = 40;
 
 const QStringList& notationNames() {
     static const QStringList names{
-        QStringLiteral("HTML Hex"), QStringLiteral("Lower Case HTML Hex"),
-        QStringLiteral("VB Hex"),   QStringLiteral("VB"),
-        QStringLiteral("C++ Hex"),  QStringLiteral("Delphi Hex"),
-        QStringLiteral("Access"),   QStringLiteral(".NET HTML"),
-        QStringLiteral(".NET OLE"), QStringLiteral(".NET Win32"),
-        QStringLiteral("Java"),     QStringLiteral("Custom"),
-        QStringLiteral("CSS rgb()"), QStringLiteral("CSS hsl()"),
+        QStringLiteral("HTML Hex"),    QStringLiteral("Lower Case HTML Hex"),
+        QStringLiteral("VB Hex"),      QStringLiteral("VB"),
+        QStringLiteral("C++ Hex"),     QStringLiteral("Delphi Hex"),
+        QStringLiteral("Access"),      QStringLiteral(".NET HTML"),
+        QStringLiteral(".NET OLE"),    QStringLiteral(".NET Win32"),
+        QStringLiteral("Java"),        QStringLiteral("Custom"),
+        QStringLiteral("CSS rgb()"),   QStringLiteral("CSS hsl()"),
         QStringLiteral("CSS oklch()"),
     };
     return names;

@@ -34,7 +34,8 @@ QStringList pairsThatBecomeAlike(ColourVision kind, const MarkColours& colours) 
 ColourVisionPanel::ColourVisionPanel(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* group = named(new QGroupBox(tr("As seen with colour blindness"), this), "fraColourVision");
+    auto* group =
+        named(new QGroupBox(tr("As seen with colour blindness"), this), "fraColourVision");
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
     for (int mark = 0; mark < checkedMarkCount; ++mark) {
@@ -60,8 +61,8 @@ void ColourVisionPanel::buildKind(QGridLayout* grid, KindView& view, const char*
     const int row = grid->rowCount() + 1;
     grid->addWidget(new QLabel(caption, group), row - 1, 0, 1, checkedMarkCount);
     for (int mark = 0; mark < checkedMarkCount; ++mark) {
-        auto* swatch = named(new ColourBox(group),
-                             QStringLiteral("pic%1_%2").arg(kindName).arg(mark));
+        auto* swatch =
+            named(new ColourBox(group), QStringLiteral("pic%1_%2").arg(kindName).arg(mark));
         swatch->setFixedSize(swatchSide, swatchSide);
         swatch->setAccessibleName(tr("Mark %1 as seen with %2").arg(mark + 1).arg(caption));
         grid->addWidget(swatch, row, mark, Qt::AlignHCenter);
@@ -86,9 +87,8 @@ void ColourVisionPanel::showKind(const KindView& view, const MarkColours& colour
     for (std::size_t mark = 0; mark < colours.size(); ++mark)
         view.swatches[mark]->setColour(pack(simulateColourVision(view.kind, colours[mark])));
     const QStringList pairs = pairsThatBecomeAlike(view.kind, colours);
-    view.pairs->setText(pairs.isEmpty()
-                            ? tr("No two marks become hard to tell apart.")
-                            : tr("Hard to tell apart: %1.").arg(pairs.join(tr(", "))));
+    view.pairs->setText(pairs.isEmpty() ? tr("No two marks become hard to tell apart.")
+                                        : tr("Hard to tell apart: %1.").arg(pairs.join(tr(", "))));
 }
 
 } // namespace tincta

@@ -54,7 +54,8 @@ QString levelText(bool aa, bool aaa, const QString& none) {
 
 } // namespace
 
-ContrastTable::ContrastTable(QWidget* parent) : QTableWidget(checkedMarkCount, checkedMarkCount, parent) {
+ContrastTable::ContrastTable(QWidget* parent)
+    : QTableWidget(checkedMarkCount, checkedMarkCount, parent) {
     setObjectName(QStringLiteral("tblContrast"));
     setAccessibleName(tr("Contrast between the marks"));
     setAccessibleDescription(tr("WCAG 2.x contrast ratio of text in the row's mark colour on "
@@ -139,8 +140,8 @@ void ContrastTable::highlight(int selectedMark) {
 void ContrastTable::fitToContents() {
     QTableWidgetItem* probe = item(0, 0);
     const QString shown = probe->text();
-    probe->setText(tr("%1\n%2 / %3").arg(contrastRatioText(21.0), QStringLiteral("AAA"),
-                                          QStringLiteral("AAA")));
+    probe->setText(tr("%1\n%2 / %3")
+                       .arg(contrastRatioText(21.0), QStringLiteral("AAA"), QStringLiteral("AAA")));
     resizeColumnToContents(0);
     probe->setText(shown);
     resizeRowsToContents();

@@ -140,7 +140,8 @@ void TestColourCheck::selectedMarkIsHighlighted() {
 void TestColourCheck::pairsThatBecomeHardToTellApart() {
     MainWindowFixture f;
     QWidget* window = openColourCheck(f);
-    QCOMPARE(pairsShown(window, "Protanopia"), QStringLiteral("Hard to tell apart: marks 2 and 3."));
+    QCOMPARE(pairsShown(window, "Protanopia"),
+             QStringLiteral("Hard to tell apart: marks 2 and 3."));
     QCOMPARE(pairsShown(window, "Deuteranopia"),
              QStringLiteral("No two marks become hard to tell apart."));
     QCOMPARE(pairsShown(window, "Tritanopia"),
@@ -157,10 +158,12 @@ void TestColourCheck::pairsThatBecomeHardToTellApart() {
              QStringLiteral("No two marks become hard to tell apart."));
     // A violet blue that only a tritanope takes for the blue of mark 5.
     setColour(f.ui(), Colour{100, 70, 255});
-    QCOMPARE(pairsShown(window, "Tritanopia"), QStringLiteral("Hard to tell apart: marks 5 and 6."));
+    QCOMPARE(pairsShown(window, "Tritanopia"),
+             QStringLiteral("Hard to tell apart: marks 5 and 6."));
     // Two marks alike to everyone are no finding of colour vision.
     setColour(f.ui(), Colour{255, 0, 0});
-    QCOMPARE(pairsShown(window, "Protanopia"), QStringLiteral("Hard to tell apart: marks 2 and 3."));
+    QCOMPARE(pairsShown(window, "Protanopia"),
+             QStringLiteral("Hard to tell apart: marks 2 and 3."));
     QCOMPARE(pairsShown(window, "Tritanopia"),
              QStringLiteral("No two marks become hard to tell apart."));
 }

@@ -22,13 +22,13 @@ private Q_SLOTS:
 
 void Testnotation::notationNames() {
     const QStringList expected{
-        QStringLiteral("HTML Hex"), QStringLiteral("Lower Case HTML Hex"),
-        QStringLiteral("VB Hex"),   QStringLiteral("VB"),
-        QStringLiteral("C++ Hex"),  QStringLiteral("Delphi Hex"),
-        QStringLiteral("Access"),   QStringLiteral(".NET HTML"),
-        QStringLiteral(".NET OLE"), QStringLiteral(".NET Win32"),
-        QStringLiteral("Java"),     QStringLiteral("Custom"),
-        QStringLiteral("CSS rgb()"), QStringLiteral("CSS hsl()"),
+        QStringLiteral("HTML Hex"),    QStringLiteral("Lower Case HTML Hex"),
+        QStringLiteral("VB Hex"),      QStringLiteral("VB"),
+        QStringLiteral("C++ Hex"),     QStringLiteral("Delphi Hex"),
+        QStringLiteral("Access"),      QStringLiteral(".NET HTML"),
+        QStringLiteral(".NET OLE"),    QStringLiteral(".NET Win32"),
+        QStringLiteral("Java"),        QStringLiteral("Custom"),
+        QStringLiteral("CSS rgb()"),   QStringLiteral("CSS hsl()"),
         QStringLiteral("CSS oklch()"),
     };
     QCOMPARE(tincta::notationNames(), expected);

@@ -142,10 +142,10 @@ private Q_SLOTS:
         QTest::newRow("CustomFormat of 250 non-ASCII")
             << with("CustomFormat", QString(250, QChar(0xFC))) << false << QString(250, QChar(0xFC))
             << 3 << 1 << 0 << other;
-        QTest::newRow("CssFormat rgb") << with("CssFormat", "rgb") << false << fmt << 12 << 1 << 0
-                                       << other;
-        QTest::newRow("CssFormat hsl") << with("CssFormat", "hsl") << false << fmt << 13 << 1 << 0
-                                       << other;
+        QTest::newRow("CssFormat rgb")
+            << with("CssFormat", "rgb") << false << fmt << 12 << 1 << 0 << other;
+        QTest::newRow("CssFormat hsl")
+            << with("CssFormat", "hsl") << false << fmt << 13 << 1 << 0 << other;
         QTest::newRow("CssFormat oklch")
             << with("CssFormat", "oklch") << false << fmt << 14 << 1 << 0 << other;
         for (const auto& unknown : {"OKLCH", " rgb", "hsl ", "lab", "12"})
@@ -196,9 +196,13 @@ private Q_SLOTS:
             QVERIFY(m_log->writes.empty());
             return;
         }
-        const std::vector<std::string> defaultsInOrder = {
-            "CustomFormat=", "FormatIndex=0", "SortIndex=0", "PromptToSave=1",
-            "StandardFolder=" + m_desktop.toStdString(), "CssFormat="};
+        const std::vector<std::string> defaultsInOrder = {"CustomFormat=",
+                                                          "FormatIndex=0",
+                                                          "SortIndex=0",
+                                                          "PromptToSave=1",
+                                                          "StandardFolder=" +
+                                                              m_desktop.toStdString(),
+                                                          "CssFormat="};
         QCOMPARE(m_log->writes, defaultsInOrder);
         // The next load finds nothing to complain about, and the standard notation restored.
         m_log->writes.clear();
