@@ -37,16 +37,6 @@ QString pairsShown(QWidget* window, const char* kind) {
     return window->findChild<QLabel*>(QStringLiteral("lbl") + QLatin1String(kind))->text();
 }
 
-void selectMark(const Controls& ui, int mark) {
-    ui.optColor[static_cast<std::size_t>(mark)]->click();
-}
-
-void setColour(const Controls& ui, const Colour& colour) {
-    ui.hsbRed->setValue(colour.red);
-    ui.hsbGreen->setValue(colour.green);
-    ui.hsbBlue->setValue(colour.blue);
-}
-
 bool highlighted(QTableWidget* table, int row, int column) {
     return table->item(row, column)->background() == table->palette().brush(QPalette::Highlight);
 }
@@ -112,7 +102,7 @@ void TestColourCheck::tableForTheDefaultPalette() {
 void TestColourCheck::sliderMoveUpdatesTheSelectedRow() {
     MainWindowFixture f;
     QTableWidget* table = contrastTable(openColourCheck(f));
-    selectMark(f.ui(), 2);
+    f.ui().selectMark(2);
     // Green becomes yellow, so its row reads as yellow's.
     f.ui().hsbRed->setValue(255);
     const char* asYellow[6] = {"3.72:1", "1.00:1", "1.00:1", "1.16:1", "8.00:1", "2.92:1"};
@@ -129,7 +119,7 @@ void TestColourCheck::selectedMarkIsHighlighted() {
     QVERIFY(highlighted(table, 0, 3));
     QVERIFY(highlighted(table, 4, 0));
     QVERIFY(!highlighted(table, 3, 4));
-    selectMark(f.ui(), 3);
+    f.ui().selectMark(3);
     QVERIFY(highlighted(table, 3, 4));
     QVERIFY(highlighted(table, 5, 3));
     QVERIFY(!highlighted(table, 0, 1));
@@ -150,18 +140,18 @@ void TestColourCheck::pairsThatBecomeHardToTellApart() {
     QCOMPARE(unpack(seen->colour()), (Colour{109, 95, 0}));
 
     // A dark orange that a protanope takes for the red of mark 1, and nobody else does.
-    selectMark(f.ui(), 5);
-    setColour(f.ui(), Colour{205, 40, 0});
+    f.ui().selectMark(5);
+    f.ui().setSliders(Colour{205, 40, 0});
     QCOMPARE(pairsShown(window, "Protanopia"),
              QStringLiteral("Hard to tell apart: marks 1 and 6, marks 2 and 3."));
     QCOMPARE(pairsShown(window, "Deuteranopia"),
              QStringLiteral("No two marks become hard to tell apart."));
     // A violet blue that only a tritanope takes for the blue of mark 5.
-    setColour(f.ui(), Colour{100, 70, 255});
+    f.ui().setSliders(Colour{100, 70, 255});
     QCOMPARE(pairsShown(window, "Tritanopia"),
              QStringLiteral("Hard to tell apart: marks 5 and 6."));
     // Two marks alike to everyone are no finding of colour vision.
-    setColour(f.ui(), Colour{255, 0, 0});
+    f.ui().setSliders(Colour{255, 0, 0});
     QCOMPARE(pairsShown(window, "Protanopia"),
              QStringLiteral("Hard to tell apart: marks 2 and 3."));
     QCOMPARE(pairsShown(window, "Tritanopia"),
