@@ -62,10 +62,11 @@ std::optional<Colour> colourFromHex(QStringView text);
 // "#rrggbb" in lower case, as style sheets and design tokens write a colour.
 QString lowerCaseHex(const Colour& colour);
 
-// The identifier of each mark in exported style sheets and tokens: the name in lower case, runs
-// of blanks turned into one "-", letters of any script, digits, "-" and "_" kept and everything
-// else dropped; "colour-N" (N = 1..6) for a placeholder or a name that leaves nothing; an
-// identifier already taken gets "-2", "-3", ... so every mark has its own.
+// The identifier of each mark in exported style sheets and tokens: the name in lower case with
+// letters of any script, digits, "-" and "_" kept and everything else dropped, then blanks at the
+// ends dropped and each run of blanks inside turned into one "-"; "colour-N" (N = 1..6) for a
+// placeholder or a name that leaves nothing; an identifier already taken gets "-2", "-3", ... so
+// every mark has its own.
 QStringList markIdentifiers(const PaletteMarks& marks);
 
 } // namespace tincta
