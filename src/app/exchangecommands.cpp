@@ -2,8 +2,8 @@
 
 #include "app/filedialogs.h"
 #include "app/palettedocument.h"
-#include "palette/cssexport.h"
 #include "palette/designtokens.h"
+#include "palette/exchangeformat.h"
 #include "palette/gimppalette.h"
 #include "palette/palettemodel.h"
 #include "palette/regularfile.h"
@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* context = "tincta::ExchangeCommands";
 
-enum class Format { Gimp, Css, Tokens };
+using Format = ExchangeFormat;
 
 struct FormatEntry {
     Format format;
@@ -64,18 +64,6 @@ Format formatOf(const ChosenFile& file, const std::vector<FormatEntry>& entries)
     return entries.front().format;
 }
 
-QByteArray exportedBytes(Format format, const PaletteMarks& marks, const QString& paletteFile) {
-    switch (format) {
-    case Format::Gimp:
-        return gimpPaletteBytes(marks, paletteFile);
-    case Format::Css:
-        return cssPaletteBytes(marks);
-    case Format::Tokens:
-        break;
-    }
-    return designTokensBytes(marks);
-}
-
 ImportResult importedMarks(Format format, const QByteArray& bytes) {
     return format == Format::Gimp ? readGimpPalette(bytes) : readDesignTokens(bytes);
 }
@@ -85,8 +73,8 @@ ImportResult importedMarks(Format format, const QByteArray& bytes) {
 ExchangeCommands::ExchangeCommands(QWidget* window, PaletteModel& model,
                                    const PaletteDocument& document, SettingsRecord& settings,
                                    const Services& services)
-    : QObject(window), m_window(window), m_model(model), m_document(document),
-      m_settings(settings), m_services(services) {}
+    : QObject(window), m_window(window), m_model(model), m_document(document), m_settings(settings),
+      m_services(services) {}
 
 void ExchangeCommands::exportPalette() {
     const std::vector<FormatEntry> entries = offered(false);
@@ -95,7 +83,7 @@ void ExchangeCommands::exportPalette() {
     if (file.path.isEmpty())
         return;
     const QByteArray bytes =
-        exportedBytes(formatOf(file, entries), m_model.marks(), m_document.filePath());
+        exportedPaletteBytes(formatOf(file, entries), m_model.marks(), m_document.filePath());
     if (!writeFileAtomically(file.path, bytes))
         warn(m_services.messages, m_window,
              tr("Could not export the palette to\n\n%1\n\nCheck if file or folder is read-only.")

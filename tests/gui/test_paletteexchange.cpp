@@ -113,8 +113,8 @@ void TestPaletteExchange::importRefusals_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes"); // null: no file
     QTest::addColumn<QString>("reason");
-    QTest::newRow("broken GIMP palette")
-        << "broken.gpl" << QByteArray("GIMP Palette\n1 2\n") << "Line 2: a colour needs three values.";
+    QTest::newRow("broken GIMP palette") << "broken.gpl" << QByteArray("GIMP Palette\n1 2\n")
+                                         << "Line 2: a colour needs three values.";
     QTest::newRow("GIMP palette chosen as tokens")
         << "gimp.tokens.json" << QByteArray("GIMP Palette\n1 2 3 Red\n")
         << "The file is not complete JSON.";

@@ -1,5 +1,4 @@
-#include "palette/cssexport.h"
-#include "palette/designtokens.h"
+#include "palette/exchangeformat.h"
 #include "palette/gimppalette.h"
 
 #include "defaultpalettemarks.h"
@@ -21,19 +20,7 @@ PaletteMarks namedMarks() {
              {QStringLiteral("#$% !"), {1, 2, 3}}}};
 }
 
-enum class Format { Gimp, Css, Tokens };
-
-QByteArray written(Format format, const PaletteMarks& marks, const QString& paletteFilePath) {
-    switch (format) {
-    case Format::Gimp:
-        return gimpPaletteBytes(marks, paletteFilePath);
-    case Format::Css:
-        return cssPaletteBytes(marks);
-    case Format::Tokens:
-        break;
-    }
-    return designTokensBytes(marks);
-}
+using Format = ExchangeFormat;
 
 PaletteMarks withNames(const QStringList& names) {
     PaletteMarks marks = test::defaultPaletteMarks();
@@ -85,7 +72,7 @@ void Testpaletteexport::golden() {
     QFETCH(QString, file);
     const QByteArray expected = test::readTestData(QStringLiteral("exchange/") + file);
     QVERIFY(!expected.isEmpty());
-    const QByteArray bytes = written(format, marks, paletteFilePath);
+    const QByteArray bytes = exportedPaletteBytes(format, marks, paletteFilePath);
     // Line by line first, for a readable failure.
     QCOMPARE(QString::fromUtf8(bytes).split(u'\n'), QString::fromUtf8(expected).split(u'\n'));
     QCOMPARE(bytes, expected);

@@ -109,8 +109,8 @@ QString QtFileDialogs::existingFolder(QWidget* parent, const QString& title,
 ChosenFile QtFileDialogs::openFileOfType(QWidget* parent, const QString& title,
                                          const QString& folder, const QStringList& filters) {
     ChosenFile chosen;
-    chosen.path = QFileDialog::getOpenFileName(parent, title, folder, filters.join(u";;"),
-                                               &chosen.filter);
+    chosen.path =
+        QFileDialog::getOpenFileName(parent, title, folder, filters.join(u";;"), &chosen.filter);
     return chosen;
 }
 
@@ -121,10 +121,9 @@ ChosenFile QtFileDialogs::saveFileOfType(QWidget* parent, const QString& title,
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(filterSuffix(filters.value(0)));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) {
-                         dialog.setDefaultSuffix(filterSuffix(filter));
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
