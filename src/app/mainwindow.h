@@ -12,6 +12,7 @@ class ColourEditor;
 class ColourProperties;
 class CommandTable;
 class EasyReg;
+class ExchangeCommands;
 class HelpCommands;
 class MarksPanel;
 class NotationPanel;
@@ -73,6 +74,7 @@ private:
     PaletteWindows* m_paletteWindows;
     PickMode* m_pickMode;
     PaletteDocument* m_document;
+    ExchangeCommands* m_exchange;
     std::unique_ptr<ColourProperties> m_properties;
     std::unique_ptr<HelpCommands> m_help;
     Colour m_copiedColour{};

@@ -28,6 +28,23 @@ QString ScriptedFileDialogs::existingFolder(QWidget*, const QString& title, cons
     return next();
 }
 
+ChosenFile ScriptedFileDialogs::nextOfType(const QStringList& offered) {
+    const QString filter = filters.isEmpty() ? offered.value(0) : filters.takeFirst();
+    return {next(), filter};
+}
+
+ChosenFile ScriptedFileDialogs::openFileOfType(QWidget*, const QString& title,
+                                               const QString& folder, const QStringList& offered) {
+    requests.append({QStringLiteral("open"), title, folder, offered.join(u";;"), {}});
+    return nextOfType(offered);
+}
+
+ChosenFile ScriptedFileDialogs::saveFileOfType(QWidget*, const QString& title,
+                                               const QString& folder, const QStringList& offered) {
+    requests.append({QStringLiteral("save"), title, folder, offered.join(u";;"), {}});
+    return nextOfType(offered);
+}
+
 bool RecordingLauncher::openUrl(const QUrl& url) {
     opened.append(url);
     return succeed;
