@@ -66,9 +66,9 @@ void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF point
 void Loupe::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    paintMagnified(painter);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    paintMagnified(painter);
     QRect line(margin, magnifiedRect().bottom() + 1 + margin, width() - 2 * margin, lineHeight());
     for (const QString& text : {m_colourText, m_positionText, hint()}) {
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);

@@ -9,6 +9,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 using namespace tincta;
 using namespace tincta::test;
@@ -50,6 +51,19 @@ QColor cellColour(const Loupe& loupe, const QImage& shot, QPoint offset) {
                         (offset + QPoint(Loupe::radius, Loupe::radius)) * Loupe::zoom +
                         QPoint(Loupe::zoom / 2, Loupe::zoom / 2);
     return shot.pixelColor((QPointF(cell) * shot.devicePixelRatio()).toPoint());
+}
+
+// Whether anything is written below the magnified pixels, in a colour that stands out.
+bool showsText(const Loupe& loupe, const QImage& shot) {
+    const int background = loupe.palette().color(QPalette::Window).lightness();
+    const qreal ratio = shot.devicePixelRatio();
+    for (int y = qCeil((loupe.magnifiedRect().bottom() + 2) * ratio); y < shot.height() - 2; ++y) {
+        for (int x = 2; x < shot.width() - 2; ++x) {
+            if (qAbs(shot.pixelColor(x, y).lightness() - background) > 100)
+                return true;
+        }
+    }
+    return false;
 }
 
 struct NudgeFixture : MainWindowFixture {
@@ -127,6 +141,7 @@ void TestLoupe::showsTheMagnifiedArea() {
                                 QPoint(7, 7), QPoint(-3, 5)}) {
         QCOMPARE(cellColour(loupe, shot, offset), screenColour(device + offset));
     }
+    QVERIFY2(showsText(loupe, shot), "the loupe's text cannot be seen");
     // The pick pixel is framed twice, in the theme's two contrasting colours.
     if (ratio == 1) {
         const QPoint cell =
