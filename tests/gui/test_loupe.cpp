@@ -137,8 +137,8 @@ void TestLoupe::showsTheMagnifiedArea() {
     QCOMPARE(loupe.colourText(), hexOf(screenColour(device)));
     QCOMPARE(loupe.positionText(), QStringLiteral("%1, %2").arg(device.x()).arg(device.y()));
     const QImage shot = rendered(loupe, ratio);
-    for (const QPoint offset : {QPoint(0, 0), QPoint(1, 0), QPoint(0, -1), QPoint(-7, -7),
-                                QPoint(7, 7), QPoint(-3, 5)}) {
+    for (const QPoint offset :
+         {QPoint(0, 0), QPoint(1, 0), QPoint(0, -1), QPoint(-7, -7), QPoint(7, 7), QPoint(-3, 5)}) {
         QCOMPARE(cellColour(loupe, shot, offset), screenColour(device + offset));
     }
     QVERIFY2(showsText(loupe, shot), "the loupe's text cannot be seen");
@@ -147,8 +147,7 @@ void TestLoupe::showsTheMagnifiedArea() {
         const QPoint cell =
             loupe.magnifiedRect().topLeft() + QPoint(Loupe::radius, Loupe::radius) * Loupe::zoom;
         QCOMPARE(shot.pixelColor(cell - QPoint(1, 1)), loupe.palette().color(QPalette::Window));
-        QCOMPARE(shot.pixelColor(cell - QPoint(2, 2)),
-                 loupe.palette().color(QPalette::WindowText));
+        QCOMPARE(shot.pixelColor(cell - QPoint(2, 2)), loupe.palette().color(QPalette::WindowText));
     }
 }
 
@@ -183,10 +182,10 @@ void TestLoupe::placementKeepsTheLoupeOnTheScreen_data() {
     QTest::newRow("bottom edge: above it") << first << QPointF(600, 790) << QPoint(624, 566);
     QTest::newRow("bottom right corner") << first << QPointF(1279, 799) << QPoint(1095, 575);
     QTest::newRow("top left corner") << first << QPointF(0, 0) << QPoint(24, 24);
-    QTest::newRow("second screen, left edge") << second << QPointF(1281, -199)
-                                              << QPoint(1305, -175);
-    QTest::newRow("second screen, bottom right") << second << QPointF(3199, 879)
-                                                 << QPoint(3015, 655);
+    QTest::newRow("second screen, left edge")
+        << second << QPointF(1281, -199) << QPoint(1305, -175);
+    QTest::newRow("second screen, bottom right")
+        << second << QPointF(3199, 879) << QPoint(3015, 655);
 }
 
 void TestLoupe::placementKeepsTheLoupeOnTheScreen() {

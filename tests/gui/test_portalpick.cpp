@@ -62,9 +62,9 @@ public Q_SLOTS:
     QDBusObjectPath PickColor(const QString&, const QVariantMap& options) {
         QString sender = message().service().mid(1);
         sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-        const QString request = QStringLiteral("%1/request/%2/%3")
-                                    .arg(portalPath, sender,
-                                         options.value(QStringLiteral("handle_token")).toString());
+        const QString request =
+            QStringLiteral("%1/request/%2/%3")
+                .arg(portalPath, sender, options.value(QStringLiteral("handle_token")).toString());
         requests.append(request);
         if (!queued.isEmpty())
             answer(request, queued.takeFirst());

@@ -61,9 +61,8 @@ void DesktopColourPortal::requestColour() {
     }
     const QString token = QStringLiteral("tincta%1").arg(number);
     m_requestPath = requestPath(m_bus.baseService(), token);
-    QDBusMessage call = QDBusMessage::createMethodCall(portalService, portalPath,
-                                                       screenshotInterface,
-                                                       QStringLiteral("PickColor"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portalService, portalPath, screenshotInterface, QStringLiteral("PickColor"));
     call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
