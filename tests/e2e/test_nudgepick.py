@@ -22,18 +22,6 @@ def paint_desktop(session, dot):
     session.run(["display", "-window", "root", picture], check=False)
 
 
-def drag_near(session, start, target):
-    session.focus(session.window)
-    session.move_mouse(*start)
-    session.run(["xdotool", "mousedown", "1"])
-    time.sleep(0.2)
-    for step in range(1, 5):
-        session.move_mouse(start[0] + (target[0] - start[0]) * step // 4,
-                           start[1] + (target[1] - start[1]) * step // 4)
-        time.sleep(0.05)
-    time.sleep(0.2)
-
-
 def test(program):
     with e2e.Session(program, screen_size=f"{WIDTH}x{HEIGHT}") as session:
         session.start()
@@ -50,7 +38,7 @@ def test(program):
         session.key("F7")
 
         # Escape after nudging: nothing changes, the sliders come back.
-        drag_near(session, start, (dot[0] - 3, dot[1] - 2))
+        session.drag_to(start, (dot[0] - 3, dot[1] - 2))
         session.key("Right", "Right", "Right", "Down", "Down")
         session.key("Escape")
         e2e.check(session.find_colour(RED, sliders, min_run=8), "Escape did not bring the sliders back")
@@ -58,7 +46,7 @@ def test(program):
         time.sleep(1.0)
         e2e.check(session.clipboard() == "#FF0000", "the release after Escape applied a colour")
 
-        drag_near(session, start, (dot[0] - 3, dot[1] - 2))
+        session.drag_to(start, (dot[0] - 3, dot[1] - 2))
         e2e.check(session.clipboard() == "#FF0000", "the colour changed before the release")
         # Three right and two down, by way of ten down and nine up.
         session.key("Right", "Right", "Right", "Down", "shift+Down", *["Up"] * 9)

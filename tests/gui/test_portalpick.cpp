@@ -55,6 +55,8 @@ public:
         m_bus.send(response);
     }
 
+    QDBusConnection bus() const { return m_bus; }
+
     QList<PortalAnswer> queued;
     QStringList requests;
 
@@ -107,11 +109,18 @@ private Q_SLOTS:
     void staleRequestsAreIgnored();
 
 private:
-    QDBusConnection connect(const QString& name) const {
+    // A connection of the test's own to the private bus, closed after each test.
+    QDBusConnection connect(const QString& name) {
+        m_connections.append(name);
         return QDBusConnection::connectToBus(m_address, name);
     }
-    // The fake portal on a connection of its own, owning the portal's name.
-    void startFakePortal(QObject* object);
+    // Takes the portal's name on the bus, with `object` (if any) where the portal keeps its
+    // interfaces.
+    static bool ownPortalName(QDBusConnection bus, QObject* object) {
+        return bus.isConnected() && bus.registerService(portalService) &&
+               (object == nullptr ||
+                bus.registerObject(portalPath, object, QDBusConnection::ExportAllSlots));
+    }
 
     QTemporaryDir m_busFolder;
     QProcess m_bus;
@@ -150,16 +159,6 @@ void TestPortalPick::cleanup() {
     for (const QString& name : std::as_const(m_connections))
         QDBusConnection::disconnectFromBus(name);
     m_connections.clear();
-}
-
-void TestPortalPick::startFakePortal(QObject* object) {
-    const QString name = QStringLiteral("portal%1").arg(m_connections.size());
-    m_connections.append(name);
-    QDBusConnection bus = connect(name);
-    QVERIFY(bus.isConnected());
-    QVERIFY(bus.registerService(portalService));
-    if (object != nullptr)
-        QVERIFY(bus.registerObject(portalPath, object, QDBusConnection::ExportAllSlots));
 }
 
 void TestPortalPick::colourFromPortal_data() {
@@ -203,10 +202,8 @@ struct PortalFixture {
 };
 
 void TestPortalPick::answeredPickAppliesTheColourAsAReleaseDoes() {
-    FakePortal fake(connect(QStringLiteral("fake")));
-    m_connections.append(QStringLiteral("fake"));
-    startFakePortal(&fake);
-    m_connections.append(QStringLiteral("app"));
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
     PortalFixture p(connect(QStringLiteral("app")));
     QCOMPARE(p.sample()->toolTip(),
              QStringLiteral("Click here to pick a colour anywhere on the screen"));
@@ -237,10 +234,8 @@ void TestPortalPick::cancelledPickChangesNothing_data() {
 
 void TestPortalPick::cancelledPickChangesNothing() {
     QFETCH(uint, response);
-    FakePortal fake(connect(QStringLiteral("fake")));
-    m_connections.append(QStringLiteral("fake"));
-    startFakePortal(&fake);
-    m_connections.append(QStringLiteral("app"));
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
     PortalFixture p(connect(QStringLiteral("app")));
     QSignalSpy cancelled(&p.portal, &ColourPortal::pickCancelled);
     fake.queued.append({response, 0.2, 0.4, 0.6});
@@ -266,10 +261,9 @@ void TestPortalPick::missingPortalSaysSoOnceAndChangesNothing() {
     QFETCH(Desktop, desktop);
     OldPortal old;
     if (desktop == Desktop::NoScreenshotInterface)
-        startFakePortal(nullptr);
+        QVERIFY(ownPortalName(connect(QStringLiteral("portal")), nullptr));
     else if (desktop == Desktop::NoPickColor)
-        startFakePortal(&old);
-    m_connections.append(QStringLiteral("app"));
+        QVERIFY(ownPortalName(connect(QStringLiteral("portal")), &old));
     PortalFixture p(desktop == Desktop::NoSessionBus ? QDBusConnection(QStringLiteral("none"))
                                                      : connect(QStringLiteral("app")));
     p.press();
@@ -283,10 +277,8 @@ void TestPortalPick::missingPortalSaysSoOnceAndChangesNothing() {
 }
 
 void TestPortalPick::staleRequestsAreIgnored() {
-    FakePortal fake(connect(QStringLiteral("fake")));
-    m_connections.append(QStringLiteral("fake"));
-    startFakePortal(&fake);
-    m_connections.append(QStringLiteral("app"));
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
     PortalFixture p(connect(QStringLiteral("app")));
     p.press();
     p.release();
