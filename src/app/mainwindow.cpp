@@ -46,7 +46,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_editor(new ColourEditor(*m_model, m_services.messages, this)),
       m_notation(new NotationPanel(*m_settings, this)),
       m_paletteWindows(new PaletteWindows(this, *m_settings)),
-      m_pickMode(new PickMode(this, *m_marks, *m_editor, m_services.screen)),
+      m_pickMode(new PickMode(this, *m_marks, *m_editor, m_services)),
       m_document(new PaletteDocument(this, *m_model, *m_settings, m_services)),
       m_exchange(new ExchangeCommands(this, *m_model, *m_document, *m_settings, m_services)),
       m_properties(std::make_unique<ColourProperties>(this, *m_model, m_services.messages)),

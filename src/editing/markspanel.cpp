@@ -175,8 +175,13 @@ void MarksPanel::showSelection(int mark) {
     for (int i = 0; i < markCount; ++i) {
         ColourBox* sample = m_samples[at(i)];
         sample->setEnabled(i == mark);
-        sample->setToolTip(i == mark ? pickFromSampleToolTip() : QString());
+        sample->setToolTip(i == mark ? m_pickToolTip : QString());
     }
+}
+
+void MarksPanel::setPickToolTip(const QString& toolTip) {
+    m_pickToolTip = toolTip;
+    showSelection(m_model.selectedMark());
 }
 
 QString MarksPanel::pickFromSampleToolTip() {

@@ -50,6 +50,8 @@ public:
     void releasePointer(int mark);
     // The controls in the order Tab visits them.
     std::vector<QWidget*> tabOrder() const;
+    // What the selected mark's sample says about picking; desktops differ in how a pick starts.
+    void setPickToolTip(const QString& toolTip);
 
     static QString pickFromSampleToolTip();
 
@@ -89,6 +91,7 @@ private:
     std::array<TrackedLineEdit*, markCount> m_nameBoxes{};
     std::array<QLabel*, markCount> m_propertyLetters{};
     std::array<bool, markCount> m_edited{};
+    QString m_pickToolTip = pickFromSampleToolTip();
     // A click into a name box selects the whole name, once after the box lost the focus.
     bool m_selectNameOnClick = true;
     bool m_pickMode = false;

@@ -59,12 +59,14 @@ public:
     bool succeed = true;
 };
 
-// A desktop made of one picture. Reads outside the picture fail, as a refused screen read does.
+// A desktop made of one picture of device pixels, `ratio` of them to a device-independent pixel.
+// Reads outside the picture fail, as a refused screen read does.
 class ScriptedScreen final : public ScreenPixelReader {
 public:
-    std::optional<PackedColour> pixelAt(QPointF global) override;
+    ScreenArea areaAround(QPointF global, int radius) override;
 
     QImage picture;
+    qreal ratio = 1;
     int reads = 0;
 };
 

@@ -8,6 +8,7 @@ class QWidget;
 
 namespace tincta {
 
+class ColourPortal;
 class ScreenPixelReader;
 
 enum class MessageIcon { Information, Warning, Question, Error };
@@ -76,6 +77,8 @@ struct Services {
     FileDialogs& files;
     Launcher& launcher;
     ScreenPixelReader& screen;
+    // Set where the desktop keeps the screen from programs: picks then go through it.
+    ColourPortal* portal = nullptr;
 };
 
 } // namespace tincta
