@@ -3,6 +3,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTINCTA_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench -j"$(nproc)" --target bench_tincta bench_settingsstore
+cmake --build build-bench -j"$(nproc)" --target bench_tincta bench_settingsstore bench_pickmove
 XDG_CONFIG_HOME=$(mktemp -d) build-bench/bench/bench_tincta
 build-bench/bench/bench_settingsstore
+# A pick reads the screen through X11: on the display given, or on a virtual one.
+if [ -z "${DISPLAY:-}" ]; then
+    source scripts/xvfb.sh
+    start_xvfb 1280x1024x24 /dev/null
+    trap 'kill "$xvfb_pid"' EXIT
+fi
+QT_QPA_PLATFORM=xcb build-bench/bench/bench_pickmove

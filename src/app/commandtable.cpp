@@ -29,12 +29,18 @@ constexpr int ctrl(Qt::Key key) {
     return (Qt::CTRL | key).toCombined();
 }
 
+constexpr int ctrlShift(Qt::Key key) {
+    return (Qt::CTRL | Qt::SHIFT | key).toCombined();
+}
+
 constexpr std::array<CommandEntry, commandCount> commandEntries{{
     {Command::NewPalette, "mnuFileNew", QT_TRANSLATE_NOOP(context, "&New Palette"), ctrl(Qt::Key_N), false},
     {Command::OpenPalette, "mnuFileOpen", QT_TRANSLATE_NOOP(context, "&Open Palette In Tincta..."), ctrl(Qt::Key_O), false},
     {Command::OpenInNotepad, "mnuFileOpenInNotepad", QT_TRANSLATE_NOOP(context, "Open Palette &In Notepad..."), ctrl(Qt::Key_I), false},
     {Command::SavePalette, "mnuFileSave", QT_TRANSLATE_NOOP(context, "&Save Palette"), ctrl(Qt::Key_S), false},
     {Command::SavePaletteAs, "mnuFileSaveAs", QT_TRANSLATE_NOOP(context, "Save Palette &As..."), Qt::Key_F12, false},
+    {Command::ExportPalette, "mnuFileExport", QT_TRANSLATE_NOOP(context, "Ex&port Palette..."), ctrl(Qt::Key_E), false},
+    {Command::ImportPalette, "mnuFileImport", QT_TRANSLATE_NOOP(context, "I&mport Palette..."), ctrlShift(Qt::Key_O), false},
     {Command::Exit, "mnuFileExit", QT_TRANSLATE_NOOP(context, "&Exit"), ctrl(Qt::Key_W), false},
     {Command::CopyColour, "mnuEditCopyColor", QT_TRANSLATE_NOOP(context, "&Copy From Colour Mark"), Qt::Key_F2, false},
     {Command::PasteColour, "mnuEditPasteColor", QT_TRANSLATE_NOOP(context, "Paste To Colour &Mark"), Qt::Key_F3, false},
@@ -74,8 +80,8 @@ struct MenuEntry {
 const std::array<MenuEntry, 4> menus{{
     {"mnuFile", QT_TRANSLATE_NOOP(context, "&File"),
      {item(Command::NewPalette), item(Command::OpenPalette), item(Command::OpenInNotepad),
-      item(Command::SavePalette), item(Command::SavePaletteAs), separator("mnuFileSeparator1"),
-      item(Command::Exit)}},
+      item(Command::SavePalette), item(Command::SavePaletteAs), item(Command::ExportPalette),
+      item(Command::ImportPalette), separator("mnuFileSeparator1"), item(Command::Exit)}},
     {"mnuEdit", QT_TRANSLATE_NOOP(context, "&Edit"),
      {item(Command::CopyColour), item(Command::PasteColour), separator("mnuEditSeparator1"),
       item(Command::ColourProperties), item(Command::FindJavaScriptNames),
@@ -185,7 +191,7 @@ void CommandTable::setEnabledWithToolTip(Command command, bool enabled,
 }
 
 void CommandTable::setOpenCommandsEnabled(bool enabled) {
-    for (Command command : {Command::OpenPalette, Command::OpenInNotepad})
+    for (Command command : {Command::OpenPalette, Command::OpenInNotepad, Command::ImportPalette})
         setEnabledWithToolTip(command, enabled, tr("Press F7 to enable"));
 }
 

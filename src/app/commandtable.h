@@ -19,6 +19,8 @@ enum class Command {
     OpenInNotepad,
     SavePalette,
     SavePaletteAs,
+    ExportPalette,
+    ImportPalette,
     Exit,
     CopyColour,
     PasteColour,
@@ -52,7 +54,8 @@ public:
         connect(action(command), &QAction::triggered, this, guarded(std::move(handler)));
     }
     void setEnabled(Command command, bool enabled);
-    // Pick mode takes the palette-opening commands away and says how to get them back.
+    // Pick mode takes the palette-opening and importing commands away and says how to get them
+    // back.
     void setOpenCommandsEnabled(bool enabled);
     // Paste To Colour Mark is there once a colour has been copied.
     void setPasteEnabled(bool enabled);

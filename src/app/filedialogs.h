@@ -1,12 +1,14 @@
 #pragma once
 
+#include "gui/platform/services.h"
+
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
 namespace tincta {
 
-class FileDialogs;
 class SettingsRecord;
 
 // The three palette file choosers. Each starts in the standard folder and answers the full path
@@ -18,5 +20,12 @@ class SettingsRecord;
 QString askSaveFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings);
 QString askOpenFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings);
 QString askNotepadFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings);
+
+// The export and import choosers, with one filter per format, also starting in the standard
+// folder.
+ChosenFile askExportFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings,
+                             const QStringList& filters);
+ChosenFile askImportFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings,
+                             const QStringList& filters);
 
 } // namespace tincta

@@ -2,6 +2,7 @@
 
 #include "app/colourproperties.h"
 #include "app/commandtable.h"
+#include "app/exchangecommands.h"
 #include "app/palettedocument.h"
 #include "colour/colourtables.h"
 #include "colourcheck/colourcheckwindow.h"
@@ -47,8 +48,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_notation(new NotationPanel(*m_settings, this)),
       m_paletteWindows(new PaletteWindows(this, *m_settings)),
       m_colourCheck(new ColourCheck(this, *m_model)),
-      m_pickMode(new PickMode(this, *m_marks, *m_editor, m_services.screen)),
+      m_pickMode(new PickMode(this, *m_marks, *m_editor, m_services)),
       m_document(new PaletteDocument(this, *m_model, *m_settings, m_services)),
+      m_exchange(new ExchangeCommands(this, *m_model, *m_document, *m_settings, m_services)),
       m_properties(std::make_unique<ColourProperties>(this, *m_model, m_services.messages)),
       m_help(std::make_unique<HelpCommands>(this, m_services)) {
     ErrorGuard::setLastResort([this] { handleUnexpectedError(); });
@@ -115,6 +117,8 @@ void MainWindow::connectPanels() {
     });
     connect(m_notation, &NotationPanel::colourRested, m_marks, &MarksPanel::updatePropertyLetters);
     connect(m_paletteWindows, &PaletteWindows::colourChosen, m_editor, &ColourEditor::setColour);
+    connect(m_marks, &MarksPanel::colourDropped, m_editor, &ColourEditor::setColour);
+    m_marks->setDragText([this](const Colour& colour) { return m_notation->textOf(colour); });
     connect(m_document, &PaletteDocument::paletteShown, m_editor, &ColourEditor::focusRedSlider);
 }
 
@@ -130,6 +134,8 @@ void MainWindow::connectFileCommands() {
     m_commands->onTriggered(Command::OpenInNotepad, [this] { m_document->openInNotepad(); });
     m_commands->onTriggered(Command::SavePalette, [this] { m_document->save(); });
     m_commands->onTriggered(Command::SavePaletteAs, [this] { m_document->saveAs(); });
+    m_commands->onTriggered(Command::ExportPalette, [this] { m_exchange->exportPalette(); });
+    m_commands->onTriggered(Command::ImportPalette, [this] { m_exchange->importPalette(); });
     m_commands->onTriggered(Command::Exit, [this] { close(); });
 }
 

@@ -13,6 +13,7 @@ class ColourEditor;
 class ColourProperties;
 class CommandTable;
 class EasyReg;
+class ExchangeCommands;
 class HelpCommands;
 class MarksPanel;
 class NotationPanel;
@@ -75,6 +76,7 @@ private:
     ColourCheck* m_colourCheck;
     PickMode* m_pickMode;
     PaletteDocument* m_document;
+    ExchangeCommands* m_exchange;
     std::unique_ptr<ColourProperties> m_properties;
     std::unique_ptr<HelpCommands> m_help;
     Colour m_copiedColour{};

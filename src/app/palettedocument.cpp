@@ -6,7 +6,6 @@
 #include "palette/regularfile.h"
 #include "settings/settingsrecord.h"
 
-#include <QSaveFile>
 #include <QUrl>
 #include <QWidget>
 
@@ -146,13 +145,9 @@ bool PaletteDocument::writePaletteFile(const QString& path) {
     }
     const QByteArray bytes = paletteFileBytes(names, colours, m_settings.CustomFormat);
 
-    // The old file is replaced only once the new one is complete, so a failure part-way leaves
-    // both the file and the saved state as they were and the palette still counts as changed.
-    // Unbuffered, because a buffered write that the disk cuts short (full, over quota) is
-    // otherwise committed as if whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit())
+    // A failure part-way leaves both the file and the saved state as they were, so the palette
+    // still counts as changed.
+    if (!writeFileAtomically(path, bytes))
         return false;
     m_model.markSaved();
     return true;

@@ -103,10 +103,10 @@ void ColourEditor::setColour(const Colour& colour) {
 
 void ColourEditor::showSelectedMark() {
     const Colour colour = m_model.selectedColour();
-    for (std::size_t channel = 0; channel < m_channelSliders.size(); ++channel) {
+    const std::array<int, 3> channels{colour.red, colour.green, colour.blue};
+    for (std::size_t channel = 0; channel < channels.size(); ++channel) {
         const QSignalBlocker quiet(m_channelSliders[channel]);
-        m_channelSliders[channel]->setValue(
-            std::array<int, 3>{colour.red, colour.green, colour.blue}[channel]);
+        m_channelSliders[channel]->setValue(channels[channel]);
     }
     refresh(false);
 }

@@ -6,14 +6,22 @@
 #include "gui/widgets/colourbox.h"
 #include "gui/widgets/trackedlineedit.h"
 #include "gui/widgets/widgethelpers.h"
+#include "palette/droppedcolour.h"
 #include "palette/palettemodel.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QDrag>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tincta {
 
@@ -31,6 +39,20 @@ std::size_t at(int mark) {
     return static_cast<std::size_t>(mark);
 }
 
+// The colour a drop carries: a colour, or text that names one. Nothing else is taken.
+std::optional<Colour> droppedColour(const QMimeData* data) {
+    if (data == nullptr)
+        return std::nullopt;
+    if (data->hasColor()) {
+        const QColor colour = qvariant_cast<QColor>(data->colorData()).toRgb();
+        if (colour.isValid())
+            return Colour{colour.red(), colour.green(), colour.blue()};
+    }
+    if (data->hasText())
+        return colourFromDroppedText(data->text());
+    return std::nullopt;
+}
+
 } // namespace
 
 MarksPanel::MarksPanel(PaletteModel& model, QWidget* parent)
@@ -44,7 +66,6 @@ MarksPanel::MarksPanel(PaletteModel& model, QWidget* parent)
     auto* samples = new QVBoxLayout(m_sampleColumn);
     samples->setContentsMargins(0, 0, 0, 0);
     samples->setSpacing(0);
-    m_sampleColumn->setEnabled(false);
     for (int mark = 0; mark < markCount; ++mark) {
         buildMark(mark);
         grid->addWidget(m_markButtons[at(mark)], mark, 0);
@@ -54,6 +75,12 @@ MarksPanel::MarksPanel(PaletteModel& model, QWidget* parent)
     grid->addWidget(m_sampleColumn, 0, 1, markCount, 1);
     samples->setSizeConstraint(QLayout::SetFixedSize);
     grid->setColumnStretch(2, 1);
+    for (int mark = 0; mark < markCount; ++mark) {
+        for (QWidget* control : rowControls(mark)) {
+            control->setAcceptDrops(true);
+            control->installEventFilter(this);
+        }
+    }
 
     connect(m_markGroup, &QButtonGroup::idClicked, this,
             guarded([this](int mark) { m_model.select(mark); }));
@@ -148,8 +175,13 @@ void MarksPanel::showSelection(int mark) {
     for (int i = 0; i < markCount; ++i) {
         ColourBox* sample = m_samples[at(i)];
         sample->setEnabled(i == mark);
-        sample->setToolTip(i == mark ? pickFromSampleToolTip() : QString());
+        sample->setToolTip(i == mark ? m_pickToolTip : QString());
     }
+}
+
+void MarksPanel::setPickToolTip(const QString& toolTip) {
+    m_pickToolTip = toolTip;
+    showSelection(m_model.selectedMark());
 }
 
 QString MarksPanel::pickFromSampleToolTip() {
@@ -200,7 +232,100 @@ void MarksPanel::updatePropertyLetters() {
 }
 
 void MarksPanel::setSamplesActive(bool active) {
-    m_sampleColumn->setEnabled(active);
+    m_pickMode = active;
+    m_dragStart.reset();
+}
+
+// A drag is offered only to enabled controls, so the cell around each sample takes the drops that
+// a disabled sample passes on.
+std::array<QWidget*, 5> MarksPanel::rowControls(int mark) const {
+    ColourBox* sample = m_samples[at(mark)];
+    return {m_markButtons[at(mark)], sample, sample->parentWidget(), m_nameBoxes[at(mark)],
+            m_propertyLetters[at(mark)]};
+}
+
+int MarksPanel::markOf(const QObject* control) const {
+    for (int mark = 0; mark < markCount; ++mark) {
+        const std::array<QWidget*, 5> row = rowControls(mark);
+        if (std::find(row.begin(), row.end(), control) != row.end())
+            return mark;
+    }
+    return -1;
+}
+
+// Seen before the controls themselves, so that a name box does not take dropped text as typing.
+bool MarksPanel::eventFilter(QObject* watched, QEvent* event) {
+    const int mark = markOf(watched);
+    if (mark < 0)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return onRowDropEvent(mark, static_cast<QDropEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        if (watched == m_samples[at(mark)])
+            return onSampleMouse(mark, static_cast<QMouseEvent*>(event));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MarksPanel::onRowDropEvent(int mark, QDropEvent* event) {
+    const std::optional<Colour> colour = droppedColour(event->mimeData());
+    if (!colour) {
+        event->ignore();
+        return true;
+    }
+    event->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        ErrorGuard::run([this, mark, &colour] {
+            m_model.select(mark);
+            Q_EMIT colourDropped(*colour);
+        });
+    }
+    return true;
+}
+
+bool MarksPanel::onSampleMouse(int mark, const QMouseEvent* event) {
+    if (m_pickMode || mark != m_model.selectedMark())
+        return false;
+    if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton) {
+        m_dragStart = event->position().toPoint();
+    } else if (event->type() == QEvent::MouseMove && m_dragStart &&
+               (event->buttons() & Qt::LeftButton) &&
+               (event->position().toPoint() - *m_dragStart).manhattanLength() >=
+                   QApplication::startDragDistance()) {
+        m_dragStart.reset();
+        ErrorGuard::run([this, mark] { startColourDrag(mark); });
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        m_dragStart.reset();
+    }
+    return true;
+}
+
+std::unique_ptr<QMimeData> MarksPanel::colourDragData() const {
+    const Colour colour = m_model.selectedColour();
+    auto data = std::make_unique<QMimeData>();
+    data->setColorData(QColor(colour.red, colour.green, colour.blue));
+    if (m_dragText)
+        data->setText(m_dragText(colour));
+    return data;
+}
+
+void MarksPanel::startColourDrag(int mark) {
+    constexpr int swatchSize = 24;
+    const Colour colour = m_model.colour(mark);
+    QPixmap swatch(swatchSize, swatchSize);
+    swatch.fill(QColor(colour.red, colour.green, colour.blue));
+    auto* drag = new QDrag(m_samples[at(mark)]);
+    drag->setMimeData(colourDragData().release());
+    drag->setPixmap(swatch);
+    drag->exec(Qt::CopyAction);
 }
 
 void MarksPanel::holdPointer(int mark) {

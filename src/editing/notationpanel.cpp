@@ -59,13 +59,19 @@ void NotationPanel::buildClipboardRow(QWidget* parent) {
 
 void NotationPanel::render(const Colour& colour) {
     m_colour = colour;
-    if (m_javaScriptNames) {
-        m_clipboardLabel->setText(javaScriptName(pack(colour)));
-    } else if (const auto text =
-                   notationText(m_list->currentRow(), colour, m_settings.CustomFormat)) {
+    if (const std::optional<QString> text = renderedText(colour))
         m_clipboardLabel->setText(*text);
-    }
     m_ticksSinceChange = 0;
+}
+
+std::optional<QString> NotationPanel::renderedText(const Colour& colour) const {
+    if (m_javaScriptNames)
+        return javaScriptName(pack(colour));
+    return notationText(m_list->currentRow(), colour, m_settings.CustomFormat);
+}
+
+QString NotationPanel::textOf(const Colour& colour) const {
+    return renderedText(colour).value_or(QString());
 }
 
 void NotationPanel::windowActivated(const Colour& colour) {

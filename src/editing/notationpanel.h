@@ -3,6 +3,8 @@
 #include "colour/colour.h"
 
 #include <QObject>
+#include <QString>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -27,6 +29,8 @@ public:
 
     // Writes the colour in the chosen notation (or its JavaScript name) into the label.
     void render(const Colour& colour);
+    // The colour as the label would show it; empty while no notation is chosen.
+    QString textOf(const Colour& colour) const;
     // The notation chosen before the window was last left, or the stored standard one.
     void setRememberedNotation(int index) { m_rememberedNotation = index; }
     // The window became active: the remembered notation comes back and the colour is rendered.
@@ -45,6 +49,8 @@ Q_SIGNALS:
 
 private:
     void buildClipboardRow(QWidget* parent);
+    // Nothing while no notation is chosen: the label then keeps what it shows.
+    std::optional<QString> renderedText(const Colour& colour) const;
     void onTick();
     void copyToClipboard();
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -42,6 +43,12 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) 
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace tincta

@@ -11,4 +11,9 @@ namespace tincta {
 // without a writer or a terminal would otherwise block the program in open() or read().
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
 
+// Replaces the file with `bytes` only once they are all written: a failure part-way leaves the
+// old file as it was. Unbuffered, because a buffered write that the disk cuts short (full, over
+// quota) is otherwise committed as if whole.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+
 } // namespace tincta

@@ -36,15 +36,7 @@ def paint_desktop(session):
 
 
 def pick(session, start, target):
-    session.focus(session.window)
-    session.move_mouse(*start)
-    session.run(["xdotool", "mousedown", "1"])
-    time.sleep(0.2)
-    for step in range(1, 5):
-        session.move_mouse(start[0] + (target[0] - start[0]) * step // 4,
-                           start[1] + (target[1] - start[1]) * step // 4)
-        time.sleep(0.05)
-    time.sleep(0.2)
+    session.drag_to(start, target)
     session.run(["xdotool", "mouseup", "1"])
 
 

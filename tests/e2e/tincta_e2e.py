@@ -139,6 +139,18 @@ class Session:
     def move_mouse(self, x, y):
         self.run(["xdotool", "mousemove", "--sync", str(x), str(y)])
 
+    def drag_to(self, start, target, steps=4):
+        """Presses the left button at start and moves in steps to target, the button held."""
+        self.focus(self.window)
+        self.move_mouse(*start)
+        self.run(["xdotool", "mousedown", "1"])
+        time.sleep(0.2)
+        for step in range(1, steps + 1):
+            self.move_mouse(start[0] + (target[0] - start[0]) * step // steps,
+                            start[1] + (target[1] - start[1]) * step // steps)
+            time.sleep(0.05)
+        time.sleep(0.2)
+
     def click(self, x, y, button=1):
         self.move_mouse(x, y)
         self.run(["xdotool", "click", str(button)])

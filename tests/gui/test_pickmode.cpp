@@ -76,7 +76,8 @@ struct PickFixture : MainWindowFixture {
 
 void verifyOpenCommands(const Controls& ui, bool pickModeOn) {
     QCOMPARE(ui.mnuToolsColourPickMode->isChecked(), pickModeOn);
-    QCOMPARE(ui.picSampleContainer->isEnabled(), pickModeOn);
+    // The selected sample reacts in both modes: a pick in pick mode, a colour drag without it.
+    QVERIFY(ui.picSample[0]->isEnabled());
     QCOMPARE(ui.mnuFileOpen->isEnabled(), !pickModeOn);
     QCOMPARE(ui.mnuFileOpenInNotepad->isEnabled(), !pickModeOn);
     QCOMPARE(ui.toolbarButton(2)->isEnabled(), !pickModeOn);
@@ -87,6 +88,11 @@ void verifyOpenCommands(const Controls& ui, bool pickModeOn) {
     QCOMPARE(ui.toolbarButton(3)->toolTip(),
              pickModeOn ? QStringLiteral("Press F7 to enable")
                         : QStringLiteral("Open Palette In Notepad (Ctrl+I)"));
+    // Import takes a palette in like Open, and is set aside with it.
+    const auto* import =
+        ui.mnuFileOpen->parent()->findChild<QAction*>(QStringLiteral("mnuFileImport"));
+    QCOMPARE(import->isEnabled(), !pickModeOn);
+    QCOMPARE(import->toolTip() == QStringLiteral("Press F7 to enable"), pickModeOn);
 }
 
 } // namespace

@@ -51,7 +51,8 @@ void TestStartup::startsWithTheDefaultPalette() {
     QCOMPARE(f.ui().hsbGreen->value(), 0);
     QCOMPARE(f.ui().hsbBlue->value(), 0);
     QCOMPARE(f.selectedMark(), 0);
-    QVERIFY(!f.ui().picSampleContainer->isEnabled());
+    // Without pick mode the selected sample is where a colour drag starts.
+    QVERIFY(f.ui().picSample[0]->isEnabled());
     // The sliders are live: a move edits the selected mark.
     f.ui().hsbBlue->setValue(1);
     QCOMPARE(f.markColour(0), (Colour{255, 0, 1}));

@@ -4,7 +4,8 @@
 
 namespace tincta::test {
 
-MainWindowFixture::MainWindowFixture() {
+MainWindowFixture::MainWindowFixture(ColourPortal* portal) {
+    scripted.services.portal = portal;
     window = std::make_unique<MainWindow>(scripted.services);
     controls = std::make_unique<Controls>(window.get());
     window->show();

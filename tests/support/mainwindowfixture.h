@@ -16,7 +16,8 @@ struct MainWindowFixture {
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<Controls> controls;
 
-    MainWindowFixture();
+    // With a portal, picks go through it as on a desktop that keeps the screen private.
+    explicit MainWindowFixture(ColourPortal* portal = nullptr);
     ~MainWindowFixture();
 
     const Controls& ui() const { return *controls; }

@@ -1,5 +1,7 @@
 #include "scriptedservices.h"
 
+#include <QtMath>
+
 namespace tincta::test {
 
 MessageAnswer ScriptedMessageBoxes::show(QWidget*, const Message& message) {
@@ -28,18 +30,41 @@ QString ScriptedFileDialogs::existingFolder(QWidget*, const QString& title, cons
     return next();
 }
 
+ChosenFile ScriptedFileDialogs::nextOfType(const QStringList& offered) {
+    const QString filter = filters.isEmpty() ? offered.value(0) : filters.takeFirst();
+    return {next(), filter};
+}
+
+ChosenFile ScriptedFileDialogs::openFileOfType(QWidget*, const QString& title,
+                                               const QString& folder, const QStringList& offered) {
+    requests.append({QStringLiteral("open"), title, folder, offered.join(u";;"), {}});
+    return nextOfType(offered);
+}
+
+ChosenFile ScriptedFileDialogs::saveFileOfType(QWidget*, const QString& title,
+                                               const QString& folder, const QStringList& offered) {
+    requests.append({QStringLiteral("save"), title, folder, offered.join(u";;"), {}});
+    return nextOfType(offered);
+}
+
 bool RecordingLauncher::openUrl(const QUrl& url) {
     opened.append(url);
     return succeed;
 }
 
-std::optional<PackedColour> ScriptedScreen::pixelAt(QPointF global) {
+ScreenArea ScriptedScreen::areaAround(QPointF global, int radius) {
     ++reads;
-    const QPoint point = global.toPoint();
-    if (!picture.valid(point))
-        return std::nullopt;
-    const QColor pixel = picture.pixelColor(point);
-    return pack(pixel.red(), pixel.green(), pixel.blue());
+    const QPoint device(qFloor(global.x() * ratio), qFloor(global.y() * ratio));
+    const int side = 2 * radius + 1;
+    ScreenArea area{unreadArea(side), device, (QPointF(device) + QPointF(0.5, 0.5)) / ratio, ratio};
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const QPoint at = device + QPoint(x - radius, y - radius);
+            if (picture.valid(at))
+                area.pixels.setPixelColor(x, y, picture.pixelColor(at));
+        }
+    }
+    return area;
 }
 
 } // namespace tincta::test

@@ -34,12 +34,20 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QString& filter, const QString& defaultSuffix) override;
     QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
+    // Record the filters offered joined by ";;"; answer the next path with the next of
+    // `filters`, or the first filter offered when that queue is empty.
+    ChosenFile openFileOfType(QWidget* parent, const QString& title, const QString& folder,
+                              const QStringList& filters) override;
+    ChosenFile saveFileOfType(QWidget* parent, const QString& title, const QString& folder,
+                              const QStringList& filters) override;
 
     QStringList paths;
+    QStringList filters;
     QList<Request> requests;
 
 private:
     QString next();
+    ChosenFile nextOfType(const QStringList& offered);
 };
 
 // Records every address; answers with `succeed`.
@@ -51,12 +59,14 @@ public:
     bool succeed = true;
 };
 
-// A desktop made of one picture. Reads outside the picture fail, as a refused screen read does.
+// A desktop made of one picture of device pixels, `ratio` of them to a device-independent pixel.
+// Reads outside the picture fail, as a refused screen read does.
 class ScriptedScreen final : public ScreenPixelReader {
 public:
-    std::optional<PackedColour> pixelAt(QPointF global) override;
+    ScreenArea areaAround(QPointF global, int radius) override;
 
     QImage picture;
+    qreal ratio = 1;
     int reads = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "palette/palettefile.h"
 
+#include "defaultpalettemarks.h"
 #include "testdata.h"
 
 #include <QTest>
@@ -16,16 +17,6 @@ QStringList goldenLines(const char* file) {
     const PaletteFileLines lines = paletteFileLines(golden(file));
     Q_ASSERT(!lines.tooLong);
     return lines.lines;
-}
-
-PaletteMarks defaultMarks() {
-    const QString unnamed = QString(typeAColourName);
-    return {{{unnamed, {255, 0, 0}},
-             {unnamed, {255, 255, 0}},
-             {unnamed, {0, 255, 0}},
-             {unnamed, {0, 255, 255}},
-             {unnamed, {0, 0, 255}},
-             {unnamed, {255, 0, 255}}}};
 }
 
 PaletteMarks legacyMarks() {
@@ -80,8 +71,9 @@ private Q_SLOTS:
 void Testpalettefilereader::readsGolden_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<PaletteMarks>("marks");
-    QTest::newRow("default") << "default-empty-template.txt" << defaultMarks();
-    QTest::newRow("default, custom template") << "default-custom-template.txt" << defaultMarks();
+    QTest::newRow("default") << "default-empty-template.txt" << test::defaultPaletteMarks();
+    QTest::newRow("default, custom template")
+        << "default-custom-template.txt" << test::defaultPaletteMarks();
     PaletteMarks named{{{QStringLiteral("Sky, blue"), {10, 11, 12}},
                         {QStringLiteral("[Brackets]"), {255, 204, 0}},
                         {QString(), {0, 0, 0}},
@@ -89,16 +81,16 @@ void Testpalettefilereader::readsGolden_data() {
                         {QStringLiteral("a]b[c"), {219, 112, 147}},
                         {QStringLiteral(" padded "), {1, 2, 3}}}};
     QTest::newRow("names") << "names.txt" << named;
-    PaletteMarks accented = defaultMarks();
+    PaletteMarks accented = test::defaultPaletteMarks();
     accented[0].name = QStringLiteral("Caf\u00E9 cr\u00E8me");
     accented[1].name = QStringLiteral("Gr\u00F6\u00DFe \u20AC5 \u2013 \u201Cquoted\u201D");
     QTest::newRow("Windows-1252") << "name-windows1252.txt" << accented;
-    PaletteMarks greek = defaultMarks();
+    PaletteMarks greek = test::defaultPaletteMarks();
     greek[0].name = QStringLiteral("\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC");
     greek[1].name = QStringLiteral("\u4E2D\u6587\u540D");
     greek[2].name = QStringLiteral("Caf\u00E9 \u20AC");
     QTest::newRow("UTF-8") << "name-utf8.txt" << greek;
-    PaletteMarks mojibake = defaultMarks();
+    PaletteMarks mojibake = test::defaultPaletteMarks();
     mojibake[0].name = QStringLiteral("\u00C3\u00A9");
     QTest::newRow("UTF-8 that looks like Windows-1252") << "name-mojibake-utf8.txt" << mojibake;
     QTest::newRow("legacy, 5 lines a mark") << "legacy-5.txt" << legacyMarks();

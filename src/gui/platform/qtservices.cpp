@@ -61,6 +61,19 @@ MessageAnswer answerOf(int button) {
     }
 }
 
+// "tokens.json" of "Design tokens (*.tokens.json)": what a name typed without a suffix gets.
+QString filterSuffix(const QString& filter) {
+    static const QLatin1StringView patternStart{"(*."};
+    const qsizetype start = filter.indexOf(patternStart);
+    if (start < 0)
+        return {};
+    const qsizetype from = start + patternStart.size();
+    qsizetype end = from;
+    while (end < filter.size() && filter[end] != u')' && filter[end] != u' ')
+        ++end;
+    return filter.sliced(from, end - from);
+}
+
 } // namespace
 
 MessageAnswer QtMessageBoxes::show(QWidget* parent, const Message& message) {
@@ -91,6 +104,29 @@ QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const
 QString QtFileDialogs::existingFolder(QWidget* parent, const QString& title,
                                       const QString& folder) {
     return QFileDialog::getExistingDirectory(parent, title, folder);
+}
+
+ChosenFile QtFileDialogs::openFileOfType(QWidget* parent, const QString& title,
+                                         const QString& folder, const QStringList& filters) {
+    ChosenFile chosen;
+    chosen.path =
+        QFileDialog::getOpenFileName(parent, title, folder, filters.join(u";;"), &chosen.filter);
+    return chosen;
+}
+
+ChosenFile QtFileDialogs::saveFileOfType(QWidget* parent, const QString& title,
+                                         const QString& folder, const QStringList& filters) {
+    QFileDialog dialog(parent, title, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(filterSuffix(filters.value(0)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }
 
 bool DesktopLauncher::openUrl(const QUrl& url) {

@@ -16,6 +16,10 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QString& filter, const QString& defaultSuffix) override;
     QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
+    ChosenFile openFileOfType(QWidget* parent, const QString& title, const QString& folder,
+                              const QStringList& filters) override;
+    ChosenFile saveFileOfType(QWidget* parent, const QString& title, const QString& folder,
+                              const QStringList& filters) override;
 };
 
 class DesktopLauncher final : public Launcher {

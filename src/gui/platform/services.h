@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QWidget;
 
 namespace tincta {
 
+class ColourPortal;
 class ScreenPixelReader;
 
 enum class MessageIcon { Information, Warning, Question, Error };
@@ -28,6 +30,13 @@ public:
     virtual MessageAnswer show(QWidget* parent, const Message& message) = 0;
 };
 
+// A file chosen in a chooser that offers several types, and the filter of the type shown when it
+// was chosen ("GIMP palette (*.gpl)"). The path is empty when the user cancelled.
+struct ChosenFile {
+    QString path;
+    QString filter;
+};
+
 // Modal file and folder choosers. Each returns the full path chosen, or an empty text.
 class FileDialogs {
 public:
@@ -39,6 +48,12 @@ public:
                                  const QString& filter, const QString& defaultSuffix) = 0;
     virtual QString existingFolder(QWidget* parent, const QString& title,
                                    const QString& folder) = 0;
+    // Choosers with one filter per file type, the first one shown first. Saving asks before
+    // replacing a file and adds the suffix of the filter shown to a name typed without one.
+    virtual ChosenFile openFileOfType(QWidget* parent, const QString& title, const QString& folder,
+                                      const QStringList& filters) = 0;
+    virtual ChosenFile saveFileOfType(QWidget* parent, const QString& title, const QString& folder,
+                                      const QStringList& filters) = 0;
 };
 
 // Hands a document or address to the desktop; false when the desktop refused it.
@@ -62,6 +77,8 @@ struct Services {
     FileDialogs& files;
     Launcher& launcher;
     ScreenPixelReader& screen;
+    // Set where the desktop keeps the screen from programs: picks then go through it.
+    ColourPortal* portal = nullptr;
 };
 
 } // namespace tincta

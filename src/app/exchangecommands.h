@@ -1,0 +1,42 @@
+#pragma once
+
+#include "gui/platform/services.h"
+#include "palette/palettefile.h"
+
+#include <QList>
+#include <QObject>
+
+class QWidget;
+
+namespace tincta {
+
+class PaletteDocument;
+class PaletteModel;
+class SettingsRecord;
+
+// Export Palette and Import Palette: the palette to and from the files of other programs (GIMP
+// palettes, style sheets, design tokens). Neither touches the palette file: an import is an edit
+// of the marks, which the palette file keeps only once saved.
+class ExchangeCommands : public QObject {
+    Q_OBJECT
+
+public:
+    ExchangeCommands(QWidget* window, PaletteModel& model, const PaletteDocument& document,
+                     SettingsRecord& settings, const Services& services);
+
+    void exportPalette();
+    void importPalette();
+
+private:
+    // One message that names the file and says why; nothing else changes.
+    void refuseImport(const QString& path, const QString& reason);
+    void showImported(const QList<PaletteMark>& marks);
+
+    QWidget* m_window;
+    PaletteModel& m_model;
+    const PaletteDocument& m_document;
+    SettingsRecord& m_settings;
+    Services m_services;
+};
+
+} // namespace tincta

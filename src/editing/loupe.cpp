@@ -1,0 +1,111 @@
+#include "editing/loupe.h"
+
+#include "colour/conversions.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QtMath>
+#include <algorithm>
+
+namespace tincta {
+
+namespace {
+
+constexpr int margin = 4;
+// Far enough from the pointer that the loupe never covers the pixels it reads.
+constexpr int pointerGap = 24;
+constexpr int magnifiedSide = (2 * Loupe::radius + 1) * Loupe::zoom;
+
+QString hint() {
+    return Loupe::tr("Arrows move one pixel; Esc cancels");
+}
+
+int flippedIfOutside(int preferred, int other, int length, int low, int high) {
+    if (preferred + length > high)
+        preferred = other;
+    return std::clamp(preferred, low, std::max(low, high - length));
+}
+
+} // namespace
+
+Loupe::Loupe(QWidget* owner) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("loupe"));
+    setAccessibleName(tr("Magnified screen around the pick point"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int width = std::max(magnifiedSide, fontMetrics().horizontalAdvance(hint()));
+    setFixedSize(width + 2 * margin, magnifiedSide + 3 * lineHeight() + 3 * margin);
+}
+
+int Loupe::lineHeight() const {
+    return fontMetrics().height();
+}
+
+QRect Loupe::magnifiedRect() const {
+    return QRect((width() - magnifiedSide) / 2, margin, magnifiedSide, magnifiedSide);
+}
+
+void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF pointer) {
+    m_area = area;
+    m_colourText = QStringLiteral("#");
+    for (int channel : {picked.red, picked.green, picked.blue})
+        appendHexPair(m_colourText, channel);
+    m_positionText =
+        QStringLiteral("%1, %2").arg(area.devicePosition.x()).arg(area.devicePosition.y());
+    const QScreen* screen = QGuiApplication::screenAt(pointer.toPoint());
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    move(loupePlacement(pointer, size(), screen->geometry()));
+    if (isVisible())
+        update();
+    else
+        show();
+}
+
+void Loupe::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    paintMagnified(painter);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    QRect line(margin, magnifiedRect().bottom() + 1 + margin, width() - 2 * margin, lineHeight());
+    for (const QString& text : {m_colourText, m_positionText, hint()}) {
+        painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
+        line.translate(0, lineHeight());
+    }
+}
+
+void Loupe::paintMagnified(QPainter& painter) const {
+    const QRect target = magnifiedRect();
+    // Each screen pixel a sharp square: no smoothing between neighbours.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (!m_area.pixels.isNull())
+        painter.drawImage(target, m_area.pixels);
+    QColor grid = palette().color(QPalette::Mid);
+    grid.setAlpha(110);
+    painter.setPen(QPen(grid, 0));
+    for (int cell = 1; cell < 2 * radius + 1; ++cell) {
+        const int offset = cell * zoom;
+        painter.drawLine(target.left() + offset, target.top(), target.left() + offset,
+                         target.bottom());
+        painter.drawLine(target.left(), target.top() + offset, target.right(),
+                         target.top() + offset);
+    }
+    // Two frames in the theme's contrasting colours, so the pick pixel shows on any colour.
+    const QRect pick(target.topLeft() + QPoint(radius * zoom, radius * zoom), QSize(zoom, zoom));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    painter.drawRect(pick.adjusted(-2, -2, 1, 1));
+    painter.setPen(QPen(palette().color(QPalette::Window), 0));
+    painter.drawRect(pick.adjusted(-1, -1, 0, 0));
+}
+
+QPoint loupePlacement(QPointF pointer, QSize size, const QRect& screen) {
+    const QPoint at = pointer.toPoint();
+    return QPoint(flippedIfOutside(at.x() + pointerGap, at.x() - pointerGap - size.width(),
+                                   size.width(), screen.left(), screen.right() + 1),
+                  flippedIfOutside(at.y() + pointerGap, at.y() - pointerGap - size.height(),
+                                   size.height(), screen.top(), screen.bottom() + 1));
+}
+
+} // namespace tincta

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "colour/colour.h"
+#include "gui/platform/screenpixel.h"
+
+#include <QWidget>
+
+namespace tincta {
+
+// A small window beside the pointer during a pick drag: the screen around the pick point
+// magnified, with a grid and the pick pixel framed, its colour as HTML hex and its position.
+class Loupe : public QWidget {
+    Q_OBJECT
+
+public:
+    // 15 x 15 device pixels, each shown 8 device-independent pixels wide: a whole number of
+    // device pixels at scales 1, 1.5 and 2, so the grid stays sharp.
+    static constexpr int radius = 7;
+    static constexpr int zoom = 8;
+
+    explicit Loupe(QWidget* owner);
+
+    // Shows the area read around the pick point with the colour picked there, beside the pointer
+    // and inside the screen that holds it.
+    void showArea(const ScreenArea& area, const Colour& picked, QPointF pointer);
+
+    QString colourText() const { return m_colourText; }
+    QString positionText() const { return m_positionText; }
+    // Where the magnified pixels are drawn, in the loupe's own coordinates.
+    QRect magnifiedRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void paintMagnified(QPainter& painter) const;
+    int lineHeight() const;
+
+    ScreenArea m_area;
+    QString m_colourText;
+    QString m_positionText;
+};
+
+// The top-left corner for a loupe of `size` beside `pointer`: below and to the right, flipped to
+// the other side where that would leave `screen`, and never outside it.
+QPoint loupePlacement(QPointF pointer, QSize size, const QRect& screen);
+
+} // namespace tincta

@@ -1,0 +1,114 @@
+#include "gui/platform/colourportal.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
+
+namespace tincta {
+
+namespace {
+
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString screenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
+const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
+
+// The portal names the request object after the caller and the token, so the answer can be
+// recognised even when it arrives before the reply that names the object.
+QString requestPath(const QString& uniqueName, const QString& token) {
+    QString sender = uniqueName.mid(1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    return QStringLiteral("%1/request/%2/%3").arg(portalPath, sender, token);
+}
+
+std::optional<Colour> colourFromResults(const QVariant& results) {
+    const QVariant colour = qdbus_cast<QVariantMap>(results).value(QStringLiteral("color"));
+    if (!colour.canConvert<QDBusArgument>())
+        return std::nullopt;
+    const auto argument = colour.value<QDBusArgument>();
+    if (argument.currentSignature() != QLatin1String("(ddd)"))
+        return std::nullopt;
+    double red = 0;
+    double green = 0;
+    double blue = 0;
+    argument.beginStructure();
+    argument >> red >> green >> blue;
+    argument.endStructure();
+    return colourFromPortal(red, green, blue);
+}
+
+} // namespace
+
+DesktopColourPortal::DesktopColourPortal(QDBusConnection bus, QObject* parent)
+    : ColourPortal(parent), m_bus(std::move(bus)) {
+    // QtDBus delivers signals only to named slots; any request object's answer comes here and is
+    // matched against the request that is waiting.
+    m_bus.connect(QString(), QString(), requestInterface, QStringLiteral("Response"), this,
+                  SLOT(onResponse(QDBusMessage)));
+}
+
+void DesktopColourPortal::requestColour() {
+    const int number = ++m_requestNumber;
+    m_requestPath.clear();
+    if (!m_bus.isConnected()) {
+        Q_EMIT unavailable();
+        return;
+    }
+    const QString token = QStringLiteral("tincta%1").arg(number);
+    m_requestPath = requestPath(m_bus.baseService(), token);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portalService, portalPath, screenshotInterface, QStringLiteral("PickColor"));
+    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, number](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                // Stale, or already answered.
+                if (number != m_requestNumber || m_requestPath.isEmpty())
+                    return;
+                const QDBusPendingReply<QDBusObjectPath> reply = *finished;
+                if (reply.isError()) {
+                    m_requestPath.clear();
+                    Q_EMIT unavailable();
+                    return;
+                }
+                // Older portals choose the object's name themselves.
+                m_requestPath = reply.value().path();
+            });
+}
+
+void DesktopColourPortal::abandon() {
+    ++m_requestNumber;
+    m_requestPath.clear();
+}
+
+void DesktopColourPortal::onResponse(const QDBusMessage& response) {
+    if (m_requestPath.isEmpty() || response.path() != m_requestPath)
+        return;
+    m_requestPath.clear();
+    const QList<QVariant> arguments = response.arguments();
+    const bool answered = arguments.size() == 2 && arguments[0].toUInt() == 0;
+    const std::optional<Colour> colour = answered ? colourFromResults(arguments[1]) : std::nullopt;
+    if (colour)
+        Q_EMIT colourPicked(*colour);
+    else
+        Q_EMIT pickCancelled();
+}
+
+std::optional<Colour> colourFromPortal(double red, double green, double blue) {
+    if (!std::isfinite(red) || !std::isfinite(green) || !std::isfinite(blue))
+        return std::nullopt;
+    const auto channel = [](double value) { return qRound(std::clamp(value, 0.0, 1.0) * 255); };
+    return Colour{channel(red), channel(green), channel(blue)};
+}
+
+bool screenIsPrivate() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace tincta

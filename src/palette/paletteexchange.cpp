@@ -1,0 +1,141 @@
+#include "palette/paletteexchange.h"
+
+#include "colour/conversions.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <algorithm>
+
+namespace tincta {
+
+namespace {
+
+class PaletteImport {
+    Q_DECLARE_TR_FUNCTIONS(PaletteImport)
+
+public:
+    static QString atLine(int line, const QString& what) {
+        return tr("Line %1: %2").arg(line).arg(what);
+    }
+};
+
+constexpr QLatin1StringView colourIdentifierStem{"colour-"};
+
+bool isHexDigit(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+Colour unpackRgb(uint rgb) {
+    return {static_cast<std::int32_t>(rgb >> 16), static_cast<std::int32_t>((rgb >> 8) & 0xFF),
+            static_cast<std::int32_t>(rgb & 0xFF)};
+}
+
+bool keptInIdentifier(char32_t c) {
+    return QChar::isLetter(c) || QChar::isDigit(c) || c == U'-' || c == U'_';
+}
+
+// The name cleaned to identifier characters; empty when nothing is left. Dropped characters go
+// first, so "Sky, blue!" gives "sky-blue", not a dash for a blank before a dropped character.
+// Accents typed as a letter and a combining mark are joined first, so the mark is not dropped.
+QString cleanedIdentifier(const QString& name) {
+    const QString text = name.normalized(QString::NormalizationForm_C).toLower();
+    QString kept;
+    for (const uint codePoint : text.toUcs4()) {
+        const char32_t c = codePoint;
+        if (QChar::isSpace(c) || keptInIdentifier(c)) {
+            kept.append(QString::fromUcs4(&c, 1));
+        }
+    }
+    return kept.simplified().replace(u' ', u'-');
+}
+
+} // namespace
+
+QString ImportFailure::text() const {
+    switch (problem) {
+    case ImportProblem::TooLarge:
+        return PaletteImport::tr("The file is larger than 1 MiB.");
+    case ImportProblem::NotUtf8:
+        return PaletteImport::tr("The file is not UTF-8 text.");
+    case ImportProblem::WrongHeader:
+        return PaletteImport::tr("The file is not a GIMP palette.");
+    case ImportProblem::MissingField:
+        return PaletteImport::atLine(line, PaletteImport::tr("a colour needs three values."));
+    case ImportProblem::NotANumber:
+        return PaletteImport::atLine(line,
+                                     PaletteImport::tr("a colour value is not a whole number."));
+    case ImportProblem::OutOfRange:
+        return PaletteImport::atLine(line,
+                                     PaletteImport::tr("a colour value is outside 0 to 255."));
+    case ImportProblem::NotJson:
+        return PaletteImport::tr("The file is not complete JSON.");
+    case ImportProblem::NotTokens:
+        return PaletteImport::tr("The file is not a design tokens file.");
+    case ImportProblem::UnreadableColour:
+        return PaletteImport::tr("The colour of the token \"%1\" cannot be read.").arg(token);
+    case ImportProblem::NoColours:
+        break;
+    }
+    return PaletteImport::tr("The file holds no colours.");
+}
+
+ImportResult ImportResult::refused(ImportProblem problem, int line, const QString& token) {
+    return {{}, ImportFailure{problem, line, token}};
+}
+
+ImportResult ImportResult::firstSix(QList<PaletteMark> colours) {
+    if (colours.isEmpty()) {
+        return refused(ImportProblem::NoColours);
+    }
+    colours.resize(std::min<qsizetype>(colours.size(), paletteMarkCount));
+    return {std::move(colours), std::nullopt};
+}
+
+bool isPlaceholderName(const QString& name) {
+    return name == typeAColourName || name == notJavaScriptColour;
+}
+
+QString importedName(const QString& name) {
+    return name.isEmpty() || name == untitledName ? QString(typeAColourName) : name;
+}
+
+std::optional<Colour> colourFromHex(QStringView text) {
+    constexpr qsizetype hexLength = 7;
+    if (text.size() != hexLength || !text.startsWith(u'#')) {
+        return std::nullopt;
+    }
+    const QStringView digits = text.sliced(1);
+    if (!std::all_of(digits.begin(), digits.end(), isHexDigit)) {
+        return std::nullopt;
+    }
+    return unpackRgb(digits.toUInt(nullptr, 16));
+}
+
+QString lowerCaseHex(const Colour& colour) {
+    QString hex(QLatin1Char('#'));
+    for (const int channel : {colour.red, colour.green, colour.blue}) {
+        appendHexPair(hex, channel, HexCase::Lower);
+    }
+    return hex;
+}
+
+QStringList markIdentifiers(const PaletteMarks& marks) {
+    QStringList identifiers;
+    QSet<QString> taken;
+    for (int i = 0; i < paletteMarkCount; ++i) {
+        QString base =
+            isPlaceholderName(marks[i].name) ? QString() : cleanedIdentifier(marks[i].name);
+        if (base.isEmpty()) {
+            base = colourIdentifierStem + QString::number(i + 1);
+        }
+        QString identifier = base;
+        for (int repeat = 2; taken.contains(identifier); ++repeat) {
+            identifier = base + QLatin1Char('-') + QString::number(repeat);
+        }
+        taken.insert(identifier);
+        identifiers.append(identifier);
+    }
+    return identifiers;
+}
+
+} // namespace tincta

@@ -1,0 +1,306 @@
+// Picking through the desktop portal, against a fake portal on a private session bus that the
+// test starts itself.
+
+#include "mainwindowfixture.h"
+
+#include "editing/markspanel.h"
+#include "editing/pickmode.h"
+#include "gui/platform/colourportal.h"
+#include "gui/widgets/colourbox.h"
+
+#include <QClipboard>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace tincta;
+using namespace tincta::test;
+
+namespace {
+
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+
+struct PortalAnswer {
+    uint response = 0;
+    double red = 0;
+    double green = 0;
+    double blue = 0;
+};
+
+// The screenshot interface of a desktop portal: records each PickColor request and answers it
+// at once when an answer is queued, or later through answer().
+class FakePortal : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+
+public:
+    explicit FakePortal(QDBusConnection bus) : m_bus(std::move(bus)) {}
+
+    void answer(const QString& request, const PortalAnswer& answer) {
+        QDBusArgument colour;
+        colour.beginStructure();
+        colour << answer.red << answer.green << answer.blue;
+        colour.endStructure();
+        QDBusMessage response = QDBusMessage::createSignal(
+            request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        response << answer.response
+                 << QVariantMap{{QStringLiteral("color"), QVariant::fromValue(colour)}};
+        m_bus.send(response);
+    }
+
+    QDBusConnection bus() const { return m_bus; }
+
+    QList<PortalAnswer> queued;
+    QStringList requests;
+
+public Q_SLOTS:
+    QDBusObjectPath PickColor(const QString&, const QVariantMap& options) {
+        QString sender = message().service().mid(1);
+        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+        const QString request =
+            QStringLiteral("%1/request/%2/%3")
+                .arg(portalPath, sender, options.value(QStringLiteral("handle_token")).toString());
+        requests.append(request);
+        if (!queued.isEmpty())
+            answer(request, queued.takeFirst());
+        return QDBusObjectPath(request);
+    }
+
+private:
+    QDBusConnection m_bus;
+};
+
+// A portal from before colours could be picked.
+class OldPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+
+public Q_SLOTS:
+    QDBusObjectPath Screenshot(const QString&, const QVariantMap&) { return {}; }
+};
+
+enum class Desktop { NoSessionBus, NoPortal, NoScreenshotInterface, NoPickColor };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Desktop)
+
+class TestPortalPick : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup();
+    void colourFromPortal_data();
+    void colourFromPortal();
+    void answeredPickAppliesTheColourAsAReleaseDoes();
+    void cancelledPickChangesNothing_data();
+    void cancelledPickChangesNothing();
+    void missingPortalSaysSoOnceAndChangesNothing_data();
+    void missingPortalSaysSoOnceAndChangesNothing();
+    void staleRequestsAreIgnored();
+
+private:
+    // A connection of the test's own to the private bus, closed after each test.
+    QDBusConnection connect(const QString& name) {
+        m_connections.append(name);
+        return QDBusConnection::connectToBus(m_address, name);
+    }
+    // Takes the portal's name on the bus, with `object` (if any) where the portal keeps its
+    // interfaces.
+    static bool ownPortalName(QDBusConnection bus, QObject* object) {
+        return bus.isConnected() && bus.registerService(portalService) &&
+               (object == nullptr ||
+                bus.registerObject(portalPath, object, QDBusConnection::ExportAllSlots));
+    }
+
+    QTemporaryDir m_busFolder;
+    QProcess m_bus;
+    QString m_address;
+    QStringList m_connections;
+};
+
+void TestPortalPick::initTestCase() {
+    QVERIFY(m_busFolder.isValid());
+    // A bus of our own that starts no services, so the desktop's real portal never answers.
+    const QString config = m_busFolder.filePath(QStringLiteral("bus.conf"));
+    QFile file(config);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                              "<policy context=\"default\"><allow send_destination=\"*\"/>"
+                              "<allow receive_sender=\"*\"/><allow own=\"*\"/></policy>"
+                              "</busconfig>")
+                   .arg(m_busFolder.path())
+                   .toUtf8());
+    file.close();
+    m_bus.start(QStringLiteral("dbus-daemon"),
+                {QStringLiteral("--config-file=") + config, QStringLiteral("--print-address"),
+                 QStringLiteral("--nofork"), QStringLiteral("--nopidfile")});
+    QVERIFY2(m_bus.waitForStarted(), "dbus-daemon did not start");
+    QVERIFY(m_bus.waitForReadyRead(5000));
+    m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
+    QVERIFY(!m_address.isEmpty());
+}
+
+void TestPortalPick::cleanupTestCase() {
+    m_bus.terminate();
+    m_bus.waitForFinished();
+}
+
+void TestPortalPick::cleanup() {
+    for (const QString& name : std::as_const(m_connections))
+        QDBusConnection::disconnectFromBus(name);
+    m_connections.clear();
+}
+
+void TestPortalPick::colourFromPortal_data() {
+    QTest::addColumn<double>("red");
+    QTest::addColumn<double>("green");
+    QTest::addColumn<double>("blue");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<Colour>("expected");
+    QTest::newRow("#336699") << 0.2 << 0.4 << 0.6 << true << Colour{51, 102, 153};
+    QTest::newRow("ends") << 0.0 << 1.0 << 0.5 << true << Colour{0, 255, 128};
+    QTest::newRow("rounds to nearest") << 0.498 << 0.501 << 0.002 << true << Colour{127, 128, 1};
+    QTest::newRow("clamped") << -0.3 << 1.7 << 1e300 << true << Colour{0, 255, 255};
+    QTest::newRow("not a number") << qQNaN() << 0.0 << 0.0 << false << Colour{};
+    QTest::newRow("infinite") << 0.0 << qInf() << 0.0 << false << Colour{};
+}
+
+void TestPortalPick::colourFromPortal() {
+    QFETCH(double, red);
+    QFETCH(double, green);
+    QFETCH(double, blue);
+    QFETCH(bool, valid);
+    QFETCH(Colour, expected);
+    const std::optional<Colour> colour = tincta::colourFromPortal(red, green, blue);
+    QCOMPARE(colour.has_value(), valid);
+    if (valid)
+        QCOMPARE(*colour, expected);
+}
+
+struct PortalFixture {
+    explicit PortalFixture(QDBusConnection bus) : portal(std::move(bus)), f(&portal) {
+        QTest::keyClick(f.window.get(), Qt::Key_F7);
+    }
+    ColourBox* sample() const { return f.ui().picSample[0]; }
+    void press() { QTest::mousePress(sample(), Qt::LeftButton, {}, QPoint(5, 5)); }
+    void release() { QTest::mouseRelease(sample(), Qt::LeftButton, {}, QPoint(5, 5)); }
+    // A little time for the bus to carry the call and the answer.
+    static void settle() { QTest::qWait(300); }
+
+    DesktopColourPortal portal;
+    MainWindowFixture f;
+};
+
+void TestPortalPick::answeredPickAppliesTheColourAsAReleaseDoes() {
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
+    PortalFixture p(connect(QStringLiteral("app")));
+    QCOMPARE(p.sample()->toolTip(),
+             QStringLiteral("Click here to pick a colour anywhere on the screen"));
+    QVERIFY(p.f.ui().mnuToolsColourPickMode->isChecked());
+    QVERIFY(!p.f.ui().mnuFileOpen->isEnabled());
+
+    fake.queued.append({0, 0.2, 0.4, 0.6});
+    p.press();
+    // No drag: the sliders stay, nothing holds the mouse.
+    QVERIFY(p.f.ui().picPick->isHidden());
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    QTRY_COMPARE(p.f.sliderColour(), (Colour{0x33, 0x66, 0x99}));
+    p.release();
+    QCOMPARE(fake.requests.size(), 1);
+    QCOMPARE(p.f.markColour(0), (Colour{0x33, 0x66, 0x99}));
+    waitForAutocopy();
+    QCOMPARE(p.f.ui().lblColorProp[0]->text(), QStringLiteral("W"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#336699"));
+    QVERIFY(p.f.scripted.messages.shown.isEmpty());
+    QCOMPARE(p.f.scripted.screen.reads, 0);
+}
+
+void TestPortalPick::cancelledPickChangesNothing_data() {
+    QTest::addColumn<uint>("response");
+    QTest::newRow("cancelled by the user") << 1U;
+    QTest::newRow("ended another way") << 2U;
+}
+
+void TestPortalPick::cancelledPickChangesNothing() {
+    QFETCH(uint, response);
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
+    PortalFixture p(connect(QStringLiteral("app")));
+    QSignalSpy cancelled(&p.portal, &ColourPortal::pickCancelled);
+    fake.queued.append({response, 0.2, 0.4, 0.6});
+    p.press();
+    p.release();
+    QTRY_COMPARE(cancelled.count(), 1);
+    PortalFixture::settle();
+    QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
+    QCOMPARE(p.f.markColour(0), (Colour{255, 0, 0}));
+    QVERIFY(!p.f.paletteChanged());
+    QVERIFY(p.f.scripted.messages.shown.isEmpty());
+}
+
+void TestPortalPick::missingPortalSaysSoOnceAndChangesNothing_data() {
+    QTest::addColumn<Desktop>("desktop");
+    QTest::newRow("no session bus") << Desktop::NoSessionBus;
+    QTest::newRow("no portal") << Desktop::NoPortal;
+    QTest::newRow("no screenshot interface") << Desktop::NoScreenshotInterface;
+    QTest::newRow("no colour picks") << Desktop::NoPickColor;
+}
+
+void TestPortalPick::missingPortalSaysSoOnceAndChangesNothing() {
+    QFETCH(Desktop, desktop);
+    OldPortal old;
+    if (desktop == Desktop::NoScreenshotInterface)
+        QVERIFY(ownPortalName(connect(QStringLiteral("portal")), nullptr));
+    else if (desktop == Desktop::NoPickColor)
+        QVERIFY(ownPortalName(connect(QStringLiteral("portal")), &old));
+    PortalFixture p(desktop == Desktop::NoSessionBus ? QDBusConnection(QStringLiteral("none"))
+                                                     : connect(QStringLiteral("app")));
+    p.press();
+    p.release();
+    QTRY_COMPARE(p.f.scripted.messages.shown.size(), 1);
+    PortalFixture::settle();
+    QCOMPARE(p.f.scripted.messages.shown.size(), 1);
+    QCOMPARE(p.f.scripted.messages.shown[0].text, PickMode::portalUnavailableText());
+    QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
+    QVERIFY(!p.f.paletteChanged());
+}
+
+void TestPortalPick::staleRequestsAreIgnored() {
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
+    PortalFixture p(connect(QStringLiteral("app")));
+    p.press();
+    p.release();
+    p.press();
+    p.release();
+    QTRY_COMPARE(fake.requests.size(), 2);
+    // The first request was overtaken by the second.
+    fake.answer(fake.requests[0], {0, 0.2, 0.4, 0.6});
+    PortalFixture::settle();
+    QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
+    fake.answer(fake.requests[1], {0, 1.0, 1.0, 1.0});
+    QTRY_COMPARE(p.f.sliderColour(), (Colour{255, 255, 255}));
+    // An answer repeated, or one to a pick abandoned by leaving pick mode, changes nothing.
+    fake.answer(fake.requests[1], {0, 0.0, 0.0, 0.0});
+    p.press();
+    QTRY_COMPARE(fake.requests.size(), 3);
+    QTest::keyClick(p.f.window.get(), Qt::Key_F7);
+    fake.answer(fake.requests[2], {0, 0.0, 0.0, 0.0});
+    PortalFixture::settle();
+    QCOMPARE(p.f.sliderColour(), (Colour{255, 255, 255}));
+    QVERIFY(p.f.scripted.messages.shown.isEmpty());
+}
+
+QTEST_MAIN(TestPortalPick)
+#include "test_portalpick.moc"
