@@ -59,7 +59,8 @@ ColourCheck::~ColourCheck() {
 }
 
 void ColourCheck::open() {
-    if (m_window.isNull()) {
+    // A window closed a moment ago is on its way out: a new one takes its place.
+    if (m_window.isNull() || !m_window->isVisible()) {
         auto* window = new ColourCheckWindow(m_palette);
         belongTo(window, m_mainWindow);
         window->adjustSize();
