@@ -4,6 +4,7 @@
 #include "editing/namebox.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/colourbox.h"
+#include "gui/widgets/colourspeech.h"
 #include "gui/widgets/trackedlineedit.h"
 #include "gui/widgets/widgethelpers.h"
 #include "palette/palettemodel.h"
@@ -29,6 +30,11 @@ QString indexed(const char* name, int index) {
 
 std::size_t at(int mark) {
     return static_cast<std::size_t>(mark);
+}
+
+// Listeners count the marks from 1.
+QString spokenMark(const char* text, int mark) {
+    return MarksPanel::tr(text).arg(mark + 1);
 }
 
 } // namespace
@@ -67,6 +73,7 @@ MarksPanel::MarksPanel(PaletteModel& model, QWidget* parent)
 void MarksPanel::buildMark(int mark) {
     auto* button = named(new QRadioButton(this), indexed("optColor", mark));
     button->setToolTip(tr("Click here to select this colour mark"));
+    button->setAccessibleName(spokenMark(QT_TR_NOOP("Colour mark %1"), mark));
     button->setFixedHeight(markRowHeight);
     m_markGroup->addButton(button, mark);
     m_markButtons[at(mark)] = button;
@@ -77,6 +84,7 @@ void MarksPanel::buildMark(int mark) {
     auto* sample = named(new ColourBox(cell), indexed("picSample", mark));
     sample->setGeometry(0, 3, sampleWidth, markRowHeight - 6);
     sample->setEnabled(false);
+    sample->setAccessibleName(spokenMark(QT_TR_NOOP("Colour of mark %1"), mark));
     m_sampleColumn->layout()->addWidget(cell);
     m_samples[at(mark)] = sample;
     connect(sample, &ColourBox::mousePressed, this,
@@ -91,6 +99,7 @@ void MarksPanel::buildMark(int mark) {
     auto* name = named(new TrackedLineEdit(this), indexed("txtName", mark));
     name->setTypingLimit(nameBoxLength);
     name->setToolTip(tr("Click and type a colour name"));
+    name->setAccessibleName(spokenMark(QT_TR_NOOP("Name of colour mark %1"), mark));
     name->setMinimumWidth(
         name->fontMetrics().horizontalAdvance(QString(nameBoxLength, QLatin1Char('n'))) + 8);
     name->setFixedHeight(markRowHeight - 4);
@@ -105,6 +114,7 @@ void MarksPanel::buildMark(int mark) {
     connect(name, &TrackedLineEdit::focusLost, this, [this] { m_selectNameOnClick = true; });
 
     auto* letters = named(new QLabel(this), indexed("lblColorProp", mark));
+    letters->setAccessibleName(spokenMark(QT_TR_NOOP("Properties of colour mark %1"), mark));
     letters->setMinimumWidth(letters->fontMetrics().horizontalAdvance(QStringLiteral("WFJ")) + 4);
     letters->setFixedHeight(markRowHeight);
     m_propertyLetters[at(mark)] = letters;
@@ -121,7 +131,7 @@ std::vector<QWidget*> MarksPanel::tabOrder() const {
 
 void MarksPanel::showPalette() {
     for (int mark = markCount - 1; mark >= 0; --mark) {
-        m_samples[at(mark)]->setColour(pack(m_model.colour(mark)));
+        showColour(mark, m_model.colour(mark));
         showName(mark, m_model.name(mark));
     }
     showSelection(m_model.selectedMark());
@@ -130,7 +140,15 @@ void MarksPanel::showPalette() {
 }
 
 void MarksPanel::showColour(int mark, const Colour& colour) {
-    m_samples[at(mark)]->setColour(pack(colour));
+    const PackedColour packed = pack(colour);
+    ColourBox* sample = m_samples[at(mark)];
+    if (sample->colour() == packed && !sample->accessibleDescription().isEmpty())
+        return;
+    sample->setColour(packed);
+    // The colour told in words, on the sample and on the button a listener moves through.
+    const QString spoken = spokenColour(packed);
+    sample->setAccessibleDescription(spoken);
+    m_markButtons[at(mark)]->setAccessibleDescription(spoken);
 }
 
 void MarksPanel::showName(int mark, const QString& name) {
