@@ -67,10 +67,15 @@ def window_named(pyatspi, app, title):
 
 
 def unnamed_controls(pyatspi, window):
+    focusable = 0
     unnamed = []
     for node, trail in walk(window):
-        if node.getState().contains(pyatspi.STATE_FOCUSABLE) and not node.name.strip():
-            unnamed.append(" > ".join(trail + (node.getRoleName(),)))
+        if node.getState().contains(pyatspi.STATE_FOCUSABLE):
+            focusable += 1
+            if not node.name.strip():
+                unnamed.append(" > ".join(trail + (node.getRoleName(),)))
+    e2e.check(focusable > 1, f"the window {window.name!r} shows no controls")
+    print(f"{window.name}: {focusable} focusable, {len(unnamed)} without a name")
     return unnamed
 
 

@@ -15,6 +15,7 @@ DIALOGS = (("Options", ("F9",)), ("Custom Format", ("F8",)), ("About Tincta", ("
 def misplaced(session, title, width, height):
     window = session.find_window(title, timeout=10)
     x, y, w, h = session.window_origin(window)
+    print(f"{title}: {w} x {h} at {x}, {y}")
     if x >= 0 and y >= 0 and x + w <= width and y + h <= height:
         return None
     return f"{title}: {w} x {h} at {x}, {y}"
