@@ -64,7 +64,8 @@ ColourBox* ColourEditor::makeTag(const char* name, PackedColour colour,
 void ColourEditor::buildSliders() {
     m_channelSliders = {makeSlider("hsbRed", tr("Red")), makeSlider("hsbGreen", tr("Green")),
                         makeSlider("hsbBlue", tr("Blue"))};
-    m_tags = {makeTag("txtRedTag", 0x0000FF, tr("Red")), makeTag("txtGreenTag", 0x00FF00, tr("Green")),
+    m_tags = {makeTag("txtRedTag", 0x0000FF, tr("Red")),
+              makeTag("txtGreenTag", 0x00FF00, tr("Green")),
               makeTag("txtBlueTag", 0xFF0000, tr("Blue"))};
     m_pickPreview = named(new ColourBox(m_sliders), "picPick");
     m_pickPreview->setAccessibleName(tr("Picked colour"));

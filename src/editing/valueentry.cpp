@@ -53,10 +53,12 @@ ValueEntry::ValueEntry(MessageBoxes& messages, QWidget* parent)
       m_htmlHexField(makeField("txtHTMLHex", htmlHexFieldLength, tr("HTML Hex value"),
                                tr("Paste or type a lower or upper case HTML Hex value and click "
                                   "on the Set button"))),
-      m_redField(makeField("txtSetRed", valueFieldLength, tr("Red value"), tr("Type the red value"))),
+      m_redField(
+          makeField("txtSetRed", valueFieldLength, tr("Red value"), tr("Type the red value"))),
       m_greenField(makeField("txtSetGreen", valueFieldLength, tr("Green value"),
-                               tr("Type the green value"))),
-      m_blueField(makeField("txtSetBlue", valueFieldLength, tr("Blue value"), tr("Type the blue value"))),
+                             tr("Type the green value"))),
+      m_blueField(
+          makeField("txtSetBlue", valueFieldLength, tr("Blue value"), tr("Type the blue value"))),
       m_decimalButton(named(new QRadioButton(tr("Dec"), this), "optSetDec")),
       m_hexButton(named(new QRadioButton(tr("Hex"), this), "optSetHex")) {
     setObjectName(QStringLiteral("frmSet"));

@@ -1,10 +1,10 @@
 #include "help/helpviewer.h"
 
 #include "gui/platform/services.h"
+#include "gui/platform/shellhelpers.h"
 #include "gui/widgets/svgicon.h"
 #include "gui/widgets/themecolours.h"
 #include "help/helpmessages.h"
-#include "gui/platform/shellhelpers.h"
 
 #include <QAction>
 #include <QIcon>

@@ -38,7 +38,8 @@ std::vector<QRect> squares(double scale) {
         const QRect inWindow =
             scaledTwipsRect(scale, squareTwips * (i % columns),
                             toolbarTwips + squareTwips * (i / columns), squareTwips, squareTwips);
-        cells.push_back(inWindow.translated(0, -scaledTwipsRect(scale, 0, 0, 0, toolbarTwips).height()));
+        cells.push_back(
+            inWindow.translated(0, -scaledTwipsRect(scale, 0, 0, 0, toolbarTwips).height()));
     }
     return cells;
 }

@@ -45,8 +45,7 @@ double fittingScale(QSize clientTwips) {
     return std::clamp(std::min(across, down), 0.1, 1.0);
 }
 
-PaletteWindow::PaletteWindow(const QString& name,
-                             const QString& caption, QSize clientTwips)
+PaletteWindow::PaletteWindow(const QString& name, const QString& caption, QSize clientTwips)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),

@@ -33,8 +33,7 @@ std::vector<QRect> websafeCells(double scale) {
 } // namespace
 
 WebsafeWindow::WebsafeWindow()
-    : PaletteWindow(windowName, windowCaption,
-                    QSize(cellTwips * columns, cellTwips * rows)),
+    : PaletteWindow(windowName, windowCaption, QSize(cellTwips * columns, cellTwips * rows)),
       m_grid(new SwatchGrid(this)) {
     m_grid->setObjectName(gridName);
     m_grid->setAccessibleName(tr("Websafe colours"));

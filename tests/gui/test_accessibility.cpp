@@ -57,7 +57,8 @@ struct AccessibilityFixture : MainWindowFixture {
         if (name == QLatin1String("frmWebsafe"))
             return openPalette(ui().cmdWebsafe, name, QStringLiteral("lblWebsafeColor"))->window();
         if (name == QLatin1String("frmFailsafe"))
-            return openPalette(ui().cmdFailsafe, name, QStringLiteral("lblFailsafeColor"))->window();
+            return openPalette(ui().cmdFailsafe, name, QStringLiteral("lblFailsafeColor"))
+                ->window();
         if (name == QLatin1String("frmJavaScript"))
             return openPalette(ui().cmdJavaScript, name, QStringLiteral("lblJavaScriptColor"))
                 ->window();
@@ -122,8 +123,8 @@ void TestAccessibility::samplesTellTheirColour_data() {
     QTest::addColumn<Colour>("colour");
     QTest::addColumn<QString>("told");
     QTest::newRow("gold") << Colour{255, 215, 0} << QStringLiteral("#FFD700, named gold");
-    QTest::newRow("aqua is told as cyan") << Colour{0, 255, 255}
-                                          << QStringLiteral("#00FFFF, named cyan");
+    QTest::newRow("aqua is told as cyan")
+        << Colour{0, 255, 255} << QStringLiteral("#00FFFF, named cyan");
     QTest::newRow("no name") << Colour{0x12, 0x34, 0x56} << QStringLiteral("#123456");
 }
 
@@ -135,8 +136,8 @@ void TestAccessibility::samplesTellTheirColour() {
     f.setColour(colour);
     QCOMPARE(accessibleName(f.ui().optColor[2]), QStringLiteral("Colour mark 3"));
     QCOMPARE(accessibleName(f.ui().txtName[2]), QStringLiteral("Name of colour mark 3"));
-    for (QWidget* widget : {static_cast<QWidget*>(f.ui().picSample[2]),
-                            static_cast<QWidget*>(f.ui().optColor[2])}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(f.ui().picSample[2]), static_cast<QWidget*>(f.ui().optColor[2])}) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(face->text(QAccessible::Description), told);
     }
@@ -150,14 +151,18 @@ void TestAccessibility::gridCellIsFoundByNameAndPressed_data() {
     QTest::addColumn<QString>("grid");
     QTest::addColumn<QString>("cell");
     QTest::addColumn<Colour>("colour");
-    QTest::newRow("websafe") << "frmWebsafe" << "lblWebsafeColor" << "#3300FF"
-                             << Colour{0x33, 0x00, 0xFF};
-    QTest::newRow("failsafe") << "frmFailsafe" << "lblFailsafeColor" << "#800080"
-                              << Colour{0x80, 0x00, 0x80};
-    QTest::newRow("javascript") << "frmJavaScript" << "lblJavaScriptColor"
+    QTest::newRow("websafe") << "frmWebsafe"
+                             << "lblWebsafeColor"
+                             << "#3300FF" << Colour{0x33, 0x00, 0xFF};
+    QTest::newRow("failsafe") << "frmFailsafe"
+                              << "lblFailsafeColor"
+                              << "#800080" << Colour{0x80, 0x00, 0x80};
+    QTest::newRow("javascript") << "frmJavaScript"
+                                << "lblJavaScriptColor"
                                 << "aliceblue #F0F8FF" << Colour{0xF0, 0xF8, 0xFF};
-    QTest::newRow("colour bar") << "frmMain" << "lblColorBar" << "#FF0505"
-                                << Colour{0xFF, 0x05, 0x05};
+    QTest::newRow("colour bar") << "frmMain"
+                                << "lblColorBar"
+                                << "#FF0505" << Colour{0xFF, 0x05, 0x05};
 }
 
 void TestAccessibility::gridCellIsFoundByNameAndPressed() {
@@ -178,8 +183,8 @@ void TestAccessibility::gridCellIsFoundByNameAndPressed() {
     QVERIFY(found != nullptr);
     QCOMPARE(found->role(), QAccessible::ListItem);
     QCOMPARE(found->parent(), face);
-    QCOMPARE(face->indexOfChild(found), swatches->cellAt(swatches->mapFromGlobal(
-                                            found->rect().center())));
+    QCOMPARE(face->indexOfChild(found),
+             swatches->cellAt(swatches->mapFromGlobal(found->rect().center())));
     found->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(f.sliderColour(), colour);
 }
@@ -193,12 +198,12 @@ void TestAccessibility::websafeKeys_data() {
         << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Return}
         << Colour{0x66, 0x00, 0x33};
     QTest::newRow("into the next green block, space")
-        << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
-                      Qt::Key_Right, Qt::Key_Space}
+        << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                      Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}
         << Colour{0x00, 0x33, 0x00};
     QTest::newRow("stops at the top and the left")
-        << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
-                      Qt::Key_Up, Qt::Key_Left, Qt::Key_Enter}
+        << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,   Qt::Key_Up,   Qt::Key_Up,
+                      Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Enter}
         << Colour{0x00, 0x00, 0xFF};
 }
 

@@ -153,7 +153,8 @@ void TestReferencePalettes::websafeGridTilesItsWindow() {
     QCOMPARE(grid->cellCount(), 216);
     QVERIFY(tilesExactly(grid, QSize(756, 126)));
     // Behind the cells is the theme's own background, never a forced white.
-    QCOMPARE(grid->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+    QCOMPARE(grid->palette().color(QPalette::Window),
+             QApplication::palette().color(QPalette::Window));
 }
 
 void TestReferencePalettes::failsafeCells_data() {

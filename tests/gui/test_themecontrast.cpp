@@ -116,8 +116,8 @@ QStringList unreadableTexts(QWidget* window) {
             continue; // the lemon of an edited name is the same in every theme
         if (!isThemeColour(shown->background,
                            {QPalette::Window, QPalette::Base, QPalette::Button}) ||
-            !isThemeColour(shown->text, {QPalette::WindowText, QPalette::Text,
-                                         QPalette::ButtonText, QPalette::Link}))
+            !isThemeColour(shown->text, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                         QPalette::Link}))
             found << name + QStringLiteral(" ignores the theme");
     }
     return found;
@@ -153,9 +153,8 @@ QStringList unreadableRuns(const QTextDocument& page, const QPalette& colours) {
             if (text.trimmed().isEmpty())
                 continue;
             const QTextCharFormat format = fragment.charFormat();
-            const QColor background = format.background().style() != Qt::NoBrush
-                                          ? format.background().color()
-                                          : behind;
+            const QColor background =
+                format.background().style() != Qt::NoBrush ? format.background().color() : behind;
             const double contrast = contrastRatio(fragmentText(format, colours), background);
             if (contrast < readableContrast)
                 found << QStringLiteral("%1 (%2)").arg(text.left(30)).arg(contrast, 0, 'f', 2);
@@ -199,8 +198,8 @@ void TestThemeContrast::windowsAreReadable() {
     OptionsDialog options(f.window.get(), context);
     CustomFormatDialog customFormat(f.window.get(), context, [](const QString&) { return true; });
     AboutBox about(f.scripted.services, f.window.get());
-    for (QWidget* window : std::initializer_list<QWidget*>{f.window.get(), &options,
-                                                            &customFormat, &about})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{f.window.get(), &options, &customFormat, &about})
         QVERIFY2(unreadableTexts(window).isEmpty(),
                  qPrintable(unreadableTexts(window).join(QStringLiteral(", "))));
     // A new name takes the theme's colours back.
