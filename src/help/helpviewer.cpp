@@ -33,6 +33,8 @@ const QString mailScheme = QStringLiteral("mailto");
 constexpr QSize viewerSize(760, 600);
 constexpr int documentMargin = 10;
 constexpr double screenShare = 0.9;
+// The headings' own blue, kept where it reads on the theme's page.
+const QColor headingBlue(0x1C, 0x5D, 0x99);
 
 // Topics live on disk or among the compiled-in resources; everything else belongs to the
 // desktop.
@@ -48,7 +50,8 @@ QString helpStyleSheet(const QPalette& palette) {
     // readable on it.
     const QColor base = palette.color(QPalette::Base);
     const QColor text = palette.color(QPalette::Text);
-    const QColor heading = readableOr(palette.color(QPalette::Link), text, base);
+    const QColor heading =
+        readableOr(headingBlue, readableOr(palette.color(QPalette::Link), text, base), base);
     const QColor shaded = readableOr(palette.color(QPalette::AlternateBase), base, text);
     return QStringLiteral("h1, h2 { color: %1; }\n"
                           "th, .note { background-color: %2; color: %3; }\n")

@@ -4,16 +4,12 @@ colour, which reaches the clipboard as a click would."""
 
 import tincta_e2e as e2e
 
-# From the first mark's option button: six name boxes, the three sliders, Set, the three value
-# fields, the Dec and Hex pair, the notation list, then the Websafe Palette button.
-TABS_TO_WEBSAFE_BUTTON = 16
-
 
 def test(program):
     with e2e.Session(program) as session:
         session.start()
         session.wait_for_clipboard("#FF0000")
-        session.key(*["Tab"] * TABS_TO_WEBSAFE_BUTTON)
+        session.key(*["Tab"] * e2e.TABS_TO_WEBSAFE_BUTTON)
         session.key("space")
         websafe = session.find_window("Websafe", timeout=10)
         session.focus(websafe)

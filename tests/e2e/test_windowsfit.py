@@ -4,9 +4,6 @@ dialogs, the help viewer and the about box lie wholly on a 1280 x 1024 screen at
 
 import tincta_e2e as e2e
 
-# From the first mark's option button to the Websafe Palette button; the Failsafe and JavaScript
-# buttons follow it.
-TABS_TO_WEBSAFE_BUTTON = 16
 SCREENS = ((1280, 1024, "2"), (800, 600, "1"))
 PALETTE_WINDOWS = ("Websafe", "Failsafe", "JavaScript")
 DIALOGS = (("Options", ("F9",)), ("Custom Format", ("F8",)), ("About Tincta", ("alt+h", "a")))
@@ -26,7 +23,7 @@ def check_screen(program, width, height, scale):
         session.start()
         session.wait_for_clipboard("#FF0000")
         wrong = [misplaced(session, e2e.WINDOW_TITLE, width, height)]
-        session.key(*["Tab"] * TABS_TO_WEBSAFE_BUTTON)
+        session.key(*["Tab"] * e2e.TABS_TO_WEBSAFE_BUTTON)
         for title in PALETTE_WINDOWS:
             session.key("space")
             wrong.append(misplaced(session, title, width, height))

@@ -216,9 +216,14 @@ void TestAccessibility::websafeKeys() {
     activate(grid);
     QTRY_VERIFY(grid->hasFocus());
     QCOMPARE(grid->currentCell(), 0);
+    // The frame waits for the keyboard, so that it hides no cell from the mouse.
+    QVERIFY(!grid->showsFocusCell());
     for (int key : keys)
         QTest::keyClick(grid, static_cast<Qt::Key>(key));
     QCOMPARE(f.sliderColour(), colour);
+    QVERIFY(grid->showsFocusCell());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(0).center());
+    QVERIFY(!grid->showsFocusCell());
 }
 
 void TestAccessibility::colourBarKeys() {
@@ -228,6 +233,7 @@ void TestAccessibility::colourBarKeys() {
     QTest::keyClick(f.window.get(), Qt::Key_Tab);
     SwatchGrid* bar = f.ui().lblColorBar;
     QCOMPARE(QApplication::focusWidget(), bar);
+    QVERIFY(bar->showsFocusCell());
     // The default red: cell i is (255, i, i).
     QTest::keyClick(bar, Qt::Key_Right);
     QTest::keyClick(bar, Qt::Key_Right);

@@ -185,7 +185,7 @@ void SwatchGrid::paintEvent(QPaintEvent* event) {
         if (cell.intersects(event->rect()))
             painter.fillRect(cell, qtColour(m_colours[static_cast<std::size_t>(i)]));
     }
-    if (hasFocus() && m_currentCell >= 0)
+    if (showsFocusCell() && m_currentCell >= 0)
         paintFocusFrame(painter);
 }
 
@@ -205,8 +205,10 @@ void SwatchGrid::paintFocusFrame(QPainter& painter) const {
 void SwatchGrid::mousePressEvent(QMouseEvent* event) {
     const int cell = cellAt(event->position().toPoint());
     m_pressedCell = event->button() == Qt::LeftButton ? cell : -1;
-    if (m_pressedCell >= 0)
+    if (m_pressedCell >= 0) {
+        m_showFocusCell = false;
         setCurrentCell(m_pressedCell);
+    }
     if (cell >= 0)
         Q_EMIT cellPressed(cell, event->button());
 }
@@ -253,18 +255,23 @@ void SwatchGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
+        m_showFocusCell = true;
         activateCell(m_currentCell);
         return;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
+    m_showFocusCell = true;
+    update();
     if (m_currentCell >= 0)
         setCurrentCell(neighbour(direction));
 }
 
 void SwatchGrid::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        m_showFocusCell = true;
     if (m_currentCell < 0)
         setCurrentCell(0);
     update();

@@ -43,6 +43,7 @@ public:
     // The cell the keyboard works on; framed while the grid has the focus.
     int currentCell() const { return m_currentCell; }
     void setCurrentCell(int index);
+    bool showsFocusCell() const { return m_showFocusCell && hasFocus(); }
     // Acts as a left press and release on the cell.
     void activateCell(int index);
 
@@ -75,6 +76,8 @@ private:
     bool m_stretched = false;
     int m_pressedCell = -1;
     int m_currentCell = -1;
+    // The frame shows once the keyboard is used, so it never hides a cell from the mouse user.
+    bool m_showFocusCell = false;
 };
 
 } // namespace tincta
