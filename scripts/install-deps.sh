@@ -5,7 +5,8 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev
     clang libclang-rt-14-dev
-    xvfb xdotool xclip imagemagick x11-utils python3 dbus-daemon
+    xvfb xdotool xclip imagemagick x11-utils python3
+    at-spi2-core python3-pyatspi dbus-daemon
     desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
 )
 missing=()

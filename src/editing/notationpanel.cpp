@@ -26,6 +26,7 @@ NotationPanel::NotationPanel(const SettingsRecord& settings, QWidget* parent)
     : QObject(parent), m_settings(settings), m_list(named(new QListWidget(parent), "lstAutocopy")),
       m_timer(named(new QTimer(this), "tmrClip")) {
     m_list->setToolTip(tr("Select the format you want to copy to the clipboard"));
+    m_list->setAccessibleName(tr("Notation"));
     m_list->setMinimumWidth(170);
     m_list->addItems(notationNames());
     buildClipboardRow(parent);
@@ -45,11 +46,11 @@ void NotationPanel::buildClipboardRow(QWidget* parent) {
     m_clipboardLabel = named(new QLabel(m_clipboardRow), "lblClipboard");
     m_clipboardLabel->setToolTip(tr("This is what Tincta put on the clipboard"));
     m_clipboardLabel->setTextFormat(Qt::PlainText);
+    m_clipboardLabel->setAccessibleName(tr("Sent to clipboard"));
+    // A field's colours, the theme's own, as the value fields beside it.
     m_clipboardLabel->setAutoFillBackground(true);
-    QPalette white = m_clipboardLabel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    m_clipboardLabel->setPalette(white);
+    m_clipboardLabel->setBackgroundRole(QPalette::Base);
+    m_clipboardLabel->setForegroundRole(QPalette::Text);
     m_clipboardLabel->setFrameShape(QFrame::StyledPanel);
     m_clipboardLabel->setMargin(3);
     m_clipboardLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);

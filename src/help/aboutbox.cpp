@@ -40,9 +40,8 @@ QLabel* textLabel(const QString& name, const QString& text, QWidget* parent) {
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(colours);
+    label->setForegroundRole(QPalette::Text);
+    label->setBackgroundRole(QPalette::Base);
     return label;
 }
 
@@ -78,9 +77,11 @@ AboutBox::AboutBox(const Services& services, QWidget* parent)
     lblMoreInfo = textLabel(QStringLiteral("lblMoreInfo"), moreInfoText, picInfo);
     lblLink = new LinkLabel(homePageAddress, picInfo);
     lblLink->setObjectName(QStringLiteral("lblLink"));
+    lblLink->setBackgroundRole(QPalette::Base);
     lblFeedbackInfo = textLabel(QStringLiteral("lblFeedbackInfo"), feedbackInfoText, picInfo);
     lblMailLink = new LinkLabel(feedbackAddress, picInfo);
     lblMailLink->setObjectName(QStringLiteral("lblMailLink"));
+    lblMailLink->setBackgroundRole(QPalette::Base);
     lblDisclaimer =
         wrappedLabel(QStringLiteral("lblDisclaimer"), disclaimerText, disclaimerWidth, picInfo);
 

@@ -30,22 +30,24 @@ constexpr int columns = 7;
 constexpr int toolbarIconSize = 16;
 constexpr int sortByDotNet = 1;
 
-std::vector<QRect> squares() {
+std::vector<QRect> squares(double scale) {
     std::vector<QRect> cells;
     cells.reserve(javaScriptCount);
     for (int i = 0; i < javaScriptCount; ++i) {
         // Rounded as the window places them, below the toolbar, then made relative to the grid.
         const QRect inWindow =
-            twipsRect(squareTwips * (i % columns), toolbarTwips + squareTwips * (i / columns),
-                      squareTwips, squareTwips);
-        cells.push_back(inWindow.translated(0, -twipsToPixels(toolbarTwips)));
+            scaledTwipsRect(scale, squareTwips * (i % columns),
+                            toolbarTwips + squareTwips * (i / columns), squareTwips, squareTwips);
+        cells.push_back(
+            inWindow.translated(0, -scaledTwipsRect(scale, 0, 0, 0, toolbarTwips).height()));
     }
     return cells;
 }
 
 QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& key,
                        const QString& toolTip, const QString& image) {
-    QAction* button = toolbar->addAction(svgIcon(image), QString());
+    // The tooltip is also the name a screen reader gives the button.
+    QAction* button = toolbar->addAction(svgIcon(image), toolTip);
     button->setObjectName(key);
     button->setToolTip(toolTip);
     button->setCheckable(true);
@@ -58,7 +60,7 @@ QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& ke
 JavaScriptWindow::JavaScriptWindow()
     : PaletteWindow(windowName, windowCaption, clientTwips),
       m_sortToolbar(new QToolBar(this)), m_grid(new SwatchGrid(this)) {
-    const int toolbarHeight = twipsToPixels(toolbarTwips);
+    const int toolbarHeight = scaledTwipsRect(scale(), 0, 0, 0, toolbarTwips).height();
     m_sortToolbar->setObjectName(toolbarName);
     m_sortToolbar->setMovable(false);
     m_sortToolbar->setFloatable(false);
@@ -74,7 +76,9 @@ JavaScriptWindow::JavaScriptWindow()
             [this](QAction* button) { guarded([&] { onSortChosen(button); }); });
 
     m_grid->setObjectName(gridName);
-    m_grid->setCellRects(squares());
+    m_grid->setAccessibleName(tr("JavaScript colours"));
+    m_grid->setFocus();
+    m_grid->setCellRects(squares(scale()));
     m_grid->setGeometry(0, toolbarHeight, width(), height() - toolbarHeight);
     connect(m_grid, &SwatchGrid::cellPressed, this,
             [this](int index, Qt::MouseButton button) {

@@ -102,6 +102,8 @@ void CustomFormatDialog::buildControls() {
         const CodeButton& entry = codeTable[i];
         auto* button = named(new QPushButton(QLatin1String(entry.caption), this), entry.name);
         button->setToolTip(QLatin1String(entry.toolTip));
+        // The two letters mean little when heard; the tooltip says what the button inserts.
+        button->setAccessibleName(button->toolTip());
         button->setFixedSize(codeButtonWidth, codeButtonHeight);
         // A click leaves the focus, and with it the selection, in the text box.
         button->setFocusPolicy(Qt::TabFocus);
@@ -122,6 +124,7 @@ void CustomFormatDialog::buildControls() {
 
     txtFormat = named(new QLineEdit(this), "txtFormat");
     txtFormat->setMaxLength(customFormatMaxLength);
+    txtFormat->setAccessibleName(tr("Custom format template"));
     txtFormat->installEventFilter(this);
     page->addWidget(txtFormat);
 

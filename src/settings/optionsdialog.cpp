@@ -21,26 +21,26 @@ namespace tincta {
 namespace {
 
 const QString dialogCaption = QStringLiteral("Options");
-const QString standardFormatCaption = QStringLiteral("Standard format:");
+const QString standardFormatCaption = QStringLiteral("&Standard format:");
 const QString standardFormatToolTip =
     QStringLiteral("What format should Tincta select the next time the program starts?");
 const QString exampleCaption = QStringLiteral("Example");
 const QString standardFolderCaption = QStringLiteral("Standard folder");
-const QString changeCaption = QStringLiteral("Change standard folder...");
+const QString changeCaption = QStringLiteral("&Change standard folder...");
 const QString changeToolTip =
     QStringLiteral("What folder should Tincta select when you open and save files?");
 const QString sortOrderCaption = QStringLiteral("Standard sort order in JavaScript Palette");
-const QString alphabeticallyCaption = QStringLiteral("Sort alphabetically");
+const QString alphabeticallyCaption = QStringLiteral("Sort &alphabetically");
 const QString alphabeticallyToolTip =
     QStringLiteral("Click here if the JavaScript Palette should be sorted alphabetically");
-const QString dotNetCaption = QStringLiteral("Sort like Visual Studio .NET");
+const QString dotNetCaption = QStringLiteral("Sort like &Visual Studio .NET");
 const QString dotNetToolTip = QStringLiteral(
     "Click here if the JavaScript Palette should be sorted as in Visual Studio .NET");
 const QString promptToSaveCaption = QStringLiteral("Prompt to save on exit");
-const QString yesCaption = QStringLiteral("Yes");
+const QString yesCaption = QStringLiteral("&Yes");
 const QString yesToolTip =
     QStringLiteral("Click here if you want Tincta to remind you to save unsaved changes on exit");
-const QString noCaption = QStringLiteral("No");
+const QString noCaption = QStringLiteral("&No");
 const QString noToolTip = QStringLiteral(
     "Click here if you do not want Tincta to remind you to save unsaved changes on exit");
 const QString okCaption = QStringLiteral("OK");
@@ -130,6 +130,8 @@ void OptionsDialog::buildControls() {
     lblStandardFormat = named(new QLabel(standardFormatCaption, this), "lblStandardFormat");
     lstStandardFormat = named(new QListWidget(this), "lstStandardFormat");
     lstStandardFormat->setToolTip(standardFormatToolTip);
+    lblStandardFormat->setBuddy(lstStandardFormat);
+    lstStandardFormat->setAccessibleName(lblStandardFormat->text().remove(QLatin1Char('&')));
     lstStandardFormat->setMinimumHeight(listHeight);
     formatColumn->addWidget(lblStandardFormat);
     formatColumn->addWidget(lstStandardFormat, 1);
@@ -151,6 +153,7 @@ void OptionsDialog::buildControls() {
     lblSelectedStandardFolder =
         named(new QLabel(rootFolder, fraStandardFolder), "lblSelectedStandardFolder");
     lblSelectedStandardFolder->setTextFormat(Qt::PlainText);
+    lblSelectedStandardFolder->setAccessibleName(standardFolderCaption);
     lblSelectedStandardFolder->setWordWrap(true);
     lblSelectedStandardFolder->setMinimumHeight(folderLabelHeight);
     lblSelectedStandardFolder->setAlignment(Qt::AlignLeft | Qt::AlignTop);

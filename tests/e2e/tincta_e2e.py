@@ -10,6 +10,10 @@ import time
 
 WINDOW_TITLE = "Tincta - New palette"
 SCREEN_SIZE = "1280x800"
+# From the first mark's option button: six name boxes, the three sliders, Set, the three value
+# fields, the Dec and Hex pair, the notation list, then the Websafe Palette button; the Failsafe
+# and JavaScript buttons follow it.
+TABS_TO_WEBSAFE_BUTTON = 16
 
 
 class E2EFailure(AssertionError):
