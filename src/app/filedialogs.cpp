@@ -1,6 +1,7 @@
 #include "app/filedialogs.h"
 
 #include "gui/platform/services.h"
+#include "gui/widgets/uitext.h"
 #include "palette/pathhelpers.h"
 #include "settings/settingsrecord.h"
 
@@ -8,11 +9,11 @@ namespace tincta {
 
 namespace {
 
-const QString paletteFilter = QStringLiteral("Text Files (*.txt)");
+const UiText paletteFilter{QT_TRANSLATE_NOOP("tincta", "Text Files (*.txt)")};
 const QString paletteSuffix = QStringLiteral("txt");
-const QString saveTitle = QStringLiteral("Save Palette As");
-const QString openTitle = QStringLiteral("Open Palette In Tincta");
-const QString notepadTitle = QStringLiteral("Open Palette In Notepad");
+const UiText saveTitle{QT_TRANSLATE_NOOP("tincta", "Save Palette As")};
+const UiText openTitle{QT_TRANSLATE_NOOP("tincta", "Open Palette In Tincta")};
+const UiText notepadTitle{QT_TRANSLATE_NOOP("tincta", "Open Palette In Notepad")};
 
 const QString& startFolder(SettingsRecord& settings) {
     if (!folderExists(settings.StandardFolder)) {
