@@ -7,6 +7,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xdotool xclip imagemagick x11-utils python3
     desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
+    qt6-l10n-tools qt6-tools-dev lintian
 )
 missing=()
 for p in "${packages[@]}"; do
