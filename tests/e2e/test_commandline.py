@@ -18,7 +18,13 @@ def run_and_end(session, *args):
 def start_with(session, argument, title, folder):
     session.process = subprocess.Popen([session.program, argument], env=session.env, cwd=folder,
                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    session.window = session.find_window(title)
+    try:
+        session.window = session.find_window(title)
+    except e2e.E2EFailure:
+        windows = session.run(["xdotool", "search", "--onlyvisible", "--name", "."], check=False).stdout.split()
+        names = [session.run(["xdotool", "getwindowname", w], check=False).stdout.strip() for w in windows]
+        session.process.kill()
+        raise e2e.E2EFailure(f"no window {title!r}; windows: {names}; output: {session.process.communicate()[0]!r}")
     session.focus(session.window)
 
 
