@@ -8,6 +8,7 @@ packages=(
     xvfb xdotool xclip imagemagick x11-utils python3
     at-spi2-core python3-pyatspi dbus-daemon
     desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
+    qt6-l10n-tools qt6-tools-dev lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -175,6 +175,10 @@ void MainWindow::start() {
     m_commands->setPasteEnabled(false);
 }
 
+void MainWindow::openPaletteFile(const QString& path) {
+    ErrorGuard::run([this, &path] { m_document->openFile(path); });
+}
+
 void MainWindow::loadSettings() {
     const SettingsLoadResult result = m_settings->loadSettings(m_notation->javaScriptNamesMode());
     if (result.rememberedFormat)

@@ -18,7 +18,6 @@ namespace tincta {
 namespace {
 
 constexpr int clipboardTimerMs = 200;
-constexpr int tickWrapLimit = 1'000'000'000;
 
 } // namespace
 
@@ -34,7 +33,6 @@ NotationPanel::NotationPanel(const SettingsRecord& settings, QWidget* parent)
     m_timer->setInterval(clipboardTimerMs);
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, guarded([this] { onTick(); }));
-    m_timer->start();
 }
 
 void NotationPanel::buildClipboardRow(QWidget* parent) {
@@ -63,6 +61,10 @@ void NotationPanel::render(const Colour& colour) {
     if (const std::optional<QString> text = renderedText(colour))
         m_clipboardLabel->setText(*text);
     m_ticksSinceChange = 0;
+    // A timer already ticking keeps its phase, so the copy still falls on its third tick; an
+    // idle one starts again here.
+    if (!m_timer->isActive())
+        m_timer->start();
 }
 
 std::optional<QString> NotationPanel::renderedText(const Colour& colour) const {
@@ -102,11 +104,12 @@ void NotationPanel::setJavaScriptNamesMode(bool on, const Colour& colour) {
 void NotationPanel::onTick() {
     ++m_ticksSinceChange;
     if (m_ticksSinceChange == ticksBeforeCopy) {
+        // Nothing is left to copy until the next change, so the program sleeps till then.
+        // Stopped first, so a rendering in the handlers below starts it again.
+        m_timer->stop();
         Q_EMIT colourRested();
         copyToClipboard();
     }
-    if (m_ticksSinceChange > tickWrapLimit)
-        m_ticksSinceChange = 0;
 }
 
 void NotationPanel::copyToClipboard() {

@@ -4,6 +4,7 @@
 #include "gui/platform/shellhelpers.h"
 #include "gui/widgets/svgicon.h"
 #include "gui/widgets/themecolours.h"
+#include "gui/widgets/uitext.h"
 #include "help/helpmessages.h"
 
 #include <QAction>
@@ -21,14 +22,14 @@ namespace tincta {
 namespace {
 
 const QString viewerName = QStringLiteral("helpViewer");
-const QString defaultTitle = QStringLiteral("Tincta Help");
+const UiText defaultTitle{QT_TRANSLATE_NOOP("tincta", "Tincta Help")};
 const QString titleSeparator = QStringLiteral(" - ");
-const QString backText = QStringLiteral("&Back");
-const QString forwardText = QStringLiteral("&Forward");
-const QString homeText = QStringLiteral("&Home");
-const QString backToolTip = QStringLiteral("Back (Alt+Left)");
-const QString forwardToolTip = QStringLiteral("Forward (Alt+Right)");
-const QString homeToolTip = QStringLiteral("Contents (Alt+Home)");
+const UiText backText{QT_TRANSLATE_NOOP("tincta", "&Back")};
+const UiText forwardText{QT_TRANSLATE_NOOP("tincta", "&Forward")};
+const UiText homeText{QT_TRANSLATE_NOOP("tincta", "&Home")};
+const UiText backToolTip{QT_TRANSLATE_NOOP("tincta", "Back (Alt+Left)")};
+const UiText forwardToolTip{QT_TRANSLATE_NOOP("tincta", "Forward (Alt+Right)")};
+const UiText homeToolTip{QT_TRANSLATE_NOOP("tincta", "Contents (Alt+Home)")};
 const QString mailScheme = QStringLiteral("mailto");
 constexpr QSize viewerSize(760, 600);
 constexpr int documentMargin = 10;

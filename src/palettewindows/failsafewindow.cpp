@@ -2,13 +2,14 @@
 
 #include "colour/colourtables.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/uitext.h"
 
 namespace tincta {
 
 namespace {
 
 const QString windowName = QStringLiteral("frmFailsafe");
-const QString windowCaption = QStringLiteral("Failsafe");
+const UiText windowCaption{QT_TRANSLATE_NOOP("tincta", "Failsafe")};
 const QString gridName = QStringLiteral("lblFailsafeColor");
 constexpr int clientWidthTwips = 11340;
 constexpr int cellWidthTwips = 720;

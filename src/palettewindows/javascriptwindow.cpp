@@ -1,8 +1,9 @@
 #include "palettewindows/javascriptwindow.h"
 
-#include "gui/widgets/svgicon.h"
 #include "colour/colourtables.h"
+#include "gui/widgets/svgicon.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/uitext.h"
 
 #include <QActionGroup>
 #include <QIcon>
@@ -13,14 +14,14 @@ namespace tincta {
 namespace {
 
 const QString windowName = QStringLiteral("frmJavaScript");
-const QString windowCaption = QStringLiteral("JavaScript");
+const UiText windowCaption{QT_TRANSLATE_NOOP("tincta", "JavaScript")};
 const QString toolbarName = QStringLiteral("tbrSortTools");
 const QString gridName = QStringLiteral("lblJavaScriptColor");
 const QString alphabeticallyKey = QStringLiteral("Alphabetically");
-const QString alphabeticallyToolTip = QStringLiteral("Sort alphabetically");
+const UiText alphabeticallyToolTip{QT_TRANSLATE_NOOP("tincta", "Sort alphabetically")};
 const QString alphabeticallyImage = QStringLiteral(":/icons/back.svg");
 const QString dotNetKey = QStringLiteral("DotNet");
-const QString dotNetToolTip = QStringLiteral("Sort like Visual Studio .NET");
+const UiText dotNetToolTip{QT_TRANSLATE_NOOP("tincta", "Sort like Visual Studio .NET")};
 const QString dotNetImage = QStringLiteral(":/icons/forward.svg");
 
 constexpr QSize clientTwips(1755, 5415);

@@ -2,13 +2,14 @@
 
 #include "colour/colourtables.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/uitext.h"
 
 namespace tincta {
 
 namespace {
 
 const QString windowName = QStringLiteral("frmWebsafe");
-const QString windowCaption = QStringLiteral("Websafe");
+const UiText windowCaption{QT_TRANSLATE_NOOP("tincta", "Websafe")};
 const QString gridName = QStringLiteral("lblWebsafeColor");
 constexpr int cellTwips = 315;
 constexpr int columns = 36;

@@ -30,8 +30,8 @@ inline constexpr std::chrono::milliseconds loadWaitLimit{1000};
 inline constexpr std::chrono::milliseconds saveWaitLimit{2000};
 
 // Shown (titled "Tincta", information icon, OK) when a load had to restore the defaults.
-inline constexpr char settingsRestoredMessage[] =
-    "Unacceptable settings found in Registry. Default settings restored.";
+inline constexpr char settingsRestoredMessage[] = QT_TRANSLATE_NOOP(
+    "tincta::Settings", "Unacceptable settings found in Registry. Default settings restored.");
 
 // The folders the default folder is chosen from; each answers an empty text when unknown.
 struct FolderLookup {

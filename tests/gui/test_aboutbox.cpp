@@ -1,9 +1,10 @@
 #include "mainwindowfixture.h"
 
+#include "gui/widgets/linklabel.h"
 #include "help/aboutbox.h"
 #include "help/aboutpicture.h"
-#include "gui/widgets/linklabel.h"
 #include "help/productlinks.h"
+#include "help/productversion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,6 +105,8 @@ void TestAboutBox::showsItsTexts() {
     QCOMPARE(box.lblLink->text(), homePageAddress);
     QCOMPARE(box.lblMailLink->text(), feedbackAddress);
     QVERIFY(box.lblDisclaimer->text().contains(QStringLiteral("without warranties")));
+    QCOMPARE(box.lblVersion->text(), QStringLiteral("Version ") + programVersion);
+    QVERIFY(box.lblVersion->y() > box.lblDisclaimer->y());
     QCOMPARE(box.cmdOK->text(), QStringLiteral("OK"));
     QVERIFY(box.cmdOK->isDefault());
     for (LinkLabel* link : {box.lblLink, box.lblMailLink}) {
