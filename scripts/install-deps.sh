@@ -7,6 +7,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xdotool xclip imagemagick x11-utils python3
     desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
+    g++-mingw-w64-x86-64 wine64
 )
 missing=()
 for p in "${packages[@]}"; do
