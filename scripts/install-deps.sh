@@ -9,6 +9,7 @@ packages=(
     at-spi2-core python3-pyatspi dbus-daemon
     desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
     qt6-l10n-tools qt6-tools-dev lintian
+    g++-mingw-w64-x86-64 wine64
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingsnames.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <chrono>
@@ -11,16 +13,6 @@
 namespace tincta {
 
 class EasyReg;
-
-// Where the program keeps its settings, below HKEY_CURRENT_USER.
-inline constexpr char programKeyPath[] = "Software\\Quillmere\\Tincta 2005";
-
-// The stored value names.
-inline constexpr char customFormatValueName[] = "CustomFormat";
-inline constexpr char formatIndexValueName[] = "FormatIndex";
-inline constexpr char sortIndexValueName[] = "SortIndex";
-inline constexpr char promptToSaveValueName[] = "PromptToSave";
-inline constexpr char standardFolderValueName[] = "StandardFolder";
 
 inline constexpr int customFormatMaxLength = 250;
 
