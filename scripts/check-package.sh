@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package (Release), validates the desktop entry and AppStream metadata,
-# installs the package on this machine and starts the installed /usr/bin/tincta under Xvfb:
+# Builds the Debian package (Release), checks it with lintian (an error fails the check),
+# validates the desktop entry and AppStream metadata, installs the package on this machine and starts the installed /usr/bin/tincta under Xvfb:
 # its main window must appear, F1 must open the help viewer, and Ctrl+W must end it cleanly.
 # Needs root or sudo for the installation. A package that was not installed before is removed
 # again at the end; pass --keep to leave it installed.
@@ -33,14 +33,27 @@ contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 for file in ./usr/bin/tincta ./usr/share/tincta/help/tincta1.htm ./usr/share/tincta/help/tincta10.htm \
     ./usr/share/applications/io.github.tincta.Tincta.desktop \
     ./usr/share/metainfo/io.github.tincta.Tincta.metainfo.xml \
-    ./usr/share/icons/hicolor/scalable/apps/io.github.tincta.Tincta.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/io.github.tincta.Tincta.svg \
+    ./usr/share/doc/tincta/copyright ./usr/share/doc/tincta/changelog.gz \
+    ./usr/share/man/man1/tincta.1.gz; do
     grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb --field "$deb" Depends)
 for package in libqt6widgets6 libqt6svg6; do
-    grep -q "$package" <<<"$depends" || fail "Depends does not name $package"
+    count=$(tr ',' '\n' <<<"$depends" | grep -c "^ *$package\b" || true)
+    ((count == 1)) || fail "Depends names $package $count times: $depends"
 done
 echo "contents and dependencies as expected"
+
+echo "== lintian"
+lintian_log=$(mktemp)
+status=0
+lintian --pedantic --info --fail-on error "$deb" >"$lintian_log" 2>&1 || status=$?
+cat "$lintian_log"
+echo "lintian: $(grep -c '^E: ' "$lintian_log" || true) errors, $(grep -c '^W: ' "$lintian_log" || true) warnings," \
+    "$(grep -c '^I: ' "$lintian_log" || true) notes, $(grep -c '^P: ' "$lintian_log" || true) pedantic"
+rm -f "$lintian_log"
+((status == 0)) || fail "lintian found errors"
 
 echo "== desktop files"
 scripts/validate-desktop-files.sh
@@ -68,6 +81,12 @@ echo "== starting the installed program under Xvfb"
 source scripts/xvfb.sh
 start_xvfb 1280x1024x24 "$work/xvfb.log" || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
 echo "Xvfb is up on $DISPLAY"
+
+# One version number: what the program says is what the package is.
+version=$(QT_QPA_PLATFORM=xcb /usr/bin/tincta --version)
+[ "$version" = "Tincta $(dpkg-deb --field "$deb" Version)" ] ||
+    fail "the program says '$version', the package is $(dpkg-deb --field "$deb" Version)"
+echo "$version"
 
 # The program gets a settings folder and a home of its own, so nothing of the user's is touched.
 mkdir -p "$work/home/Desktop" "$work/config"

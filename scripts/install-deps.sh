@@ -5,8 +5,11 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev
     clang libclang-rt-14-dev
-    xvfb xdotool xclip imagemagick x11-utils python3 dbus-daemon
+    xvfb xdotool xclip imagemagick x11-utils python3
+    at-spi2-core python3-pyatspi dbus-daemon
     desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
+    qt6-l10n-tools qt6-tools-dev lintian
+    g++-mingw-w64-x86-64 wine64
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tincta and runs every test layer: unit, gui and e2e on the
-# normal build, unit and gui again under the address and undefined-behaviour sanitizers, then a
-# short run of each fuzz target, the format check, and the Debian package installed and started.
+# normal build, unit and gui again under the address and undefined-behaviour sanitizers, the
+# registry store's contract under Wine, then a short run of each fuzz target, the format check,
+# and the Debian package installed and started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -24,6 +25,14 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTINCTA_WERROR=ON -DTINCTA_SA
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     run_ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gui'
+
+# EasyReg over the Windows registry: cross-built with MinGW and run under Wine, in a Wine
+# prefix that each run makes afresh.
+cmake -S . -B build-mingw --no-warn-unused-cli -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DTINCTA_REGISTRY_ONLY=ON -DTINCTA_WERROR=ON >/dev/null
+cmake --build build-mingw -j"$jobs"
+rm -rf build-mingw/wineprefix
+run_ctest --test-dir build-mingw --output-on-failure
 
 scripts/fuzz.sh 30
 scripts/check-format.sh

@@ -2,6 +2,7 @@
 
 #include "colour/colourtables.h"
 #include "gui/platform/services.h"
+#include "gui/widgets/uitext.h"
 #include "palette/palettemodel.h"
 
 #include <algorithm>
@@ -10,25 +11,29 @@ namespace tincta {
 
 namespace {
 
-const QString propertiesTitle = QStringLiteral("Colour Properties");
+const UiText propertiesTitle{QT_TRANSLATE_NOOP("tincta", "Colour Properties")};
 const QString paragraphBreak = QStringLiteral("\r\n\r\n");
-const QString isWebsafe = QStringLiteral("The selected colour is a websafe colour.");
-const QString isNotWebsafe = QStringLiteral("The selected colour is not a websafe colour.");
-const QString isFailsafe = QStringLiteral("The selected colour will look good in failsafe mode.");
-const QString isNotFailsafe =
-    QStringLiteral("The selected colour will not look good in failsafe mode.");
-const QString isJavaScript = QStringLiteral("The selected colour is a JavaScript colour.");
-const QString isNotJavaScript = QStringLiteral("The selected colour is not a JavaScript colour.");
-const QString javaScriptNameIntro =
-    QStringLiteral("In JavaScript, the name of the selected colour is ");
-const QString renameQuestion =
-    QStringLiteral("Do you want to change the name of the selected colour to ");
+const UiText isWebsafe{QT_TRANSLATE_NOOP("tincta", "The selected colour is a websafe colour.")};
+const UiText isNotWebsafe{
+    QT_TRANSLATE_NOOP("tincta", "The selected colour is not a websafe colour.")};
+const UiText isFailsafe{
+    QT_TRANSLATE_NOOP("tincta", "The selected colour will look good in failsafe mode.")};
+const UiText isNotFailsafe{
+    QT_TRANSLATE_NOOP("tincta", "The selected colour will not look good in failsafe mode.")};
+const UiText isJavaScript{
+    QT_TRANSLATE_NOOP("tincta", "The selected colour is a JavaScript colour.")};
+const UiText isNotJavaScript{
+    QT_TRANSLATE_NOOP("tincta", "The selected colour is not a JavaScript colour.")};
+const UiText javaScriptNameIntro{
+    QT_TRANSLATE_NOOP("tincta", "In JavaScript, the name of the selected colour is ")};
+const UiText renameQuestion{
+    QT_TRANSLATE_NOOP("tincta", "Do you want to change the name of the selected colour to ")};
 const QString cyanName = QStringLiteral("cyan");
 const QString aquaName = QStringLiteral("aqua");
-const QString cyanShown = QStringLiteral("cyan (also known as aqua)");
+const UiText cyanShown{QT_TRANSLATE_NOOP("tincta", "cyan (also known as aqua)")};
 const QString magentaName = QStringLiteral("magenta");
 const QString fuchsiaName = QStringLiteral("fuchsia");
-const QString magentaShown = QStringLiteral("magenta (also known as fuchsia)");
+const UiText magentaShown{QT_TRANSLATE_NOOP("tincta", "magenta (also known as fuchsia)")};
 
 template <typename Table> bool contains(const Table& table, PackedColour colour) {
     return std::find(table.begin(), table.end(), colour) != table.end();

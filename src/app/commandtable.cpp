@@ -14,6 +14,7 @@ namespace tincta {
 
 namespace {
 
+// Repeated as a literal in each QT_TRANSLATE_NOOP below, where lupdate reads it.
 constexpr const char* context = "tincta::CommandTable";
 constexpr int toolbarIconSize = 22;
 
@@ -34,27 +35,27 @@ constexpr int ctrlShift(Qt::Key key) {
 }
 
 constexpr std::array<CommandEntry, commandCount> commandEntries{{
-    {Command::NewPalette, "mnuFileNew", QT_TRANSLATE_NOOP(context, "&New Palette"), ctrl(Qt::Key_N), false},
-    {Command::OpenPalette, "mnuFileOpen", QT_TRANSLATE_NOOP(context, "&Open Palette In Tincta..."), ctrl(Qt::Key_O), false},
-    {Command::OpenInNotepad, "mnuFileOpenInNotepad", QT_TRANSLATE_NOOP(context, "Open Palette &In Notepad..."), ctrl(Qt::Key_I), false},
-    {Command::SavePalette, "mnuFileSave", QT_TRANSLATE_NOOP(context, "&Save Palette"), ctrl(Qt::Key_S), false},
-    {Command::SavePaletteAs, "mnuFileSaveAs", QT_TRANSLATE_NOOP(context, "Save Palette &As..."), Qt::Key_F12, false},
-    {Command::ExportPalette, "mnuFileExport", QT_TRANSLATE_NOOP(context, "Ex&port Palette..."), ctrl(Qt::Key_E), false},
-    {Command::ImportPalette, "mnuFileImport", QT_TRANSLATE_NOOP(context, "I&mport Palette..."), ctrlShift(Qt::Key_O), false},
-    {Command::Exit, "mnuFileExit", QT_TRANSLATE_NOOP(context, "&Exit"), ctrl(Qt::Key_W), false},
-    {Command::CopyColour, "mnuEditCopyColor", QT_TRANSLATE_NOOP(context, "&Copy From Colour Mark"), Qt::Key_F2, false},
-    {Command::PasteColour, "mnuEditPasteColor", QT_TRANSLATE_NOOP(context, "Paste To Colour &Mark"), Qt::Key_F3, false},
-    {Command::ColourProperties, "mnuEditColorProperties", QT_TRANSLATE_NOOP(context, "Colour &Properties..."), Qt::Key_F4, false},
-    {Command::FindJavaScriptNames, "mnuEditFind", QT_TRANSLATE_NOOP(context, "&Find JavaScript Names"), Qt::Key_F5, false},
-    {Command::CopyJavaScriptNames, "mnuEditCopyJavaScriptNames", QT_TRANSLATE_NOOP(context, "Copy &JavaScript Names"), Qt::Key_F6, true},
-    {Command::PasteHtmlHex, "mnuEditPasteHTMLHex", QT_TRANSLATE_NOOP(context, "Paste &HTML Hex"), Qt::Key_F11, true},
-    {Command::ColourCheck, "mnuEditColourCheck", QT_TRANSLATE_NOOP(context, "Colour Chec&k..."), ctrl(Qt::Key_K), false},
-    {Command::ColourPickMode, "mnuToolsColourPickMode", QT_TRANSLATE_NOOP(context, "Colour &Pick Mode"), Qt::Key_F7, true},
-    {Command::CustomFormat, "mnuToolsCustomFormat", QT_TRANSLATE_NOOP(context, "&Custom Format..."), Qt::Key_F8, false},
-    {Command::Options, "mnuToolsOptions", QT_TRANSLATE_NOOP(context, "&Options..."), Qt::Key_F9, false},
-    {Command::Help, "mnuHelpHelp", QT_TRANSLATE_NOOP(context, "&Help"), Qt::Key_F1, false},
-    {Command::HomePage, "mnuHomePage", QT_TRANSLATE_NOOP(context, "&Visit Tincta Home Page"), 0, false},
-    {Command::About, "mnuHelpAboutTincta", QT_TRANSLATE_NOOP(context, "&About Tincta..."), 0, false},
+    {Command::NewPalette, "mnuFileNew", QT_TRANSLATE_NOOP("tincta::CommandTable", "&New Palette"), ctrl(Qt::Key_N), false},
+    {Command::OpenPalette, "mnuFileOpen", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Open Palette In Tincta..."), ctrl(Qt::Key_O), false},
+    {Command::OpenInNotepad, "mnuFileOpenInNotepad", QT_TRANSLATE_NOOP("tincta::CommandTable", "Open Palette &In Notepad..."), ctrl(Qt::Key_I), false},
+    {Command::SavePalette, "mnuFileSave", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Save Palette"), ctrl(Qt::Key_S), false},
+    {Command::SavePaletteAs, "mnuFileSaveAs", QT_TRANSLATE_NOOP("tincta::CommandTable", "Save Palette &As..."), Qt::Key_F12, false},
+    {Command::ExportPalette, "mnuFileExport", QT_TRANSLATE_NOOP("tincta::CommandTable", "Ex&port Palette..."), ctrl(Qt::Key_E), false},
+    {Command::ImportPalette, "mnuFileImport", QT_TRANSLATE_NOOP("tincta::CommandTable", "I&mport Palette..."), ctrlShift(Qt::Key_O), false},
+    {Command::Exit, "mnuFileExit", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Exit"), ctrl(Qt::Key_W), false},
+    {Command::CopyColour, "mnuEditCopyColor", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Copy From Colour Mark"), Qt::Key_F2, false},
+    {Command::PasteColour, "mnuEditPasteColor", QT_TRANSLATE_NOOP("tincta::CommandTable", "Paste To Colour &Mark"), Qt::Key_F3, false},
+    {Command::ColourProperties, "mnuEditColorProperties", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour &Properties..."), Qt::Key_F4, false},
+    {Command::FindJavaScriptNames, "mnuEditFind", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Find JavaScript Names"), Qt::Key_F5, false},
+    {Command::CopyJavaScriptNames, "mnuEditCopyJavaScriptNames", QT_TRANSLATE_NOOP("tincta::CommandTable", "Copy &JavaScript Names"), Qt::Key_F6, true},
+    {Command::PasteHtmlHex, "mnuEditPasteHTMLHex", QT_TRANSLATE_NOOP("tincta::CommandTable", "Paste &HTML Hex"), Qt::Key_F11, true},
+    {Command::ColourCheck, "mnuEditColourCheck", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour Chec&k..."), ctrl(Qt::Key_K), false},
+    {Command::ColourPickMode, "mnuToolsColourPickMode", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour &Pick Mode"), Qt::Key_F7, true},
+    {Command::CustomFormat, "mnuToolsCustomFormat", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Custom Format..."), Qt::Key_F8, false},
+    {Command::Options, "mnuToolsOptions", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Options..."), Qt::Key_F9, false},
+    {Command::Help, "mnuHelpHelp", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Help"), Qt::Key_F1, false},
+    {Command::HomePage, "mnuHomePage", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Visit Tincta Home Page"), 0, false},
+    {Command::About, "mnuHelpAboutTincta", QT_TRANSLATE_NOOP("tincta::CommandTable", "&About Tincta..."), 0, false},
 }};
 
 // A menu item or toolbar position: a command, or a separator when `separator` is set.
@@ -78,19 +79,19 @@ struct MenuEntry {
 };
 
 const std::array<MenuEntry, 4> menus{{
-    {"mnuFile", QT_TRANSLATE_NOOP(context, "&File"),
+    {"mnuFile", QT_TRANSLATE_NOOP("tincta::CommandTable", "&File"),
      {item(Command::NewPalette), item(Command::OpenPalette), item(Command::OpenInNotepad),
       item(Command::SavePalette), item(Command::SavePaletteAs), item(Command::ExportPalette),
       item(Command::ImportPalette), separator("mnuFileSeparator1"), item(Command::Exit)}},
-    {"mnuEdit", QT_TRANSLATE_NOOP(context, "&Edit"),
+    {"mnuEdit", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Edit"),
      {item(Command::CopyColour), item(Command::PasteColour), separator("mnuEditSeparator1"),
       item(Command::ColourProperties), item(Command::FindJavaScriptNames),
       separator("mnuEditSeparator2"), item(Command::CopyJavaScriptNames),
       item(Command::PasteHtmlHex), separator("mnuEditSeparator3"), item(Command::ColourCheck)}},
-    {"mnuTools", QT_TRANSLATE_NOOP(context, "&Tools"),
+    {"mnuTools", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Tools"),
      {item(Command::ColourPickMode), separator("mnuToolsSeparator1"),
       item(Command::CustomFormat), item(Command::Options)}},
-    {"mnuHelp", QT_TRANSLATE_NOOP(context, "&Help"),
+    {"mnuHelp", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Help"),
      {item(Command::Help), item(Command::HomePage), separator("mnuHelpSeparator1"),
       item(Command::About)}},
 }};
@@ -104,20 +105,20 @@ struct ToolbarButton {
 
 // The name of position 3 ends in a blank; it is kept as the button's name.
 const std::array<ToolbarButton, 14> toolbarButtons{{
-    {item(Command::NewPalette), "btnNew", "new", QT_TRANSLATE_NOOP(context, "New Palette (Ctrl+N)")},
-    {item(Command::OpenPalette), "btnOpen", "open", QT_TRANSLATE_NOOP(context, "Open Palette In Tincta (Ctrl+O)")},
-    {item(Command::OpenInNotepad), "btnOpenInNotepad ", "notepad", QT_TRANSLATE_NOOP(context, "Open Palette In Notepad (Ctrl+I)")},
-    {item(Command::SavePalette), "btnSave", "save", QT_TRANSLATE_NOOP(context, "Save Palette (Ctrl+S)")},
+    {item(Command::NewPalette), "btnNew", "new", QT_TRANSLATE_NOOP("tincta::CommandTable", "New Palette (Ctrl+N)")},
+    {item(Command::OpenPalette), "btnOpen", "open", QT_TRANSLATE_NOOP("tincta::CommandTable", "Open Palette In Tincta (Ctrl+O)")},
+    {item(Command::OpenInNotepad), "btnOpenInNotepad ", "notepad", QT_TRANSLATE_NOOP("tincta::CommandTable", "Open Palette In Notepad (Ctrl+I)")},
+    {item(Command::SavePalette), "btnSave", "save", QT_TRANSLATE_NOOP("tincta::CommandTable", "Save Palette (Ctrl+S)")},
     {separator("tbrSeparator1"), nullptr, nullptr, nullptr},
-    {item(Command::CopyColour), "btnCopyColor", "copy", QT_TRANSLATE_NOOP(context, "Copy From Colour Mark (F2)")},
-    {item(Command::PasteColour), "btnPasteColor", "paste", QT_TRANSLATE_NOOP(context, "Paste To Colour Mark (F3)")},
-    {item(Command::ColourProperties), "btnColorProperties", "properties", QT_TRANSLATE_NOOP(context, "Colour Properties (F4)")},
-    {item(Command::FindJavaScriptNames), "btnFind", "find", QT_TRANSLATE_NOOP(context, "Find JavaScript Names (F5)")},
+    {item(Command::CopyColour), "btnCopyColor", "copy", QT_TRANSLATE_NOOP("tincta::CommandTable", "Copy From Colour Mark (F2)")},
+    {item(Command::PasteColour), "btnPasteColor", "paste", QT_TRANSLATE_NOOP("tincta::CommandTable", "Paste To Colour Mark (F3)")},
+    {item(Command::ColourProperties), "btnColorProperties", "properties", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour Properties (F4)")},
+    {item(Command::FindJavaScriptNames), "btnFind", "find", QT_TRANSLATE_NOOP("tincta::CommandTable", "Find JavaScript Names (F5)")},
     {separator("btnSeparator2"), nullptr, nullptr, nullptr},
-    {item(Command::CustomFormat), "btnCustomFormat", "custom", QT_TRANSLATE_NOOP(context, "Custom Format (F8)")},
-    {item(Command::Options), "btnOptions", "options", QT_TRANSLATE_NOOP(context, "Options (F9)")},
+    {item(Command::CustomFormat), "btnCustomFormat", "custom", QT_TRANSLATE_NOOP("tincta::CommandTable", "Custom Format (F8)")},
+    {item(Command::Options), "btnOptions", "options", QT_TRANSLATE_NOOP("tincta::CommandTable", "Options (F9)")},
     {separator("btnSeparator3"), nullptr, nullptr, nullptr},
-    {item(Command::Help), "btnHelp", "help", QT_TRANSLATE_NOOP(context, "Help (F1)")},
+    {item(Command::Help), "btnHelp", "help", QT_TRANSLATE_NOOP("tincta::CommandTable", "Help (F1)")},
 }};
 
 QString translated(const char* text) {

@@ -1,5 +1,7 @@
 #include "app/filedialogs.h"
 
+#include "gui/platform/services.h"
+#include "gui/widgets/uitext.h"
 #include "palette/pathhelpers.h"
 #include "settings/settingsrecord.h"
 
@@ -9,17 +11,13 @@ namespace tincta {
 
 namespace {
 
-const QString paletteFilter = QStringLiteral("Text Files (*.txt)");
+const UiText paletteFilter{QT_TRANSLATE_NOOP("tincta", "Text Files (*.txt)")};
 const QString paletteSuffix = QStringLiteral("txt");
-const QString saveTitle = QStringLiteral("Save Palette As");
-const QString openTitle = QStringLiteral("Open Palette In Tincta");
-const QString notepadTitle = QStringLiteral("Open Palette In Notepad");
-const char* const exportTitle = QT_TRANSLATE_NOOP("tincta::FileDialogs", "Export Palette");
-const char* const importTitle = QT_TRANSLATE_NOOP("tincta::FileDialogs", "Import Palette");
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("tincta::FileDialogs", text);
-}
+const UiText saveTitle{QT_TRANSLATE_NOOP("tincta", "Save Palette As")};
+const UiText openTitle{QT_TRANSLATE_NOOP("tincta", "Open Palette In Tincta")};
+const UiText notepadTitle{QT_TRANSLATE_NOOP("tincta", "Open Palette In Notepad")};
+const UiText exportTitle{QT_TRANSLATE_NOOP("tincta", "Export Palette")};
+const UiText importTitle{QT_TRANSLATE_NOOP("tincta", "Import Palette")};
 
 const QString& startFolder(SettingsRecord& settings) {
     if (!folderExists(settings.StandardFolder)) {
@@ -49,13 +47,13 @@ QString askNotepadFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord&
 ChosenFile askExportFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings,
                              const QStringList& filters) {
     const QString folder = startFolder(settings);
-    return dialogs.saveFileOfType(owner, translated(exportTitle), folder, filters);
+    return dialogs.saveFileOfType(owner, exportTitle, folder, filters);
 }
 
 ChosenFile askImportFileName(FileDialogs& dialogs, QWidget* owner, SettingsRecord& settings,
                              const QStringList& filters) {
     const QString folder = startFolder(settings);
-    return dialogs.openFileOfType(owner, translated(importTitle), folder, filters);
+    return dialogs.openFileOfType(owner, importTitle, folder, filters);
 }
 
 } // namespace tincta

@@ -66,9 +66,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
 
 MainWindow::~MainWindow() {
     ErrorGuard::setLastResort(nullptr);
-    // The controls outlive the panels their handlers call; silence them first.
+    // The controls outlive the panels their handlers call; silence them first. Blocked rather
+    // than disconnected: each must still tell its end to the accessibility cache.
     for (QObject* child : findChildren<QObject*>())
-        child->disconnect();
+        child->blockSignals(true);
     m_help->htmlHelp().HelpClose();
 }
 
@@ -105,6 +106,7 @@ void MainWindow::setTabOrder() {
     order.push_back(m_notation->notationList());
     for (QWidget* button : m_paletteWindows->buttons()->findChildren<QWidget*>())
         order.push_back(button);
+    order.push_back(m_editor->colourBar());
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -174,6 +176,10 @@ void MainWindow::start() {
     loadSettings();
     m_document->showNewPalette();
     m_commands->setPasteEnabled(false);
+}
+
+void MainWindow::openPaletteFile(const QString& path) {
+    ErrorGuard::run([this, &path] { m_document->openFile(path); });
 }
 
 void MainWindow::loadSettings() {

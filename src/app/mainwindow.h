@@ -35,6 +35,8 @@ public:
 
     // The palette the window shows.
     const PaletteModel& palette() const { return *m_model; }
+    // The palette file named at start, opened as Open opens it.
+    void openPaletteFile(const QString& path);
 
 protected:
     bool event(QEvent* event) override;

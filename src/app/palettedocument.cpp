@@ -75,8 +75,11 @@ void PaletteDocument::openPalette() {
     if (!saveChangesFirst())
         return;
     const QString path = askOpenFileName(m_services.files, m_window, m_settings);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void PaletteDocument::openFile(const QString& path) {
     std::optional<PaletteMarks> marks;
     if (const std::optional<QStringList> lines = readFileLines(path))
         marks = readPaletteFile(*lines);

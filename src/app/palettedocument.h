@@ -28,6 +28,8 @@ public:
     void showNewPalette();
     void newPalette();
     void openPalette();
+    // Opens the palette at `path` as Open does once its dialog has named the file.
+    void openFile(const QString& path);
     void openInNotepad();
     // Both answer whether the palette was written; false after a cancelled dialog or a failure
     // the user has already been told about.

@@ -2,6 +2,7 @@
 
 #include "colour/contrast.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
@@ -73,6 +74,10 @@ ContrastTable::ContrastTable(QWidget* parent)
         for (int column = 0; column < checkedMarkCount; ++column)
             setItem(mark, column, new QTableWidgetItem);
     }
+    // With nothing to select, the corner only says how to read the table.
+    setCornerButtonEnabled(false);
+    if (auto* corner = findChild<QAbstractButton*>())
+        corner->setAccessibleName(tr("Text colour by row, background colour by column"));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }

@@ -28,6 +28,8 @@ ColourEditor::ColourEditor(PaletteModel& model, MessageBoxes& messages, QWidget*
       m_colourBar(named(new SwatchGrid(parent), "lblColorBar")) {
     buildSliders();
     m_colourBar->setStretchedRow(colourBarCells);
+    m_colourBar->setAccessibleName(tr("Colour bar"));
+    m_colourBar->setAccessibleDescription(tr("Shades of the selected colour"));
     for (QScrollBar* slider : m_channelSliders) {
         connect(slider, &QScrollBar::valueChanged, this, guarded([this] { refresh(true); }));
     }
@@ -50,8 +52,10 @@ QScrollBar* ColourEditor::makeSlider(const char* name, const QString& accessible
     return slider;
 }
 
-ColourBox* ColourEditor::makeTag(const char* name, PackedColour colour) {
+ColourBox* ColourEditor::makeTag(const char* name, PackedColour colour,
+                                 const QString& accessibleName) {
     auto* tag = named(new ColourBox(m_sliders), name);
+    tag->setAccessibleName(accessibleName);
     tag->setColour(colour);
     tag->setFixedSize(sliderHeight, sliderHeight);
     return tag;
@@ -60,9 +64,11 @@ ColourBox* ColourEditor::makeTag(const char* name, PackedColour colour) {
 void ColourEditor::buildSliders() {
     m_channelSliders = {makeSlider("hsbRed", tr("Red")), makeSlider("hsbGreen", tr("Green")),
                         makeSlider("hsbBlue", tr("Blue"))};
-    m_tags = {makeTag("txtRedTag", 0x0000FF), makeTag("txtGreenTag", 0x00FF00),
-              makeTag("txtBlueTag", 0xFF0000)};
+    m_tags = {makeTag("txtRedTag", 0x0000FF, tr("Red")),
+              makeTag("txtGreenTag", 0x00FF00, tr("Green")),
+              makeTag("txtBlueTag", 0xFF0000, tr("Blue"))};
     m_pickPreview = named(new ColourBox(m_sliders), "picPick");
+    m_pickPreview->setAccessibleName(tr("Picked colour"));
     m_pickPreview->hide();
     auto* grid = new QGridLayout(m_sliders);
     grid->setContentsMargins(0, 0, 0, 0);

@@ -51,7 +51,7 @@ Q_SIGNALS:
 
 private:
     QScrollBar* makeSlider(const char* name, const QString& accessibleName);
-    ColourBox* makeTag(const char* name, PackedColour colour);
+    ColourBox* makeTag(const char* name, PackedColour colour, const QString& accessibleName);
     void buildSliders();
     // Brings the selected mark, the value fields and the colour bar up to date with the sliders.
     void refresh(bool byEdit);

@@ -4,6 +4,7 @@
 #include "editing/namebox.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/colourbox.h"
+#include "gui/widgets/colourspeech.h"
 #include "gui/widgets/trackedlineedit.h"
 #include "gui/widgets/widgethelpers.h"
 #include "palette/droppedcolour.h"
@@ -53,6 +54,11 @@ std::optional<Colour> droppedColour(const QMimeData* data) {
     return std::nullopt;
 }
 
+// Listeners count the marks from 1.
+QString spokenMark(const char* text, int mark) {
+    return MarksPanel::tr(text).arg(mark + 1);
+}
+
 } // namespace
 
 MarksPanel::MarksPanel(PaletteModel& model, QWidget* parent)
@@ -94,6 +100,7 @@ MarksPanel::MarksPanel(PaletteModel& model, QWidget* parent)
 void MarksPanel::buildMark(int mark) {
     auto* button = named(new QRadioButton(this), indexed("optColor", mark));
     button->setToolTip(tr("Click here to select this colour mark"));
+    button->setAccessibleName(spokenMark(QT_TR_NOOP("Colour mark %1"), mark));
     button->setFixedHeight(markRowHeight);
     m_markGroup->addButton(button, mark);
     m_markButtons[at(mark)] = button;
@@ -104,6 +111,7 @@ void MarksPanel::buildMark(int mark) {
     auto* sample = named(new ColourBox(cell), indexed("picSample", mark));
     sample->setGeometry(0, 3, sampleWidth, markRowHeight - 6);
     sample->setEnabled(false);
+    sample->setAccessibleName(spokenMark(QT_TR_NOOP("Colour of mark %1"), mark));
     m_sampleColumn->layout()->addWidget(cell);
     m_samples[at(mark)] = sample;
     connect(sample, &ColourBox::mousePressed, this,
@@ -118,6 +126,7 @@ void MarksPanel::buildMark(int mark) {
     auto* name = named(new TrackedLineEdit(this), indexed("txtName", mark));
     name->setTypingLimit(nameBoxLength);
     name->setToolTip(tr("Click and type a colour name"));
+    name->setAccessibleName(spokenMark(QT_TR_NOOP("Name of colour mark %1"), mark));
     name->setMinimumWidth(
         name->fontMetrics().horizontalAdvance(QString(nameBoxLength, QLatin1Char('n'))) + 8);
     name->setFixedHeight(markRowHeight - 4);
@@ -132,6 +141,7 @@ void MarksPanel::buildMark(int mark) {
     connect(name, &TrackedLineEdit::focusLost, this, [this] { m_selectNameOnClick = true; });
 
     auto* letters = named(new QLabel(this), indexed("lblColorProp", mark));
+    letters->setAccessibleName(spokenMark(QT_TR_NOOP("Properties of colour mark %1"), mark));
     letters->setMinimumWidth(letters->fontMetrics().horizontalAdvance(QStringLiteral("WFJ")) + 4);
     letters->setFixedHeight(markRowHeight);
     m_propertyLetters[at(mark)] = letters;
@@ -148,7 +158,7 @@ std::vector<QWidget*> MarksPanel::tabOrder() const {
 
 void MarksPanel::showPalette() {
     for (int mark = markCount - 1; mark >= 0; --mark) {
-        m_samples[at(mark)]->setColour(pack(m_model.colour(mark)));
+        showColour(mark, m_model.colour(mark));
         showName(mark, m_model.name(mark));
     }
     showSelection(m_model.selectedMark());
@@ -157,7 +167,15 @@ void MarksPanel::showPalette() {
 }
 
 void MarksPanel::showColour(int mark, const Colour& colour) {
-    m_samples[at(mark)]->setColour(pack(colour));
+    const PackedColour packed = pack(colour);
+    ColourBox* sample = m_samples[at(mark)];
+    if (sample->colour() == packed && !sample->accessibleDescription().isEmpty())
+        return;
+    sample->setColour(packed);
+    // The colour told in words, on the sample and on the button a listener moves through.
+    const QString spoken = spokenColour(packed);
+    sample->setAccessibleDescription(spoken);
+    m_markButtons[at(mark)]->setAccessibleDescription(spoken);
 }
 
 void MarksPanel::showName(int mark, const QString& name) {

@@ -4,13 +4,26 @@
 
 namespace tincta {
 
+namespace {
+
+// The edited colour is a fixed light lemon in every theme, so its text is fixed dark too.
+const QColor editedNameText(0x20, 0x20, 0x20);
+
+} // namespace
+
 void setNameBoxBackground(QLineEdit* box, PackedColour colour) {
-    if (nameBoxBackground(box) == colour)
+    if (colour != editedNameColour) {
+        // Any other background is the theme's own, light or dark.
+        if (box->testAttribute(Qt::WA_SetPalette))
+            box->setPalette(QPalette());
+        return;
+    }
+    if (isMarkedEdited(box))
         return;
     const Colour c = unpack(colour);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor(c.red, c.green, c.blue));
-    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Text, editedNameText);
     box->setPalette(palette);
 }
 

@@ -18,7 +18,6 @@ namespace tincta {
 namespace {
 
 constexpr int clipboardTimerMs = 200;
-constexpr int tickWrapLimit = 1'000'000'000;
 
 } // namespace
 
@@ -26,6 +25,7 @@ NotationPanel::NotationPanel(const SettingsRecord& settings, QWidget* parent)
     : QObject(parent), m_settings(settings), m_list(named(new QListWidget(parent), "lstAutocopy")),
       m_timer(named(new QTimer(this), "tmrClip")) {
     m_list->setToolTip(tr("Select the format you want to copy to the clipboard"));
+    m_list->setAccessibleName(tr("Notation"));
     m_list->setMinimumWidth(170);
     m_list->addItems(notationNames());
     buildClipboardRow(parent);
@@ -33,7 +33,6 @@ NotationPanel::NotationPanel(const SettingsRecord& settings, QWidget* parent)
     m_timer->setInterval(clipboardTimerMs);
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, guarded([this] { onTick(); }));
-    m_timer->start();
 }
 
 void NotationPanel::buildClipboardRow(QWidget* parent) {
@@ -45,11 +44,11 @@ void NotationPanel::buildClipboardRow(QWidget* parent) {
     m_clipboardLabel = named(new QLabel(m_clipboardRow), "lblClipboard");
     m_clipboardLabel->setToolTip(tr("This is what Tincta put on the clipboard"));
     m_clipboardLabel->setTextFormat(Qt::PlainText);
+    m_clipboardLabel->setAccessibleName(tr("Sent to clipboard"));
+    // A field's colours, the theme's own, as the value fields beside it.
     m_clipboardLabel->setAutoFillBackground(true);
-    QPalette white = m_clipboardLabel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    m_clipboardLabel->setPalette(white);
+    m_clipboardLabel->setBackgroundRole(QPalette::Base);
+    m_clipboardLabel->setForegroundRole(QPalette::Text);
     m_clipboardLabel->setFrameShape(QFrame::StyledPanel);
     m_clipboardLabel->setMargin(3);
     m_clipboardLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -62,6 +61,10 @@ void NotationPanel::render(const Colour& colour) {
     if (const std::optional<QString> text = renderedText(colour))
         m_clipboardLabel->setText(*text);
     m_ticksSinceChange = 0;
+    // A timer already ticking keeps its phase, so the copy still falls on its third tick; an
+    // idle one starts again here.
+    if (!m_timer->isActive())
+        m_timer->start();
 }
 
 std::optional<QString> NotationPanel::renderedText(const Colour& colour) const {
@@ -101,11 +104,12 @@ void NotationPanel::setJavaScriptNamesMode(bool on, const Colour& colour) {
 void NotationPanel::onTick() {
     ++m_ticksSinceChange;
     if (m_ticksSinceChange == ticksBeforeCopy) {
+        // Nothing is left to copy until the next change, so the program sleeps till then.
+        // Stopped first, so a rendering in the handlers below starts it again.
+        m_timer->stop();
         Q_EMIT colourRested();
         copyToClipboard();
     }
-    if (m_ticksSinceChange > tickWrapLimit)
-        m_ticksSinceChange = 0;
 }
 
 void NotationPanel::copyToClipboard() {

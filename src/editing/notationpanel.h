@@ -17,7 +17,7 @@ class SettingsRecord;
 
 // The notation list, the label of what goes to the clipboard, and the clipboard timer: every
 // rendering restarts the quiet count, and the timer copies once the colour has rested for three
-// ticks.
+// ticks, then stops until the next rendering.
 class NotationPanel : public QObject {
     Q_OBJECT
 

@@ -50,12 +50,15 @@ std::optional<int> decimalChannel(QStringView text) {
 ValueEntry::ValueEntry(MessageBoxes& messages, QWidget* parent)
     : QFrame(parent), m_messages(messages),
       m_setButton(named(new QPushButton(tr("Set"), this), "cmdSetColor")),
-      m_htmlHexField(makeField("txtHTMLHex", htmlHexFieldLength,
+      m_htmlHexField(makeField("txtHTMLHex", htmlHexFieldLength, tr("HTML Hex value"),
                                tr("Paste or type a lower or upper case HTML Hex value and click "
                                   "on the Set button"))),
-      m_redField(makeField("txtSetRed", valueFieldLength, tr("Type the red value"))),
-      m_greenField(makeField("txtSetGreen", valueFieldLength, tr("Type the green value"))),
-      m_blueField(makeField("txtSetBlue", valueFieldLength, tr("Type the blue value"))),
+      m_redField(
+          makeField("txtSetRed", valueFieldLength, tr("Red value"), tr("Type the red value"))),
+      m_greenField(makeField("txtSetGreen", valueFieldLength, tr("Green value"),
+                             tr("Type the green value"))),
+      m_blueField(
+          makeField("txtSetBlue", valueFieldLength, tr("Blue value"), tr("Type the blue value"))),
       m_decimalButton(named(new QRadioButton(tr("Dec"), this), "optSetDec")),
       m_hexButton(named(new QRadioButton(tr("Hex"), this), "optSetHex")) {
     setObjectName(QStringLiteral("frmSet"));
@@ -101,8 +104,10 @@ ValueEntry::ValueEntry(MessageBoxes& messages, QWidget* parent)
     }
 }
 
-TrackedLineEdit* ValueEntry::makeField(const char* name, int typingLimit, const QString& toolTip) {
+TrackedLineEdit* ValueEntry::makeField(const char* name, int typingLimit,
+                                       const QString& accessibleName, const QString& toolTip) {
     auto* field = named(new TrackedLineEdit(this), name);
+    field->setAccessibleName(accessibleName);
     field->setTypingLimit(typingLimit);
     field->setToolTip(toolTip);
     field->setUpperCaseTyping(true);

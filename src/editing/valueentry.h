@@ -35,7 +35,8 @@ Q_SIGNALS:
     void notationChosen();
 
 private:
-    TrackedLineEdit* makeField(const char* name, int typingLimit, const QString& toolTip);
+    TrackedLineEdit* makeField(const char* name, int typingLimit, const QString& accessibleName,
+                               const QString& toolTip);
     void setColour();
     template <typename Parse> void setFromFields(Parse parse, const QString& invalidMessage);
     void setFromHtmlHex();

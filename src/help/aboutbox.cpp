@@ -1,10 +1,12 @@
 #include "help/aboutbox.h"
 
+#include "gui/platform/shellhelpers.h"
+#include "gui/widgets/linklabel.h"
+#include "gui/widgets/uitext.h"
 #include "help/aboutpicture.h"
 #include "help/helpmessages.h"
-#include "gui/widgets/linklabel.h"
 #include "help/productlinks.h"
-#include "gui/platform/shellhelpers.h"
+#include "help/productversion.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,17 +16,19 @@ namespace tincta {
 
 namespace {
 
-const QString caption = QStringLiteral("About Tincta");
+const UiText caption{QT_TRANSLATE_NOOP("tincta", "About Tincta")};
 const QString titleText = QStringLiteral("Tincta 2005");
-const QString sloganText = QStringLiteral(
-    "The smart and easy colour manager for developers, designers, and other artistic people.");
-const QString moreInfoText = QStringLiteral("Learn more about Tincta on the web:");
-const QString feedbackInfoText = QStringLiteral("Send comments and suggestions to:");
-const QString disclaimerText =
-    QStringLiteral("Tincta is free software. It is provided \"as is\", without warranties of any "
-                   "kind, express or implied. You use it at your own risk: no responsibility is "
-                   "taken for any consequences of its use.");
-const QString okText = QStringLiteral("OK");
+const UiText sloganText{QT_TRANSLATE_NOOP(
+    "tincta",
+    "The smart and easy colour manager for developers, designers, and other artistic people.")};
+const UiText moreInfoText{QT_TRANSLATE_NOOP("tincta", "Learn more about Tincta on the web:")};
+const UiText feedbackInfoText{QT_TRANSLATE_NOOP("tincta", "Send comments and suggestions to:")};
+const UiText disclaimerText{QT_TRANSLATE_NOOP(
+    "tincta", "Tincta is free software. It is provided \"as is\", without warranties of any "
+              "kind, express or implied. You use it at your own risk: no responsibility is "
+              "taken for any consequences of its use.")};
+const UiText okText{QT_TRANSLATE_NOOP("tincta", "OK")};
+const UiText versionText{QT_TRANSLATE_NOOP("tincta", "Version %1")};
 
 constexpr int titlePointSize = 12;
 // The panel keeps the proportions of the classic box; the wrapped texts get a fixed width so
@@ -40,9 +44,8 @@ QLabel* textLabel(const QString& name, const QString& text, QWidget* parent) {
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(colours);
+    label->setForegroundRole(QPalette::Text);
+    label->setBackgroundRole(QPalette::Base);
     return label;
 }
 
@@ -78,11 +81,15 @@ AboutBox::AboutBox(const Services& services, QWidget* parent)
     lblMoreInfo = textLabel(QStringLiteral("lblMoreInfo"), moreInfoText, picInfo);
     lblLink = new LinkLabel(homePageAddress, picInfo);
     lblLink->setObjectName(QStringLiteral("lblLink"));
+    lblLink->setBackgroundRole(QPalette::Base);
     lblFeedbackInfo = textLabel(QStringLiteral("lblFeedbackInfo"), feedbackInfoText, picInfo);
     lblMailLink = new LinkLabel(feedbackAddress, picInfo);
     lblMailLink->setObjectName(QStringLiteral("lblMailLink"));
+    lblMailLink->setBackgroundRole(QPalette::Base);
     lblDisclaimer =
         wrappedLabel(QStringLiteral("lblDisclaimer"), disclaimerText, disclaimerWidth, picInfo);
+    lblVersion =
+        textLabel(QStringLiteral("lblVersion"), versionText.text().arg(programVersion), picInfo);
 
     cmdOK = new QPushButton(okText, picInfo);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -106,6 +113,8 @@ AboutBox::AboutBox(const Services& services, QWidget* parent)
     panel->addWidget(lblMailLink, 0, Qt::AlignHCenter);
     panel->addSpacing(18);
     panel->addWidget(lblDisclaimer, 0, Qt::AlignHCenter);
+    panel->addSpacing(10);
+    panel->addWidget(lblVersion, 0, Qt::AlignHCenter);
     panel->addSpacing(24);
     panel->addWidget(cmdOK, 0, Qt::AlignHCenter);
 

@@ -32,6 +32,8 @@ public:
     QLabel* lblFeedbackInfo = nullptr;
     LinkLabel* lblMailLink = nullptr;
     QLabel* lblDisclaimer = nullptr;
+    // The program's version, below the fixed texts of the box.
+    QLabel* lblVersion = nullptr;
     QPushButton* cmdOK = nullptr;
 
 private:

@@ -9,8 +9,6 @@ namespace tincta {
 
 namespace {
 
-const QColor panelColour(0xF5, 0xF5, 0xF5);
-const QColor frameColour(0xC8, 0xC8, 0xC8);
 // The default palette, mark by mark.
 const std::array<QColor, 6> markColours{QColor(255, 0, 0), QColor(255, 255, 0),
                                         QColor(0, 255, 0), QColor(0, 255, 255),
@@ -23,16 +21,15 @@ constexpr int iconMargin = 16;
 } // namespace
 
 AboutPicture::AboutPicture(QWidget* parent) : QWidget(parent) {
+    // A page of its own in the theme's base colour, light or dark; its texts follow it.
+    setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, panelColour);
-    setPalette(colours);
 }
 
 void AboutPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect();
-    painter.fillRect(area, panelColour);
+    painter.fillRect(area, palette().color(QPalette::Base));
 
     const int markWidth = area.width() / static_cast<int>(markColours.size());
     for (std::size_t i = 0; i < markColours.size(); ++i) {
@@ -51,7 +48,7 @@ void AboutPicture::paintEvent(QPaintEvent*) {
     const QIcon icon(QStringLiteral(":/icons/tincta.svg"));
     icon.paint(&painter, QRect(iconMargin, markBandHeight + iconMargin, iconSize, iconSize));
 
-    painter.setPen(frameColour);
+    painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 

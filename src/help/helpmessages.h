@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "gui/widgets/uitext.h"
 
 namespace tincta {
 
 // Warnings shown when the help viewer, the browser or the mail client cannot be started.
-inline const QString helpProblem = QStringLiteral("Problem with HTML Help.");
-inline const QString browserProblem = QStringLiteral("Problem with browser.");
-inline const QString mailClientProblem = QStringLiteral("Problem with mail client.");
+inline const UiText helpProblem{QT_TRANSLATE_NOOP("tincta", "Problem with HTML Help.")};
+inline const UiText browserProblem{QT_TRANSLATE_NOOP("tincta", "Problem with browser.")};
+inline const UiText mailClientProblem{QT_TRANSLATE_NOOP("tincta", "Problem with mail client.")};
 
 } // namespace tincta

@@ -1,13 +1,16 @@
 #include "help/helpviewer.h"
 
 #include "gui/platform/services.h"
-#include "gui/widgets/svgicon.h"
-#include "help/helpmessages.h"
 #include "gui/platform/shellhelpers.h"
+#include "gui/widgets/svgicon.h"
+#include "gui/widgets/themecolours.h"
+#include "gui/widgets/uitext.h"
+#include "help/helpmessages.h"
 
 #include <QAction>
 #include <QIcon>
 #include <QKeySequence>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -19,17 +22,20 @@ namespace tincta {
 namespace {
 
 const QString viewerName = QStringLiteral("helpViewer");
-const QString defaultTitle = QStringLiteral("Tincta Help");
+const UiText defaultTitle{QT_TRANSLATE_NOOP("tincta", "Tincta Help")};
 const QString titleSeparator = QStringLiteral(" - ");
-const QString backText = QStringLiteral("&Back");
-const QString forwardText = QStringLiteral("&Forward");
-const QString homeText = QStringLiteral("&Home");
-const QString backToolTip = QStringLiteral("Back (Alt+Left)");
-const QString forwardToolTip = QStringLiteral("Forward (Alt+Right)");
-const QString homeToolTip = QStringLiteral("Contents (Alt+Home)");
+const UiText backText{QT_TRANSLATE_NOOP("tincta", "&Back")};
+const UiText forwardText{QT_TRANSLATE_NOOP("tincta", "&Forward")};
+const UiText homeText{QT_TRANSLATE_NOOP("tincta", "&Home")};
+const UiText backToolTip{QT_TRANSLATE_NOOP("tincta", "Back (Alt+Left)")};
+const UiText forwardToolTip{QT_TRANSLATE_NOOP("tincta", "Forward (Alt+Right)")};
+const UiText homeToolTip{QT_TRANSLATE_NOOP("tincta", "Contents (Alt+Home)")};
 const QString mailScheme = QStringLiteral("mailto");
 constexpr QSize viewerSize(760, 600);
 constexpr int documentMargin = 10;
+constexpr double screenShare = 0.9;
+// The headings' own blue, kept where it reads on the theme's page.
+const QColor headingBlue(0x1C, 0x5D, 0x99);
 
 // Topics live on disk or among the compiled-in resources; everything else belongs to the
 // desktop.
@@ -40,12 +46,29 @@ bool isTopicLink(const QUrl& url) {
 
 } // namespace
 
+QString helpStyleSheet(const QPalette& palette) {
+    // The pages name no colours of their own; these follow the theme, light or dark, and stay
+    // readable on it.
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const QColor heading =
+        readableOr(headingBlue, readableOr(palette.color(QPalette::Link), text, base), base);
+    const QColor shaded = readableOr(palette.color(QPalette::AlternateBase), base, text);
+    return QStringLiteral("h1, h2 { color: %1; }\n"
+                          "th, .note { background-color: %2; color: %3; }\n")
+        .arg(heading.name(), shaded.name(), text.name());
+}
+
 HelpViewer::HelpViewer(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services) {
     setObjectName(viewerName);
     setWindowTitle(defaultTitle);
     setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
-    resize(viewerSize);
+    // Never larger than the screen, whatever its size and scale.
+    if (const QScreen* shown = screen())
+        resize(viewerSize.boundedTo(shown->availableGeometry().size() * screenShare));
+    else
+        resize(viewerSize);
 
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("helpToolBar"));
@@ -92,6 +115,7 @@ HelpViewer::HelpViewer(const Services& services, QWidget* parent)
 }
 
 void HelpViewer::showTopic(const QUrl& topic) {
+    m_browser->document()->setDefaultStyleSheet(helpStyleSheet(m_browser->palette()));
     m_browser->setSource(topic);
     updateTitle();
     if (isMinimized())

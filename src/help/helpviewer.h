@@ -11,6 +11,9 @@ class QToolBar;
 
 namespace tincta {
 
+// The style the help pages take from the theme's colours.
+QString helpStyleSheet(const QPalette& palette);
+
 // The window that shows the help topics. Links between topics stay inside it; web and mail
 // links go to the desktop.
 class HelpViewer : public QWidget {

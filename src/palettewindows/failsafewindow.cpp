@@ -2,13 +2,14 @@
 
 #include "colour/colourtables.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/uitext.h"
 
 namespace tincta {
 
 namespace {
 
 const QString windowName = QStringLiteral("frmFailsafe");
-const QString windowCaption = QStringLiteral("Failsafe");
+const UiText windowCaption{QT_TRANSLATE_NOOP("tincta", "Failsafe")};
 const QString gridName = QStringLiteral("lblFailsafeColor");
 constexpr int clientWidthTwips = 11340;
 constexpr int cellWidthTwips = 720;
@@ -16,11 +17,12 @@ constexpr int cellHeightTwips = 705;
 // Narrower than a cell, so neighbours overlap slightly and the last cell ends at the right edge.
 constexpr int cellPitchTwips = 708;
 
-std::vector<QRect> failsafeCells() {
+std::vector<QRect> failsafeCells(double scale) {
     std::vector<QRect> cells;
     cells.reserve(failsafeCount);
     for (int i = 0; i < failsafeCount; ++i)
-        cells.push_back(twipsRect(cellPitchTwips * i, 0, cellWidthTwips, cellHeightTwips));
+        cells.push_back(
+            scaledTwipsRect(scale, cellPitchTwips * i, 0, cellWidthTwips, cellHeightTwips));
     return cells;
 }
 
@@ -31,7 +33,9 @@ FailsafeWindow::FailsafeWindow()
                     QSize(clientWidthTwips, cellHeightTwips)),
       m_grid(new SwatchGrid(this)) {
     m_grid->setObjectName(gridName);
-    m_grid->setCellRects(failsafeCells());
+    m_grid->setAccessibleName(tr("Failsafe colours"));
+    m_grid->setFocus();
+    m_grid->setCellRects(failsafeCells(scale()));
     m_grid->setGeometry(QRect(QPoint(0, 0), size()));
     connect(m_grid, &SwatchGrid::cellPressed, this,
             [this](int index, Qt::MouseButton button) {

@@ -1,8 +1,9 @@
 #include "palettewindows/javascriptwindow.h"
 
-#include "gui/widgets/svgicon.h"
 #include "colour/colourtables.h"
+#include "gui/widgets/svgicon.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/uitext.h"
 
 #include <QActionGroup>
 #include <QIcon>
@@ -13,14 +14,14 @@ namespace tincta {
 namespace {
 
 const QString windowName = QStringLiteral("frmJavaScript");
-const QString windowCaption = QStringLiteral("JavaScript");
+const UiText windowCaption{QT_TRANSLATE_NOOP("tincta", "JavaScript")};
 const QString toolbarName = QStringLiteral("tbrSortTools");
 const QString gridName = QStringLiteral("lblJavaScriptColor");
 const QString alphabeticallyKey = QStringLiteral("Alphabetically");
-const QString alphabeticallyToolTip = QStringLiteral("Sort alphabetically");
+const UiText alphabeticallyToolTip{QT_TRANSLATE_NOOP("tincta", "Sort alphabetically")};
 const QString alphabeticallyImage = QStringLiteral(":/icons/back.svg");
 const QString dotNetKey = QStringLiteral("DotNet");
-const QString dotNetToolTip = QStringLiteral("Sort like Visual Studio .NET");
+const UiText dotNetToolTip{QT_TRANSLATE_NOOP("tincta", "Sort like Visual Studio .NET")};
 const QString dotNetImage = QStringLiteral(":/icons/forward.svg");
 
 constexpr QSize clientTwips(1755, 5415);
@@ -30,22 +31,24 @@ constexpr int columns = 7;
 constexpr int toolbarIconSize = 16;
 constexpr int sortByDotNet = 1;
 
-std::vector<QRect> squares() {
+std::vector<QRect> squares(double scale) {
     std::vector<QRect> cells;
     cells.reserve(javaScriptCount);
     for (int i = 0; i < javaScriptCount; ++i) {
         // Rounded as the window places them, below the toolbar, then made relative to the grid.
         const QRect inWindow =
-            twipsRect(squareTwips * (i % columns), toolbarTwips + squareTwips * (i / columns),
-                      squareTwips, squareTwips);
-        cells.push_back(inWindow.translated(0, -twipsToPixels(toolbarTwips)));
+            scaledTwipsRect(scale, squareTwips * (i % columns),
+                            toolbarTwips + squareTwips * (i / columns), squareTwips, squareTwips);
+        cells.push_back(
+            inWindow.translated(0, -scaledTwipsRect(scale, 0, 0, 0, toolbarTwips).height()));
     }
     return cells;
 }
 
 QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& key,
                        const QString& toolTip, const QString& image) {
-    QAction* button = toolbar->addAction(svgIcon(image), QString());
+    // The tooltip is also the name a screen reader gives the button.
+    QAction* button = toolbar->addAction(svgIcon(image), toolTip);
     button->setObjectName(key);
     button->setToolTip(toolTip);
     button->setCheckable(true);
@@ -58,7 +61,7 @@ QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& ke
 JavaScriptWindow::JavaScriptWindow()
     : PaletteWindow(windowName, windowCaption, clientTwips),
       m_sortToolbar(new QToolBar(this)), m_grid(new SwatchGrid(this)) {
-    const int toolbarHeight = twipsToPixels(toolbarTwips);
+    const int toolbarHeight = scaledTwipsRect(scale(), 0, 0, 0, toolbarTwips).height();
     m_sortToolbar->setObjectName(toolbarName);
     m_sortToolbar->setMovable(false);
     m_sortToolbar->setFloatable(false);
@@ -74,7 +77,9 @@ JavaScriptWindow::JavaScriptWindow()
             [this](QAction* button) { guarded([&] { onSortChosen(button); }); });
 
     m_grid->setObjectName(gridName);
-    m_grid->setCellRects(squares());
+    m_grid->setAccessibleName(tr("JavaScript colours"));
+    m_grid->setFocus();
+    m_grid->setCellRects(squares(scale()));
     m_grid->setGeometry(0, toolbarHeight, width(), height() - toolbarHeight);
     connect(m_grid, &SwatchGrid::cellPressed, this,
             [this](int index, Qt::MouseButton button) {

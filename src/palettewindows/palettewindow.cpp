@@ -3,13 +3,23 @@
 #include "gui/widgets/svgicon.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 namespace tincta {
 
 namespace {
 
 const QString programIcon = QStringLiteral(":/icons/tincta.svg");
+// Room left on the screen for the window's frame and title bar.
+constexpr QSize frameAllowance(16, 48);
+
+int scaled(double scale, int twips) {
+    return static_cast<int>(std::lround(scale * twips));
+}
 
 } // namespace
 
@@ -19,16 +29,32 @@ QRect twipsRect(int left, int top, int width, int height) {
     return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
 }
 
-PaletteWindow::PaletteWindow(const QString& name,
-                             const QString& caption, QSize clientTwips)
+QRect scaledTwipsRect(double scale, int left, int top, int width, int height) {
+    const int x = scaled(scale, left);
+    const int y = scaled(scale, top);
+    return twipsRect(x, y, scaled(scale, left + width) - x, scaled(scale, top + height) - y);
+}
+
+double fittingScale(QSize clientTwips) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return 1.0;
+    const QSize room = screen->availableGeometry().size() - frameAllowance;
+    const double across = static_cast<double>(room.width()) * twipsPerPixel / clientTwips.width();
+    const double down = static_cast<double>(room.height()) * twipsPerPixel / clientTwips.height();
+    return std::clamp(std::min(across, down), 0.1, 1.0);
+}
+
+PaletteWindow::PaletteWindow(const QString& name, const QString& caption, QSize clientTwips)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint) {
+                           Qt::MSWindowsFixedSizeDialogHint),
+      m_scale(fittingScale(clientTwips)) {
     setObjectName(name);
     setWindowTitle(caption);
     setWindowIcon(svgIcon(programIcon));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
+    setFixedSize(scaledTwipsRect(m_scale, 0, 0, clientTwips.width(), clientTwips.height()).size());
 }
 
 void PaletteWindow::closeEvent(QCloseEvent* event) {

@@ -14,6 +14,11 @@ namespace tincta {
 // Rounding each edge rather than the size keeps cells that touch in twips touching in pixels,
 // with no gaps and no blurred edges.
 QRect twipsRect(int left, int top, int width, int height);
+// The same, with every edge scaled first, so cells that touch still touch.
+QRect scaledTwipsRect(double scale, int left, int top, int width, int height);
+
+// How much a window of this client size must shrink to fit the primary screen: 1 where it fits.
+double fittingScale(QSize clientTwips);
 
 // A small fixed-size reference palette window: no minimise or maximise, the program icon, its
 // own top-level window without an owner, destroyed when it closes. A left press on a cell hands
@@ -27,6 +32,8 @@ public:
 
     // Closed and waiting to be destroyed: a new window must be made rather than this one shown.
     bool isClosed() const { return m_closed; }
+    // The window's layout in twips is multiplied by this, below 1 on a small or scaled screen.
+    double scale() const { return m_scale; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,6 +44,7 @@ Q_SIGNALS:
     void colourChosen(tincta::Colour colour);
 
 private:
+    double m_scale;
     bool m_closed = false;
 };
 

@@ -2,20 +2,21 @@
 
 #include "colour/colourtables.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/uitext.h"
 
 namespace tincta {
 
 namespace {
 
 const QString windowName = QStringLiteral("frmWebsafe");
-const QString windowCaption = QStringLiteral("Websafe");
+const UiText windowCaption{QT_TRANSLATE_NOOP("tincta", "Websafe")};
 const QString gridName = QStringLiteral("lblWebsafeColor");
 constexpr int cellTwips = 315;
 constexpr int columns = 36;
 constexpr int rows = 6;
 constexpr int steps = 6;
 
-std::vector<QRect> websafeCells() {
+std::vector<QRect> websafeCells(double scale) {
     std::vector<QRect> cells;
     cells.reserve(websafeCount);
     for (int i = 0; i < websafeCount; ++i) {
@@ -24,7 +25,8 @@ std::vector<QRect> websafeCells() {
         const int blue = i % steps;
         const int column = steps * green + red;
         const int row = steps - 1 - blue;
-        cells.push_back(twipsRect(cellTwips * column, cellTwips * row, cellTwips, cellTwips));
+        cells.push_back(
+            scaledTwipsRect(scale, cellTwips * column, cellTwips * row, cellTwips, cellTwips));
     }
     return cells;
 }
@@ -32,16 +34,12 @@ std::vector<QRect> websafeCells() {
 } // namespace
 
 WebsafeWindow::WebsafeWindow()
-    : PaletteWindow(windowName, windowCaption,
-                    QSize(cellTwips * columns, cellTwips * rows)),
+    : PaletteWindow(windowName, windowCaption, QSize(cellTwips * columns, cellTwips * rows)),
       m_grid(new SwatchGrid(this)) {
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
-
     m_grid->setObjectName(gridName);
-    m_grid->setCellRects(websafeCells());
+    m_grid->setAccessibleName(tr("Websafe colours"));
+    m_grid->setFocus();
+    m_grid->setCellRects(websafeCells(scale()));
     m_grid->setGeometry(QRect(QPoint(0, 0), size()));
     connect(m_grid, &SwatchGrid::cellPressed, this,
             [this](int index, Qt::MouseButton button) {

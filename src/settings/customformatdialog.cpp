@@ -1,6 +1,7 @@
 #include "settings/customformatdialog.h"
 
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/uitext.h"
 #include "gui/widgets/widgethelpers.h"
 #include "help/helpmessages.h"
 #include "settings/settingsrecord.h"
@@ -18,10 +19,10 @@ namespace tincta {
 
 namespace {
 
-const QString dialogCaption = QStringLiteral("Custom Format");
-const QString okCaption = QStringLiteral("OK");
-const QString cancelCaption = QStringLiteral("Cancel");
-const QString helpCaption = QStringLiteral("Help");
+const UiText dialogCaption{QT_TRANSLATE_NOOP("tincta", "Custom Format")};
+const UiText okCaption{QT_TRANSLATE_NOOP("tincta", "OK")};
+const UiText cancelCaption{QT_TRANSLATE_NOOP("tincta", "Cancel")};
+const UiText helpCaption{QT_TRANSLATE_NOOP("tincta", "Help")};
 const QString customFormatHelpTopic = QStringLiteral("tincta10.htm");
 
 struct CodeButton {
@@ -35,16 +36,25 @@ struct CodeButton {
 
 // In tab order.
 constexpr std::array<CodeButton, 10> codeTable{{
-    {"cmdUR", "UR", "%UR%", "Insert the code for Red in Upper Case Hex", 1, 1},
-    {"cmdUG", "UG", "%UG%", "Insert the code for Green in Upper Case Hex", 1, 2},
-    {"cmdUB", "UB", "%UB%", "Insert the code for Blue in Upper Case Hex", 1, 3},
-    {"cmdLR", "LR", "%LR%", "Insert the code for Red in Lower Case Hex", 2, 1},
-    {"cmdLG", "LG", "%LG%", "Insert the code for Green in Lower Case Hex", 2, 2},
-    {"cmdLB", "LB", "%LB%", "Insert the code for Blue in Lower Case Hex", 2, 3},
-    {"cmdDR", "DR", "%DR%", "Insert the code for Red in Decimal", 3, 1},
-    {"cmdDG", "DG", "%DG%", "Insert the code for Green in Decimal", 3, 2},
-    {"cmdDB", "DB", "%DB%", "Insert the code for Blue in Decimal", 3, 3},
-    {"cmdLD", "LD", "%LD%", "Insert the code for Long Decimal", 4, 2},
+    {"cmdUR", "UR", "%UR%",
+     QT_TRANSLATE_NOOP("tincta", "Insert the code for Red in Upper Case Hex"), 1, 1},
+    {"cmdUG", "UG", "%UG%",
+     QT_TRANSLATE_NOOP("tincta", "Insert the code for Green in Upper Case Hex"), 1, 2},
+    {"cmdUB", "UB", "%UB%",
+     QT_TRANSLATE_NOOP("tincta", "Insert the code for Blue in Upper Case Hex"), 1, 3},
+    {"cmdLR", "LR", "%LR%",
+     QT_TRANSLATE_NOOP("tincta", "Insert the code for Red in Lower Case Hex"), 2, 1},
+    {"cmdLG", "LG", "%LG%",
+     QT_TRANSLATE_NOOP("tincta", "Insert the code for Green in Lower Case Hex"), 2, 2},
+    {"cmdLB", "LB", "%LB%",
+     QT_TRANSLATE_NOOP("tincta", "Insert the code for Blue in Lower Case Hex"), 2, 3},
+    {"cmdDR", "DR", "%DR%", QT_TRANSLATE_NOOP("tincta", "Insert the code for Red in Decimal"), 3,
+     1},
+    {"cmdDG", "DG", "%DG%", QT_TRANSLATE_NOOP("tincta", "Insert the code for Green in Decimal"), 3,
+     2},
+    {"cmdDB", "DB", "%DB%", QT_TRANSLATE_NOOP("tincta", "Insert the code for Blue in Decimal"), 3,
+     3},
+    {"cmdLD", "LD", "%LD%", QT_TRANSLATE_NOOP("tincta", "Insert the code for Long Decimal"), 4, 2},
 }};
 
 struct Heading {
@@ -55,13 +65,13 @@ struct Heading {
 };
 
 constexpr std::array<Heading, 7> headings{{
-    {"lblRed", "Red", 0, 1},
-    {"lblGreen", "Green", 0, 2},
-    {"lblBlue", "Blue", 0, 3},
-    {"lblUpperCaseHex", "Upper Case Hex", 1, 0},
-    {"lblLowerCaseHex", "Lower Case Hex", 2, 0},
-    {"lblDecimal", "Decimal", 3, 0},
-    {"lblLongDecimal", "Long Decimal", 4, 0},
+    {"lblRed", QT_TRANSLATE_NOOP("tincta", "Red"), 0, 1},
+    {"lblGreen", QT_TRANSLATE_NOOP("tincta", "Green"), 0, 2},
+    {"lblBlue", QT_TRANSLATE_NOOP("tincta", "Blue"), 0, 3},
+    {"lblUpperCaseHex", QT_TRANSLATE_NOOP("tincta", "Upper Case Hex"), 1, 0},
+    {"lblLowerCaseHex", QT_TRANSLATE_NOOP("tincta", "Lower Case Hex"), 2, 0},
+    {"lblDecimal", QT_TRANSLATE_NOOP("tincta", "Decimal"), 3, 0},
+    {"lblLongDecimal", QT_TRANSLATE_NOOP("tincta", "Long Decimal"), 4, 0},
 }};
 
 // Sizes from the dialog's design, in twips, 15 to a pixel.
@@ -93,7 +103,7 @@ void CustomFormatDialog::buildControls() {
     table->setHorizontalSpacing(10);
     table->setVerticalSpacing(8);
     for (const Heading& heading : headings) {
-        auto* label = named(new QLabel(QLatin1String(heading.caption), this), heading.name);
+        auto* label = named(new QLabel(UiText{heading.caption}, this), heading.name);
         label->setAlignment(heading.row == 0 ? Qt::AlignHCenter | Qt::AlignBottom
                                              : Qt::AlignRight | Qt::AlignVCenter);
         table->addWidget(label, heading.row, heading.column);
@@ -101,7 +111,9 @@ void CustomFormatDialog::buildControls() {
     for (std::size_t i = 0; i < codeTable.size(); ++i) {
         const CodeButton& entry = codeTable[i];
         auto* button = named(new QPushButton(QLatin1String(entry.caption), this), entry.name);
-        button->setToolTip(QLatin1String(entry.toolTip));
+        button->setToolTip(UiText{entry.toolTip});
+        // The two letters mean little when heard; the tooltip says what the button inserts.
+        button->setAccessibleName(button->toolTip());
         button->setFixedSize(codeButtonWidth, codeButtonHeight);
         // A click leaves the focus, and with it the selection, in the text box.
         button->setFocusPolicy(Qt::TabFocus);
@@ -122,6 +134,7 @@ void CustomFormatDialog::buildControls() {
 
     txtFormat = named(new QLineEdit(this), "txtFormat");
     txtFormat->setMaxLength(customFormatMaxLength);
+    txtFormat->setAccessibleName(tr("Custom format template"));
     txtFormat->installEventFilter(this);
     page->addWidget(txtFormat);
 

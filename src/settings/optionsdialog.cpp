@@ -1,8 +1,9 @@
 #include "settings/optionsdialog.h"
 
-#include "gui/platform/errorguard.h"
-#include "gui/widgets/widgethelpers.h"
 #include "colour/notation.h"
+#include "gui/platform/errorguard.h"
+#include "gui/widgets/uitext.h"
+#include "gui/widgets/widgethelpers.h"
 #include "settings/elidedlabel.h"
 #include "settings/settingsrecord.h"
 
@@ -20,32 +21,35 @@ namespace tincta {
 
 namespace {
 
-const QString dialogCaption = QStringLiteral("Options");
-const QString standardFormatCaption = QStringLiteral("Standard format:");
-const QString standardFormatToolTip =
-    QStringLiteral("What format should Tincta select the next time the program starts?");
-const QString exampleCaption = QStringLiteral("Example");
-const QString standardFolderCaption = QStringLiteral("Standard folder");
-const QString changeCaption = QStringLiteral("Change standard folder...");
-const QString changeToolTip =
-    QStringLiteral("What folder should Tincta select when you open and save files?");
-const QString sortOrderCaption = QStringLiteral("Standard sort order in JavaScript Palette");
-const QString alphabeticallyCaption = QStringLiteral("Sort alphabetically");
-const QString alphabeticallyToolTip =
-    QStringLiteral("Click here if the JavaScript Palette should be sorted alphabetically");
-const QString dotNetCaption = QStringLiteral("Sort like Visual Studio .NET");
-const QString dotNetToolTip = QStringLiteral(
-    "Click here if the JavaScript Palette should be sorted as in Visual Studio .NET");
-const QString promptToSaveCaption = QStringLiteral("Prompt to save on exit");
-const QString yesCaption = QStringLiteral("Yes");
-const QString yesToolTip =
-    QStringLiteral("Click here if you want Tincta to remind you to save unsaved changes on exit");
-const QString noCaption = QStringLiteral("No");
-const QString noToolTip = QStringLiteral(
-    "Click here if you do not want Tincta to remind you to save unsaved changes on exit");
-const QString okCaption = QStringLiteral("OK");
-const QString cancelCaption = QStringLiteral("Cancel");
-const QString browseTitle = QStringLiteral("Select the folder you want to be standard folder");
+const UiText dialogCaption{QT_TRANSLATE_NOOP("tincta", "Options")};
+const UiText standardFormatCaption{QT_TRANSLATE_NOOP("tincta", "&Standard format:")};
+const UiText standardFormatToolTip{QT_TRANSLATE_NOOP(
+    "tincta", "What format should Tincta select the next time the program starts?")};
+const UiText exampleCaption{QT_TRANSLATE_NOOP("tincta", "Example")};
+const UiText standardFolderCaption{QT_TRANSLATE_NOOP("tincta", "Standard folder")};
+const UiText changeCaption{QT_TRANSLATE_NOOP("tincta", "&Change standard folder...")};
+const UiText changeToolTip{
+    QT_TRANSLATE_NOOP("tincta", "What folder should Tincta select when you open and save files?")};
+const UiText sortOrderCaption{
+    QT_TRANSLATE_NOOP("tincta", "Standard sort order in JavaScript Palette")};
+const UiText alphabeticallyCaption{QT_TRANSLATE_NOOP("tincta", "Sort &alphabetically")};
+const UiText alphabeticallyToolTip{QT_TRANSLATE_NOOP(
+    "tincta", "Click here if the JavaScript Palette should be sorted alphabetically")};
+const UiText dotNetCaption{QT_TRANSLATE_NOOP("tincta", "Sort like &Visual Studio .NET")};
+const UiText dotNetToolTip{QT_TRANSLATE_NOOP(
+    "tincta", "Click here if the JavaScript Palette should be sorted as in Visual Studio .NET")};
+const UiText promptToSaveCaption{QT_TRANSLATE_NOOP("tincta", "Prompt to save on exit")};
+const UiText yesCaption{QT_TRANSLATE_NOOP("tincta", "&Yes")};
+const UiText yesToolTip{QT_TRANSLATE_NOOP(
+    "tincta", "Click here if you want Tincta to remind you to save unsaved changes on exit")};
+const UiText noCaption{QT_TRANSLATE_NOOP("tincta", "&No")};
+const UiText noToolTip{QT_TRANSLATE_NOOP(
+    "tincta",
+    "Click here if you do not want Tincta to remind you to save unsaved changes on exit")};
+const UiText okCaption{QT_TRANSLATE_NOOP("tincta", "OK")};
+const UiText cancelCaption{QT_TRANSLATE_NOOP("tincta", "Cancel")};
+const UiText browseTitle{
+    QT_TRANSLATE_NOOP("tincta", "Select the folder you want to be standard folder")};
 const QString rootFolder = QStringLiteral("/");
 
 // The dialog's size is given in twips, 15 to a pixel.
@@ -134,6 +138,8 @@ void OptionsDialog::buildControls() {
     lblStandardFormat = named(new QLabel(standardFormatCaption, this), "lblStandardFormat");
     lstStandardFormat = named(new QListWidget(this), "lstStandardFormat");
     lstStandardFormat->setToolTip(standardFormatToolTip);
+    lblStandardFormat->setBuddy(lstStandardFormat);
+    lstStandardFormat->setAccessibleName(lblStandardFormat->text().remove(QLatin1Char('&')));
     lstStandardFormat->setMinimumHeight(listHeight);
     formatColumn->addWidget(lblStandardFormat);
     formatColumn->addWidget(lstStandardFormat, 1);
@@ -155,6 +161,7 @@ void OptionsDialog::buildControls() {
     lblSelectedStandardFolder =
         named(new QLabel(rootFolder, fraStandardFolder), "lblSelectedStandardFolder");
     lblSelectedStandardFolder->setTextFormat(Qt::PlainText);
+    lblSelectedStandardFolder->setAccessibleName(standardFolderCaption);
     lblSelectedStandardFolder->setWordWrap(true);
     lblSelectedStandardFolder->setMinimumHeight(folderLabelHeight);
     lblSelectedStandardFolder->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -5,7 +5,7 @@
 #include <memory>
 
 #if defined(_WIN32)
-#error "The registry store of this platform has not been written yet."
+#include "settings/win32registrystore.h"
 #else
 #include "settings/sqlitestore.h"
 #endif
@@ -13,7 +13,9 @@
 namespace tincta {
 
 // The one place that decides where EasyReg keeps its data.
-#if !defined(_WIN32)
+#if defined(_WIN32)
+using PlatformRegistryStore = Win32RegistryStore;
+#else
 using PlatformRegistryStore = SqliteStore;
 #endif
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -26,6 +27,26 @@ inline constexpr std::uint32_t REG_MULTI_SZ = 7;
 inline constexpr std::uint32_t REG_QWORD = 11;
 
 inline constexpr char keySeparator = '\\';
+
+inline constexpr std::array<std::int32_t, 7> knownHives = {
+    HKEY_CLASSES_ROOT,     HKEY_CURRENT_USER,   HKEY_LOCAL_MACHINE, HKEY_USERS,
+    HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA};
+
+inline bool isKnownHive(std::int32_t hive) {
+    for (const auto known : knownHives)
+        if (known == hive)
+            return true;
+    return false;
+}
+
+// A path the registry could hold: no empty component.
+inline bool isValidKeyPath(const std::string& path) {
+    if (path.empty())
+        return true;
+    if (path.front() == keySeparator || path.back() == keySeparator)
+        return false;
+    return path.find("\\\\") == std::string::npos;
+}
 
 struct StoredValue {
     std::uint32_t type = REG_NONE;

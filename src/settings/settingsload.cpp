@@ -34,7 +34,7 @@ void reportSettingsLoad(MessageBoxes& messages, QWidget* parent, const SettingsL
                         bool& unreadableTold) {
     reportDamagedStore(messages, parent, result.damagedStoreKeptAs);
     if (result.defaultsRestored)
-        inform(messages, parent, QString::fromLatin1(settingsRestoredMessage));
+        inform(messages, parent, translated(settingsRestoredMessage));
     if (result.storeUnreadable && !unreadableTold) {
         unreadableTold = true;
         inform(messages, parent, translated(unreadableMessage));

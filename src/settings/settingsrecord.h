@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingsnames.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <chrono>
@@ -12,19 +14,6 @@ namespace tincta {
 
 class EasyReg;
 
-// Where the program keeps its settings, below HKEY_CURRENT_USER.
-inline constexpr char programKeyPath[] = "Software\\Quillmere\\Tincta 2005";
-
-// The stored value names.
-inline constexpr char customFormatValueName[] = "CustomFormat";
-inline constexpr char formatIndexValueName[] = "FormatIndex";
-inline constexpr char sortIndexValueName[] = "SortIndex";
-inline constexpr char promptToSaveValueName[] = "PromptToSave";
-inline constexpr char standardFolderValueName[] = "StandardFolder";
-// Holds "rgb", "hsl" or "oklch" when the standard notation is a CSS one, which FormatIndex then
-// holds as 0: earlier versions restore every default when FormatIndex is beyond 11.
-inline constexpr char cssFormatValueName[] = "CssFormat";
-
 inline constexpr int customFormatMaxLength = 250;
 
 // How long a load and a save may wait, each in all, for a store another program holds; the
@@ -33,8 +22,8 @@ inline constexpr std::chrono::milliseconds loadWaitLimit{1000};
 inline constexpr std::chrono::milliseconds saveWaitLimit{2000};
 
 // Shown (titled "Tincta", information icon, OK) when a load had to restore the defaults.
-inline constexpr char settingsRestoredMessage[] =
-    "Unacceptable settings found in Registry. Default settings restored.";
+inline constexpr char settingsRestoredMessage[] = QT_TRANSLATE_NOOP(
+    "tincta::Settings", "Unacceptable settings found in Registry. Default settings restored.");
 
 // The folders the default folder is chosen from; each answers an empty text when unknown.
 struct FolderLookup {

@@ -28,10 +28,6 @@ constexpr char damagedSuffix[] = ".corrupt-";
 constexpr std::int64_t storeFormat = 1;
 constexpr char softwareKey[] = "Software";
 
-constexpr std::array<std::int32_t, 7> knownHives = {
-    HKEY_CLASSES_ROOT,     HKEY_CURRENT_USER,   HKEY_LOCAL_MACHINE, HKEY_USERS,
-    HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA};
-
 // Kept apart so that an opened file can be checked against exactly these tables.
 constexpr char createKeysTable[] =
     "CREATE TABLE keys(hive INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE,"
@@ -45,22 +41,6 @@ constexpr std::int64_t schemaEntries = 4;
 
 // Thrown when the file is a database but not one of our stores; treated like damage.
 constexpr int foreignFile = SQLITE_NOTADB;
-
-bool isKnownHive(std::int32_t hive) {
-    for (const auto known : knownHives)
-        if (known == hive)
-            return true;
-    return false;
-}
-
-// A path the registry could hold: no empty component.
-bool isValidPath(const std::string& path) {
-    if (path.empty())
-        return true;
-    if (path.front() == keySeparator || path.back() == keySeparator)
-        return false;
-    return path.find("\\\\") == std::string::npos;
-}
 
 std::string homeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
@@ -163,7 +143,7 @@ void prepareStoreFile(Database& db, const std::string& filePath, bool checkConte
 
 // The stored spelling of a key, or nothing when it is missing. The hive itself always exists.
 std::optional<std::string> storedKey(Database& db, std::int32_t hive, const std::string& path) {
-    if (!isKnownHive(hive) || !isValidPath(path))
+    if (!isKnownHive(hive) || !isValidKeyPath(path))
         return std::nullopt;
     if (path.empty())
         return std::string();
@@ -252,7 +232,7 @@ bool SqliteStore::createKey(std::int32_t hive, const std::string& parentPath,
                             const std::string& newKey) {
     return run(true, [&](Database& db) {
         auto current = storedKey(db, hive, parentPath);
-        if (!current || !isValidPath(newKey))
+        if (!current || !isValidKeyPath(newKey))
             return false;
         Statement insert(db, "INSERT INTO keys(hive, path) VALUES(?1, ?2)");
         std::size_t start = 0;

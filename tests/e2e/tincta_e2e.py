@@ -10,6 +10,10 @@ import time
 
 WINDOW_TITLE = "Tincta - New palette"
 SCREEN_SIZE = "1280x800"
+# From the first mark's option button: six name boxes, the three sliders, Set, the three value
+# fields, the Dec and Hex pair, the notation list, then the Websafe Palette button; the Failsafe
+# and JavaScript buttons follow it.
+TABS_TO_WEBSAFE_BUTTON = 16
 
 
 class E2EFailure(AssertionError):
@@ -43,10 +47,11 @@ class Session:
         os.makedirs(self.runtime, mode=0o700, exist_ok=True)
         self.home = os.path.join(self.tmp, "home")
         os.makedirs(os.path.join(self.home, "Desktop"), exist_ok=True)
-        # Xvfb picks a free display itself and reports it, so parallel sessions never clash.
+        # Xvfb picks a free display itself and reports it, so parallel sessions never clash. It
+        # must not reset when the program ends: a restart would find the display closed.
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen_size}x{depth}",
-                                      "-nolisten", "tcp"], pass_fds=(write_end,),
+                                      "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as reported:

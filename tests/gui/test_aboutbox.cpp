@@ -1,9 +1,10 @@
 #include "mainwindowfixture.h"
 
+#include "gui/widgets/linklabel.h"
 #include "help/aboutbox.h"
 #include "help/aboutpicture.h"
-#include "gui/widgets/linklabel.h"
 #include "help/productlinks.h"
+#include "help/productversion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,11 +105,15 @@ void TestAboutBox::showsItsTexts() {
     QCOMPARE(box.lblLink->text(), homePageAddress);
     QCOMPARE(box.lblMailLink->text(), feedbackAddress);
     QVERIFY(box.lblDisclaimer->text().contains(QStringLiteral("without warranties")));
+    QCOMPARE(box.lblVersion->text(), QStringLiteral("Version ") + programVersion);
+    QVERIFY(box.lblVersion->y() > box.lblDisclaimer->y());
     QCOMPARE(box.cmdOK->text(), QStringLiteral("OK"));
     QVERIFY(box.cmdOK->isDefault());
     for (LinkLabel* link : {box.lblLink, box.lblMailLink}) {
         QVERIFY(link->font().underline());
-        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        // The theme's link colour, which reads on the panel in light and dark themes.
+        QCOMPARE(link->palette().color(link->foregroundRole()),
+                 box.picInfo->palette().color(QPalette::Link));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     }
     // Every text fits: nothing is cut off at the panel's edges.

@@ -10,21 +10,6 @@ using namespace tincta::test;
 
 namespace {
 
-QList<QWidget*> openColourChecks() {
-    QList<QWidget*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmColourCheck") && window->isVisible())
-            windows << window;
-    }
-    return windows;
-}
-
-QWidget* openColourCheck(MainWindowFixture& f) {
-    QTest::keyClick(f.window.get(), Qt::Key_K, Qt::ControlModifier);
-    const QList<QWidget*> windows = openColourChecks();
-    return windows.size() == 1 ? windows.first() : nullptr;
-}
-
 QTableWidget* contrastTable(QWidget* window) {
     return window->findChild<QTableWidget*>(QStringLiteral("tblContrast"));
 }
@@ -57,22 +42,22 @@ private Q_SLOTS:
 
 void TestColourCheck::ctrlKOpensOneWindowThatBelongsToTheMainWindow() {
     MainWindowFixture f;
-    QWidget* window = openColourCheck(f);
+    QWidget* window = f.openColourCheck();
     QVERIFY(window != nullptr);
     QCOMPARE(window->windowTitle(), QStringLiteral("Colour Check"));
     QVERIFY(window->windowHandle()->transientParent() == f.window->windowHandle());
     f.ui().mnuEdit->actions().last()->trigger();
-    QCOMPARE(openColourChecks().size(), 1);
+    QCOMPARE(shownColourChecks().size(), 1);
     window->close();
-    QTRY_COMPARE(openColourChecks().size(), 0);
-    QVERIFY(openColourCheck(f) != nullptr);
+    QTRY_COMPARE(shownColourChecks().size(), 0);
+    QVERIFY(f.openColourCheck() != nullptr);
 }
 
 // Expected ratios from the WCAG 2.x definition, worked out in Python from the sRGB channel
 // values, truncated to two decimals.
 void TestColourCheck::tableForTheDefaultPalette() {
     MainWindowFixture f;
-    QTableWidget* table = contrastTable(openColourCheck(f));
+    QTableWidget* table = contrastTable(f.openColourCheck());
     QVERIFY(table != nullptr);
     const char* expected[6][6] = {
         {"1.00:1", "3.72:1", "2.91:1", "3.18:1", "2.14:1", "1.27:1"},
@@ -101,7 +86,7 @@ void TestColourCheck::tableForTheDefaultPalette() {
 
 void TestColourCheck::sliderMoveUpdatesTheSelectedRow() {
     MainWindowFixture f;
-    QTableWidget* table = contrastTable(openColourCheck(f));
+    QTableWidget* table = contrastTable(f.openColourCheck());
     f.ui().selectMark(2);
     // Green becomes yellow, so its row reads as yellow's.
     f.ui().hsbRed->setValue(255);
@@ -115,7 +100,7 @@ void TestColourCheck::sliderMoveUpdatesTheSelectedRow() {
 
 void TestColourCheck::selectedMarkIsHighlighted() {
     MainWindowFixture f;
-    QTableWidget* table = contrastTable(openColourCheck(f));
+    QTableWidget* table = contrastTable(f.openColourCheck());
     QVERIFY(highlighted(table, 0, 3));
     QVERIFY(highlighted(table, 4, 0));
     QVERIFY(!highlighted(table, 3, 4));
@@ -129,7 +114,7 @@ void TestColourCheck::selectedMarkIsHighlighted() {
 
 void TestColourCheck::pairsThatBecomeHardToTellApart() {
     MainWindowFixture f;
-    QWidget* window = openColourCheck(f);
+    QWidget* window = f.openColourCheck();
     QCOMPARE(pairsShown(window, "Protanopia"),
              QStringLiteral("Hard to tell apart: marks 2 and 3."));
     QCOMPARE(pairsShown(window, "Deuteranopia"),
@@ -160,11 +145,11 @@ void TestColourCheck::pairsThatBecomeHardToTellApart() {
 
 void TestColourCheck::closesWithTheMainWindow() {
     MainWindowFixture f;
-    QVERIFY(openColourCheck(f) != nullptr);
+    QVERIFY(f.openColourCheck() != nullptr);
     f.window->close();
-    QCOMPARE(openColourChecks().size(), 0);
+    QCOMPARE(shownColourChecks().size(), 0);
     f.window.reset();
-    QCOMPARE(openColourChecks().size(), 0);
+    QCOMPARE(shownColourChecks().size(), 0);
 }
 
 QTEST_MAIN(TestColourCheck)

@@ -2,6 +2,8 @@
 
 #include "palette/palettemodel.h"
 
+#include <QApplication>
+
 namespace tincta::test {
 
 MainWindowFixture::MainWindowFixture(ColourPortal* portal) {
@@ -34,6 +36,21 @@ Colour MainWindowFixture::sliderColour() const {
 
 bool MainWindowFixture::paletteChanged() const {
     return window->palette().isModified();
+}
+
+QWidget* MainWindowFixture::openColourCheck() {
+    QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+    const QList<QWidget*> windows = shownColourChecks();
+    return windows.size() == 1 ? windows.first() : nullptr;
+}
+
+QList<QWidget*> shownColourChecks() {
+    QList<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmColourCheck") && window->isVisible())
+            windows << window;
+    }
+    return windows;
 }
 
 void waitForAutocopy() {

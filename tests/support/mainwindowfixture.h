@@ -30,7 +30,13 @@ struct MainWindowFixture {
     bool paletteChanged() const;
 
     template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+
+    // Ctrl+K in the main window: the Colour Check window, or nullptr unless exactly one is open.
+    QWidget* openColourCheck();
 };
+
+// The Colour Check windows on screen.
+QList<QWidget*> shownColourChecks();
 
 // Lets the clipboard timer run until it has copied (three ticks after the last change).
 void waitForAutocopy();

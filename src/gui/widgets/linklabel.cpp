@@ -4,19 +4,12 @@
 
 namespace tincta {
 
-namespace {
-
-const QColor linkColour(0, 0, 192);
-
-} // namespace
-
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     QFont linkFont = font();
     linkFont.setUnderline(true);
     setFont(linkFont);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, linkColour);
-    setPalette(colours);
+    // The theme's link colour reads on its base colour, light or dark.
+    setForegroundRole(QPalette::Link);
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignCenter);
     // The address is the text itself; it must never be read as markup.

@@ -1,10 +1,16 @@
 #include "gui/widgets/swatchgrid.h"
 
+#include "gui/widgets/colourspeech.h"
+#include "gui/widgets/swatchgridaccessible.h"
+
+#include <QAccessible>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cstdlib>
 
 namespace tincta {
 
@@ -17,14 +23,30 @@ QColor qtColour(PackedColour packed) {
 
 constexpr int stretchedCellMinimumWidth = 1;
 constexpr int stretchedRowHeight = 24;
+// How far the focus frame reaches past its cell: the colour bar's cells are two pixels wide.
+constexpr int focusFrameMargin = 2;
+// Keeps the frame's neighbour on its own row or column unless none is there.
+constexpr int sidewaysPenalty = 3;
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&SwatchGridAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 } // namespace
 
 SwatchGrid::SwatchGrid(QWidget* parent) : QWidget(parent) {
+    installAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Tab reaches the grid; a click acts on its cell without taking the focus from elsewhere.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void SwatchGrid::resizeCells(int count) {
+    m_currentCell = -1;
     m_colours.assign(static_cast<std::size_t>(count), 0);
     m_toolTips.assign(static_cast<std::size_t>(count), QString());
 }
@@ -68,6 +90,50 @@ void SwatchGrid::setCellToolTip(int index, const QString& toolTip) {
 
 QString SwatchGrid::cellToolTip(int index) const {
     return m_toolTips[static_cast<std::size_t>(index)];
+}
+
+QString SwatchGrid::cellAccessibleName(int index) const {
+    const QString toolTip = cellToolTip(index);
+    return toolTip.isEmpty() ? htmlHexText(cellColour(index)) : toolTip;
+}
+
+void SwatchGrid::setCurrentCell(int index) {
+    if (index == m_currentCell || index < 0 || index >= cellCount())
+        return;
+    m_currentCell = index;
+    update();
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(index);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void SwatchGrid::activateCell(int index) {
+    if (index < 0 || index >= cellCount())
+        return;
+    setCurrentCell(index);
+    Q_EMIT cellPressed(index, Qt::LeftButton);
+    Q_EMIT cellClicked(index);
+}
+
+int SwatchGrid::neighbour(QPoint direction) const {
+    const QPoint from = cellRect(m_currentCell).center();
+    int nearest = -1;
+    int nearestScore = 0;
+    for (int i = 0; i < cellCount(); ++i) {
+        const QPoint offset = cellRect(i).center() - from;
+        const int ahead = offset.x() * direction.x() + offset.y() * direction.y();
+        if (ahead <= 0)
+            continue;
+        const int sideways = std::abs(offset.x() * direction.y() - offset.y() * direction.x());
+        const int score = ahead + sidewaysPenalty * sideways;
+        if (nearest < 0 || score < nearestScore) {
+            nearest = i;
+            nearestScore = score;
+        }
+    }
+    return nearest;
 }
 
 QRect SwatchGrid::cellRect(int index) const {
@@ -119,11 +185,30 @@ void SwatchGrid::paintEvent(QPaintEvent* event) {
         if (cell.intersects(event->rect()))
             painter.fillRect(cell, qtColour(m_colours[static_cast<std::size_t>(i)]));
     }
+    if (showsFocusCell() && m_currentCell >= 0)
+        paintFocusFrame(painter);
+}
+
+void SwatchGrid::paintFocusFrame(QPainter& painter) const {
+    // Two rings in the theme's text and base colours: one of them stands out on any cell.
+    const QRect frame =
+        cellRect(m_currentCell)
+            .adjusted(-focusFrameMargin, -focusFrameMargin, focusFrameMargin, focusFrameMargin)
+            .intersected(rect());
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Base));
+    painter.drawRect(frame.adjusted(1, 1, -2, -2));
 }
 
 void SwatchGrid::mousePressEvent(QMouseEvent* event) {
     const int cell = cellAt(event->position().toPoint());
     m_pressedCell = event->button() == Qt::LeftButton ? cell : -1;
+    if (m_pressedCell >= 0) {
+        m_showFocusCell = false;
+        setCurrentCell(m_pressedCell);
+    }
     if (cell >= 0)
         Q_EMIT cellPressed(cell, event->button());
 }
@@ -150,6 +235,51 @@ bool SwatchGrid::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+void SwatchGrid::keyPressEvent(QKeyEvent* event) {
+    QPoint direction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        direction = QPoint(-1, 0);
+        break;
+    case Qt::Key_Right:
+        direction = QPoint(1, 0);
+        break;
+    case Qt::Key_Up:
+        direction = QPoint(0, -1);
+        break;
+    case Qt::Key_Down:
+        direction = QPoint(0, 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        m_showFocusCell = true;
+        activateCell(m_currentCell);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_showFocusCell = true;
+    update();
+    if (m_currentCell >= 0)
+        setCurrentCell(neighbour(direction));
+}
+
+void SwatchGrid::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        m_showFocusCell = true;
+    if (m_currentCell < 0)
+        setCurrentCell(0);
+    update();
+}
+
+void SwatchGrid::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace tincta

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+
+class QPainter;
 #include <span>
 #include <vector>
 
@@ -35,6 +37,15 @@ public:
     QRect cellRect(int index) const;
     // The topmost cell under a point, or -1.
     int cellAt(const QPoint& point) const;
+    // What a screen reader says for a cell: its tooltip, else its colour as HTML hex.
+    QString cellAccessibleName(int index) const;
+
+    // The cell the keyboard works on; framed while the grid has the focus.
+    int currentCell() const { return m_currentCell; }
+    void setCurrentCell(int index);
+    bool showsFocusCell() const { return m_showFocusCell && hasFocus(); }
+    // Acts as a left press and release on the cell.
+    void activateCell(int index);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -49,15 +60,24 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void resizeCells(int count);
+    // The nearest cell from the current one in a direction, or -1.
+    int neighbour(QPoint direction) const;
+    void paintFocusFrame(QPainter& painter) const;
 
     std::vector<PackedColour> m_colours;
     std::vector<QString> m_toolTips;
     std::vector<QRect> m_fixedRects;
     bool m_stretched = false;
     int m_pressedCell = -1;
+    int m_currentCell = -1;
+    // The frame shows once the keyboard is used, so it never hides a cell from the mouse user.
+    bool m_showFocusCell = false;
 };
 
 } // namespace tincta
