@@ -28,6 +28,7 @@ enum class Command {
     FindJavaScriptNames,
     CopyJavaScriptNames,
     PasteHtmlHex,
+    ColourCheck,
     ColourPickMode,
     CustomFormat,
     Options,

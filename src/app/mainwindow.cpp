@@ -5,6 +5,7 @@
 #include "app/exchangecommands.h"
 #include "app/palettedocument.h"
 #include "colour/colourtables.h"
+#include "colourcheck/colourcheckwindow.h"
 #include "editing/coloureditor.h"
 #include "editing/markspanel.h"
 #include "editing/notationpanel.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_editor(new ColourEditor(*m_model, m_services.messages, this)),
       m_notation(new NotationPanel(*m_settings, this)),
       m_paletteWindows(new PaletteWindows(this, *m_settings)),
+      m_colourCheck(new ColourCheck(this, *m_model)),
       m_pickMode(new PickMode(this, *m_marks, *m_editor, m_services)),
       m_document(new PaletteDocument(this, *m_model, *m_settings, m_services)),
       m_exchange(new ExchangeCommands(this, *m_model, *m_document, *m_settings, m_services)),
@@ -154,6 +156,7 @@ void MainWindow::connectEditCommands() {
     });
     m_commands->onTriggered(Command::PasteHtmlHex,
                             [this](bool on) { m_editor->setHtmlHexMode(on); });
+    m_commands->onTriggered(Command::ColourCheck, [this] { m_colourCheck->open(); });
 }
 
 void MainWindow::connectToolCommands() {

@@ -8,6 +8,7 @@
 
 namespace tincta {
 
+class ColourCheck;
 class ColourEditor;
 class ColourProperties;
 class CommandTable;
@@ -74,6 +75,7 @@ private:
     ColourEditor* m_editor;
     NotationPanel* m_notation;
     PaletteWindows* m_paletteWindows;
+    ColourCheck* m_colourCheck;
     PickMode* m_pickMode;
     PaletteDocument* m_document;
     ExchangeCommands* m_exchange;

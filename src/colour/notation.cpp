@@ -1,6 +1,7 @@
 #include "colour/notation.h"
 
 #include "colour/conversions.h"
+#include "colour/cssnotation.h"
 
 #include <array>
 
@@ -47,12 +48,14 @@ constexpr qsizetype builtInCapacity = 40;
 
 const QStringList& notationNames() {
     static const QStringList names{
-        QStringLiteral("HTML Hex"), QStringLiteral("Lower Case HTML Hex"),
-        QStringLiteral("VB Hex"),   QStringLiteral("VB"),
-        QStringLiteral("C++ Hex"),  QStringLiteral("Delphi Hex"),
-        QStringLiteral("Access"),   QStringLiteral(".NET HTML"),
-        QStringLiteral(".NET OLE"), QStringLiteral(".NET Win32"),
-        QStringLiteral("Java"),     QStringLiteral("Custom"),
+        QStringLiteral("HTML Hex"),    QStringLiteral("Lower Case HTML Hex"),
+        QStringLiteral("VB Hex"),      QStringLiteral("VB"),
+        QStringLiteral("C++ Hex"),     QStringLiteral("Delphi Hex"),
+        QStringLiteral("Access"),      QStringLiteral(".NET HTML"),
+        QStringLiteral(".NET OLE"),    QStringLiteral(".NET Win32"),
+        QStringLiteral("Java"),        QStringLiteral("Custom"),
+        QStringLiteral("CSS rgb()"),   QStringLiteral("CSS hsl()"),
+        QStringLiteral("CSS oklch()"),
     };
     return names;
 }
@@ -62,8 +65,17 @@ std::optional<QString> notationText(int index, const Colour& colour,
     if (index < 0 || index >= notationCount) {
         return std::nullopt;
     }
-    if (index == customNotation) {
+    switch (index) {
+    case customNotation:
         return expandCustomTemplate(customTemplate, colour);
+    case cssRgbNotation:
+        return cssRgbText(colour);
+    case cssHslNotation:
+        return cssHslText(colour);
+    case cssOklchNotation:
+        return cssOklchText(colour);
+    default:
+        break;
     }
     QString text;
     text.reserve(builtInCapacity);

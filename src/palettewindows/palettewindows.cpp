@@ -5,42 +5,16 @@
 #include "palettewindows/websafewindow.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/widgethelpers.h"
+#include "gui/widgets/windowplacement.h"
 #include "settings/settingsrecord.h"
 
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <memory>
 
 namespace tincta {
 
 namespace {
-
-enum class Placement { Below, Right };
-
-void bringForward(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-constexpr int windowGap = 8;
-
-// Puts a new palette window beside another window of the program (below it or to its right) so
-// that it covers nothing, as long as it fits on that screen; otherwise the window system places it.
-void placeBeside(QWidget* window, const QWidget* anchor, Placement placement) {
-    const QScreen* screen = anchor->screen();
-    if (screen == nullptr)
-        return;
-    const QRect frame = anchor->frameGeometry();
-    const QSize frameExtra = frame.size() - anchor->size();
-    const QPoint topLeft = placement == Placement::Below
-                               ? QPoint(frame.left(), frame.bottom() + 1 + windowGap)
-                               : QPoint(frame.right() + 1 + windowGap, frame.top());
-    if (screen->availableGeometry().contains(QRect(topLeft, window->size() + frameExtra)))
-        window->move(topLeft);
-}
 
 QPushButton* addButton(QLayout* column, const char* name, const QString& caption,
                        const QString& toolTip) {
@@ -49,13 +23,6 @@ QPushButton* addButton(QLayout* column, const char* name, const QString& caption
     button->setAutoDefault(false);
     column->addWidget(button);
     return button;
-}
-
-// The settings dialogs are modal to the main window and whatever belongs to it, and leave the help
-// viewer free; the palette windows belong to the main window, so they wait for the dialogs too.
-void belongTo(QWidget* window, const QWidget* mainWindow) {
-    window->winId(); // the window-system window that carries the tie
-    window->windowHandle()->setTransientParent(mainWindow->windowHandle());
 }
 
 } // namespace

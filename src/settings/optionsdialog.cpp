@@ -97,6 +97,10 @@ QString exampleText(int index, const QString& customFormat) {
         return QStringLiteral("Color(255,204,0)");
     case customNotation:
         return expandCustomTemplate(customFormat, exampleColour);
+    case cssRgbNotation:
+    case cssHslNotation:
+    case cssOklchNotation:
+        return *notationText(index, exampleColour, QString());
     default:
         return QString();
     }
@@ -106,7 +110,7 @@ namespace {
 
 int exampleWidth(const QFontMetrics& metrics) {
     int widest = exampleLabelWidth;
-    for (int index = 0; index < customNotation; ++index)
+    for (int index = 0; index < notationCount; ++index)
         widest = std::max(widest, metrics.horizontalAdvance(exampleText(index, QString())));
     return widest;
 }
@@ -237,6 +241,7 @@ void OptionsDialog::activate() {
     lblExample->setText(
         exampleText(lstStandardFormat->currentRow(), m_context.record.CustomFormat));
     m_loaded = shownSettings();
+    m_loadedCssFormat = m_context.record.CssFormat;
 }
 
 void OptionsDialog::lstStandardFormat_Click() {
@@ -261,7 +266,7 @@ void OptionsDialog::cmdChange_Click() {
 OptionsDialog::ShownSettings OptionsDialog::shownSettings() const {
     const SettingsRecord& record = m_context.record;
     ShownSettings shown;
-    shown.formatIndex = lstStandardFormat->currentRow();
+    shown.notation = lstStandardFormat->currentRow();
     shown.sortIndex = optAlphabetically->isChecked() ? 0
                       : optDotNet->isChecked()       ? 1
                                                      : record.SortIndex;
@@ -275,8 +280,13 @@ OptionsDialog::ShownSettings OptionsDialog::shownSettings() const {
 void OptionsDialog::cmdOK_Click() {
     const ShownSettings shown = shownSettings();
     SettingValues changed;
-    if (shown.formatIndex != m_loaded.formatIndex)
-        changed.emplace_back(formatIndexValueName, QString::number(shown.formatIndex));
+    // A notation is stored as the pair; a CssFormat that names no notation goes at any OK.
+    const bool notationChanged = shown.notation != m_loaded.notation;
+    const QString cssFormat = storedCssFormat(shown.notation);
+    if (notationChanged)
+        changed.emplace_back(formatIndexValueName, storedFormatIndex(shown.notation));
+    if (notationChanged || cssFormat != m_loadedCssFormat)
+        changed.emplace_back(cssFormatValueName, cssFormat);
     if (shown.sortIndex != m_loaded.sortIndex)
         changed.emplace_back(sortIndexValueName, QString::number(shown.sortIndex));
     if (shown.promptToSave != m_loaded.promptToSave)
@@ -289,6 +299,7 @@ void OptionsDialog::cmdOK_Click() {
     record.SortIndex = static_cast<qint16>(shown.sortIndex);
     record.PromptToSave = static_cast<qint16>(shown.promptToSave);
     record.StandardFolder = shown.standardFolder;
+    record.CssFormat = cssFormat;
     accept();
 }
 

@@ -40,7 +40,8 @@ protected:
 private:
     // The settings as the controls show them.
     struct ShownSettings {
-        int formatIndex = -1;
+        // The list row, 0..14.
+        int notation = -1;
         int sortIndex = 0;
         int promptToSave = 1;
         QString standardFolder;
@@ -54,6 +55,7 @@ private:
     bool m_activated = false;
     // What the dialog showed when it opened, against which OK finds what the user changed.
     ShownSettings m_loaded;
+    QString m_loadedCssFormat;
 
     QLabel* lblStandardFormat = nullptr;
     QListWidget* lstStandardFormat = nullptr;

@@ -1,11 +1,13 @@
 #include "settings/settingsrecord.h"
 
+#include "colour/notation.h"
 #include "palette/pathhelpers.h"
 #include "settings/easyreg.h"
 
 #include <QDir>
 #include <QStandardPaths>
 #include <QStringList>
+#include <array>
 
 namespace tincta {
 
@@ -37,7 +39,47 @@ std::string utf8(const QString& text) {
     return text.toStdString();
 }
 
+struct CssFormatName {
+    int notation;
+    QLatin1StringView name;
+};
+
+constexpr std::array<CssFormatName, 3> cssFormatNames{{
+    {cssRgbNotation, QLatin1StringView("rgb")},
+    {cssHslNotation, QLatin1StringView("hsl")},
+    {cssOklchNotation, QLatin1StringView("oklch")},
+}};
+
+// Exact and case-sensitive, as every stored value is compared.
+std::optional<int> cssNotationNamed(const QString& cssFormat) {
+    for (const CssFormatName& css : cssFormatNames) {
+        if (cssFormat == css.name)
+            return css.notation;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+int standardNotation(int formatIndex, const QString& cssFormat) {
+    return cssNotationNamed(cssFormat).value_or(formatIndex);
+}
+
+bool isWrittenCssFormat(const QString& cssFormat) {
+    return cssFormat.isEmpty() || cssNotationNamed(cssFormat).has_value();
+}
+
+QString storedFormatIndex(int notation) {
+    return QString::number(notation < classicNotationCount ? notation : 0);
+}
+
+QString storedCssFormat(int notation) {
+    for (const CssFormatName& css : cssFormatNames) {
+        if (notation == css.notation)
+            return css.name;
+    }
+    return QString();
+}
 
 FolderLookup systemFolderLookup() {
     return {[] { return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation); },
@@ -99,7 +141,8 @@ bool SettingsRecord::readSettings(bool javaScriptNamesMode, SettingsLoadResult& 
     const QString formatIndex = read(formatIndexValueName, defaultFormatIndex);
     if (!acceptedFormatIndexes().contains(formatIndex))
         return false;
-    standardFormat = static_cast<qint16>(formatIndex.toShort());
+    CssFormat = read(cssFormatValueName, QString());
+    standardFormat = static_cast<qint16>(standardNotation(formatIndex.toInt(), CssFormat));
     if (!javaScriptNamesMode)
         result.rememberedFormat = standardFormat;
 
@@ -122,6 +165,7 @@ bool SettingsRecord::readSettings(bool javaScriptNamesMode, SettingsLoadResult& 
 
 void SettingsRecord::useDefaultSettings() {
     CustomFormat = noCustomFormat;
+    CssFormat.clear();
     standardFormat = 0;
     SortIndex = 0;
     PromptToSave = 1;
@@ -135,6 +179,7 @@ void SettingsRecord::restoreDefaultSettings() {
     m_registry.SetString(sortIndexValueName, utf8(defaultSortIndex));
     m_registry.SetString(promptToSaveValueName, utf8(defaultPromptToSave));
     m_registry.SetString(standardFolderValueName, utf8(StandardFolder));
+    m_registry.SetString(cssFormatValueName, utf8(CssFormat));
 }
 
 SettingsSaveResult SettingsRecord::saveSettings(const SettingValues& values) {

@@ -34,6 +34,15 @@ struct FolderLookup {
 // The user's desktop and home folders as the system reports them.
 FolderLookup systemFolderLookup();
 
+// The standard notation that a stored FormatIndex (0..11) and CssFormat stand for: a CssFormat
+// naming a CSS notation wins; any other text in it is ignored.
+int standardNotation(int formatIndex, const QString& cssFormat);
+// Whether CssFormat holds what the program writes there: empty or a CSS notation's name.
+bool isWrittenCssFormat(const QString& cssFormat);
+// How the standard notation `notation` (0..14) is stored, as FormatIndex and as CssFormat.
+QString storedFormatIndex(int notation);
+QString storedCssFormat(int notation);
+
 struct SettingsLoadResult {
     // The caller shows settingsRestoredMessage.
     bool defaultsRestored = false;
@@ -67,7 +76,9 @@ public:
     qint16 PromptToSave = 0;
     QString StandardFolder;
     QString defaultFolder;
-    // The FormatIndex accepted by the most recent load.
+    // The CssFormat text the most recent load read, whatever it holds.
+    QString CssFormat;
+    // The standard notation (0..14) the most recent load accepted.
     qint16 standardFormat = 0;
 
     // Sets defaultFolder to the desktop folder when it exists, else to the home folder, so that
@@ -78,7 +89,8 @@ public:
     // Reads and checks the stored values in order; the first unacceptable one restores all.
     SettingsLoadResult loadSettings(bool javaScriptNamesMode);
 
-    // Puts the defaults into memory and writes all five; write failures are not reported.
+    // Puts the defaults into memory and writes all five, then an empty CssFormat so that the
+    // restored standard notation holds at the next start too; write failures are not reported.
     void restoreDefaultSettings();
 
     // Writes the values in order, waiting at most saveWaitLimit in all; stops at the first that

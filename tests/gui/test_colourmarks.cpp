@@ -13,20 +13,6 @@
 using namespace tincta;
 using namespace tincta::test;
 
-namespace {
-
-void selectMark(const Controls& ui, int index) {
-    ui.optColor[static_cast<std::size_t>(index)]->click();
-}
-
-void setColour(const Controls& ui, const Colour& colour) {
-    ui.hsbRed->setValue(colour.red);
-    ui.hsbGreen->setValue(colour.green);
-    ui.hsbBlue->setValue(colour.blue);
-}
-
-} // namespace
-
 class TestColourMarks : public QObject {
     Q_OBJECT
 
@@ -43,7 +29,7 @@ private Q_SLOTS:
 
 void TestColourMarks::selectingAMarkMovesSlidersAndSampleRights() {
     MainWindowFixture f;
-    selectMark(f.ui(), 3);
+    f.ui().selectMark(3);
     QCOMPARE(f.selectedMark(), 3);
     QCOMPARE(f.sliderColour(), (Colour{0, 255, 255}));
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("#00FFFF"));
@@ -60,7 +46,7 @@ void TestColourMarks::selectingAMarkMovesSlidersAndSampleRights() {
 void TestColourMarks::selectingNeverMarksANameEdited() {
     MainWindowFixture f;
     f.ui().txtName[2]->setText(QStringLiteral("lime"));
-    selectMark(f.ui(), 2);
+    f.ui().selectMark(2);
     QCOMPARE(nameBoxBackground(f.ui().txtName[2]), plainNameColour);
     // A move afterwards is an edit again.
     f.ui().hsbBlue->setValue(9);
@@ -69,14 +55,14 @@ void TestColourMarks::selectingNeverMarksANameEdited() {
 
 void TestColourMarks::reselectingTheSelectedMarkChangesNothing() {
     MainWindowFixture f;
-    setColour(f.ui(), {1, 2, 3});
+    f.ui().setSliders({1, 2, 3});
     QVERIFY(f.paletteChanged());
-    selectMark(f.ui(), 0);
+    f.ui().selectMark(0);
     QCOMPARE(f.markColour(0), (Colour{1, 2, 3}));
     QCOMPARE(f.sliderColour(), (Colour{1, 2, 3}));
     f.scripted.messages.answers = {MessageAnswer::No};
     f.ui().mnuFileNew->trigger();
-    selectMark(f.ui(), 0);
+    f.ui().selectMark(0);
     QVERIFY(!f.paletteChanged());
 }
 
@@ -92,10 +78,10 @@ void TestColourMarks::typedPlaceholderTurnsIntoTheOtherOne() {
 
 void TestColourMarks::copyThenEditThenPaste() {
     MainWindowFixture f;
-    selectMark(f.ui(), 2);
+    f.ui().selectMark(2);
     f.ui().mnuEditCopyColor->trigger();
     f.ui().hsbBlue->setValue(200);
-    selectMark(f.ui(), 4);
+    f.ui().selectMark(4);
     f.ui().txtName[4]->setText(QStringLiteral("ocean"));
     f.ui().mnuEditPasteColor->trigger();
     QCOMPARE(f.markColour(4), (Colour{0, 255, 0}));
@@ -103,7 +89,7 @@ void TestColourMarks::copyThenEditThenPaste() {
     // Pasting is an ordinary edit of a named colour.
     QCOMPARE(nameBoxBackground(f.ui().txtName[4]), editedNameColour);
     // It can be pasted again elsewhere.
-    selectMark(f.ui(), 5);
+    f.ui().selectMark(5);
     f.ui().toolbarButton(7)->trigger();
     QCOMPARE(f.markColour(5), (Colour{0, 255, 0}));
 }
@@ -140,7 +126,7 @@ void TestColourMarks::nameBoxSelection() {
 
 void TestColourMarks::lettersOfAColourInNoTable() {
     MainWindowFixture f;
-    setColour(f.ui(), {0x12, 0x34, 0x56});
+    f.ui().setSliders({0x12, 0x34, 0x56});
     QCOMPARE(f.ui().lblColorProp[0]->text(), QStringLiteral("WFJ"));
     waitForAutocopy();
     QCOMPARE(f.ui().lblColorProp[0]->text(), QString());

@@ -51,6 +51,9 @@ private Q_SLOTS:
     void okWritesTheFourValues();
     void okWritesOnlyWhatTheUserChanged_data();
     void okWritesOnlyWhatTheUserChanged();
+    void cssNotationIsStoredBesideFormatIndex_data();
+    void cssNotationIsStoredBesideFormatIndex();
+    void unknownCssFormatIsClearedByOk();
     void closingWithoutOkWritesNothing_data();
     void closingWithoutOkWritesNothing();
     void enterIsOk();
@@ -90,7 +93,11 @@ void TestOptionsDialog::exampleText_data() {
                                             << "R&B FF";
     QTest::newRow("no selection") << -1 << "%UR%"
                                   << "";
-    QTest::newRow("past the list") << 12 << "%UR%"
+    QTest::newRow("CSS rgb()") << 12 << none << "rgb(255 204 0)";
+    QTest::newRow("CSS hsl()") << 13 << none << "hsl(48 100% 50%)";
+    QTest::newRow("CSS oklch()") << 14 << "%UR%"
+                                 << "oklch(86.5% 0.177 90.4)";
+    QTest::newRow("past the list") << 15 << "%UR%"
                                    << "";
 }
 
@@ -109,6 +116,7 @@ void TestOptionsDialog::selectingANotationShowsItsExample_data() {
     QTest::newRow(".NET HTML") << 7 << "ColorTranslator.FromHtml(\"#FFCC00\")";
     QTest::newRow("Java") << 10 << "Color(255,204,0)";
     QTest::newRow("Custom") << 11 << "#FFCC00 <b>";
+    QTest::newRow("CSS oklch()") << 14 << "oklch(86.5% 0.177 90.4)";
 }
 
 void TestOptionsDialog::selectingANotationShowsItsExample() {
@@ -120,7 +128,7 @@ void TestOptionsDialog::selectingANotationShowsItsExample() {
     dialog.load();
     dialog.show();
     auto* list = control<QListWidget>(&dialog, "lstStandardFormat");
-    QCOMPARE(list->count(), 12);
+    QCOMPARE(list->count(), 15);
     QCOMPARE(list->item(row)->text(), notationNames()[row]);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
@@ -225,6 +233,70 @@ void TestOptionsDialog::okWritesOnlyWhatTheUserChanged() {
     QCOMPARE(storedSetting(sortIndexValueName), QStringLiteral("0"));
     QCOMPARE(storedSetting(standardFolderValueName), otherFolder.path());
     QCOMPARE(storedSetting(promptToSaveValueName), promptToSave);
+}
+
+void TestOptionsDialog::cssNotationIsStoredBesideFormatIndex_data() {
+    QTest::addColumn<QString>("formatIndex");
+    QTest::addColumn<QString>("cssFormat");
+    QTest::addColumn<int>("shownRow");
+    QTest::addColumn<int>("chosenRow");
+    QTest::addColumn<QString>("storedFormatIndex");
+    QTest::addColumn<QString>("storedCssFormat");
+    const QString none;
+    QTest::newRow("VB to oklch()") << "3" << none << 3 << 14 << "0"
+                                   << "oklch";
+    QTest::newRow("hsl() to rgb()") << "0"
+                                    << "hsl" << 13 << 12 << "0"
+                                    << "rgb";
+    QTest::newRow("oklch() to Java") << "0"
+                                     << "oklch" << 14 << 10 << "10"
+                                     << "";
+    // FormatIndex as an earlier version left it: CssFormat still wins.
+    QTest::newRow("rgb() beside Access, unchanged") << "6"
+                                                    << "rgb" << 12 << 12 << "6"
+                                                    << "rgb";
+}
+
+void TestOptionsDialog::cssNotationIsStoredBesideFormatIndex() {
+    QFETCH(QString, formatIndex);
+    QFETCH(QString, cssFormat);
+    QFETCH(int, shownRow);
+    QFETCH(int, chosenRow);
+    QFETCH(QString, storedFormatIndex);
+    QFETCH(QString, storedCssFormat);
+    storeSetting(formatIndexValueName, formatIndex);
+    if (!cssFormat.isNull())
+        storeSetting(cssFormatValueName, cssFormat);
+    OptionsFixture f;
+    OptionsDialog dialog(f.window.get(), f.context());
+    dialog.load();
+    dialog.show();
+    auto* list = control<QListWidget>(&dialog, "lstStandardFormat");
+    QCOMPARE(list->currentRow(), shownRow);
+    list->setCurrentRow(chosenRow);
+    QTest::mouseClick(control<QPushButton>(&dialog, "cmdOK"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(storedSetting(formatIndexValueName), storedFormatIndex);
+    QCOMPARE(storedSetting(cssFormatValueName), storedCssFormat);
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+}
+
+// A CssFormat this version never writes is ignored, not a reason to restore; the next OK, even
+// with nothing changed, puts the stored notation right.
+void TestOptionsDialog::unknownCssFormatIsClearedByOk() {
+    storeSetting(formatIndexValueName, QStringLiteral("7"));
+    storeSetting(cssFormatValueName, QStringLiteral("OKLCH"));
+    OptionsFixture f;
+    OptionsDialog dialog(f.window.get(), f.context());
+    dialog.load();
+    dialog.show();
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+    QCOMPARE(control<QListWidget>(&dialog, "lstStandardFormat")->currentRow(), 7);
+    QTest::mouseClick(control<QPushButton>(&dialog, "cmdOK"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(storedSetting(cssFormatValueName), QStringLiteral(""));
+    QCOMPARE(storedSetting(formatIndexValueName), QStringLiteral("7"));
+    QVERIFY(storedSetting(sortIndexValueName).isNull());
 }
 
 void TestOptionsDialog::closingWithoutOkWritesNothing_data() {

@@ -74,9 +74,10 @@ void TestStartup::startsWithDecimalEntryAndPasteDisabled() {
 
 void TestStartup::firstActivationRendersTheStandardNotation() {
     MainWindowFixture f;
-    QCOMPARE(f.ui().lstAutocopy->count(), 12);
+    QCOMPARE(f.ui().lstAutocopy->count(), 15);
     QCOMPARE(f.ui().lstAutocopy->item(0)->text(), QStringLiteral("HTML Hex"));
     QCOMPARE(f.ui().lstAutocopy->item(11)->text(), QStringLiteral("Custom"));
+    QCOMPARE(f.ui().lstAutocopy->item(14)->text(), QStringLiteral("CSS oklch()"));
     QCOMPARE(f.ui().lstAutocopy->currentRow(), 0);
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("#FF0000"));
 }
@@ -99,6 +100,7 @@ void TestStartup::menuItems_data() {
     row("mnuEditPasteColor", "Paste To Colour &Mark", QKeySequence(Qt::Key_F3));
     row("mnuEditColorProperties", "Colour &Properties...", QKeySequence(Qt::Key_F4));
     row("mnuEditFind", "&Find JavaScript Names", QKeySequence(Qt::Key_F5));
+    row("mnuEditColourCheck", "Colour Chec&k...", QKeySequence(Qt::CTRL | Qt::Key_K));
     row("mnuEditCopyJavaScriptNames", "Copy &JavaScript Names", QKeySequence(Qt::Key_F6));
     row("mnuEditPasteHTMLHex", "Paste &HTML Hex", QKeySequence(Qt::Key_F11));
     row("mnuToolsColourPickMode", "Colour &Pick Mode", QKeySequence(Qt::Key_F7));

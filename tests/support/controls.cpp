@@ -57,4 +57,14 @@ QAction* Controls::toolbarButton(int position) const {
     return actions[position - 1];
 }
 
+void Controls::selectMark(int mark) const {
+    optColor[static_cast<std::size_t>(mark)]->click();
+}
+
+void Controls::setSliders(const Colour& colour) const {
+    hsbRed->setValue(colour.red);
+    hsbGreen->setValue(colour.green);
+    hsbBlue->setValue(colour.blue);
+}
+
 } // namespace tincta::test

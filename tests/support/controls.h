@@ -85,6 +85,10 @@ struct Controls {
     QToolBar* tbrTools;
     // The action at a 1-based toolbar position, separators included; nullptr outside 1..14.
     QAction* toolbarButton(int position) const;
+    // Clicks the mark's option button, as the user selects a mark.
+    void selectMark(int mark) const;
+    // Moves the three sliders to the colour, red first.
+    void setSliders(const Colour& colour) const;
 };
 
 } // namespace tincta::test

@@ -22,12 +22,14 @@ private Q_SLOTS:
 
 void Testnotation::notationNames() {
     const QStringList expected{
-        QStringLiteral("HTML Hex"), QStringLiteral("Lower Case HTML Hex"),
-        QStringLiteral("VB Hex"),   QStringLiteral("VB"),
-        QStringLiteral("C++ Hex"),  QStringLiteral("Delphi Hex"),
-        QStringLiteral("Access"),   QStringLiteral(".NET HTML"),
-        QStringLiteral(".NET OLE"), QStringLiteral(".NET Win32"),
-        QStringLiteral("Java"),     QStringLiteral("Custom"),
+        QStringLiteral("HTML Hex"),    QStringLiteral("Lower Case HTML Hex"),
+        QStringLiteral("VB Hex"),      QStringLiteral("VB"),
+        QStringLiteral("C++ Hex"),     QStringLiteral("Delphi Hex"),
+        QStringLiteral("Access"),      QStringLiteral(".NET HTML"),
+        QStringLiteral(".NET OLE"),    QStringLiteral(".NET Win32"),
+        QStringLiteral("Java"),        QStringLiteral("Custom"),
+        QStringLiteral("CSS rgb()"),   QStringLiteral("CSS hsl()"),
+        QStringLiteral("CSS oklch()"),
     };
     QCOMPARE(tincta::notationNames(), expected);
     QCOMPARE(tincta::notationNames().size(), notationCount);
@@ -64,6 +66,13 @@ void Testnotation::notationText_data() {
           "52479", "ColorTranslator.FromHtml(\"#FFCC00\")", "ColorTranslator.FromOle(52479)",
           "ColorTranslator.FromWin32(52479)", "Color(255,204,0)"}},
     };
+    // The CSS notations follow Custom in the list; their own tables test the texts.
+    QTest::newRow("CSS rgb()") << Colour{255, 204, 0} << cssRgbNotation
+                               << QStringLiteral("rgb(255 204 0)");
+    QTest::newRow("CSS hsl()") << Colour{255, 204, 0} << cssHslNotation
+                               << QStringLiteral("hsl(48 100% 50%)");
+    QTest::newRow("CSS oklch()") << Colour{255, 204, 0} << cssOklchNotation
+                                 << QStringLiteral("oklch(86.5% 0.177 90.4)");
     for (const auto& row : rows) {
         for (int index = 0; index < 11; ++index) {
             QTest::addRow("%s %d", row.label, index)
@@ -84,7 +93,7 @@ void Testnotation::notationText() {
 void Testnotation::indexOutOfRange_data() {
     QTest::addColumn<int>("index");
     QTest::newRow("no selection") << -1;
-    QTest::newRow("12") << 12;
+    QTest::newRow("15") << 15;
     QTest::newRow("large") << 1000;
     QTest::newRow("very negative") << std::numeric_limits<int>::min();
 }

@@ -142,6 +142,19 @@ private Q_SLOTS:
         QTest::newRow("CustomFormat of 250 non-ASCII")
             << with("CustomFormat", QString(250, QChar(0xFC))) << false << QString(250, QChar(0xFC))
             << 3 << 1 << 0 << other;
+        QTest::newRow("CssFormat rgb")
+            << with("CssFormat", "rgb") << false << fmt << 12 << 1 << 0 << other;
+        QTest::newRow("CssFormat hsl")
+            << with("CssFormat", "hsl") << false << fmt << 13 << 1 << 0 << other;
+        QTest::newRow("CssFormat oklch")
+            << with("CssFormat", "oklch") << false << fmt << 14 << 1 << 0 << other;
+        for (const auto& unknown : {"OKLCH", " rgb", "hsl ", "lab", "12"})
+            QTest::addRow("CssFormat '%s' ignored", unknown)
+                << with("CssFormat", unknown) << false << fmt << 3 << 1 << 0 << other;
+        Stored cssWithBadIndex = with("CssFormat", "oklch");
+        cssWithBadIndex["FormatIndex"] = "12";
+        QTest::newRow("CssFormat does not save a bad FormatIndex")
+            << cssWithBadIndex << true << "" << 0 << 0 << 1 << desktop;
         for (const auto& bad : {"12", "-1", "05", " 1", "1 ", "+1", "1.0", "one"})
             QTest::addRow("FormatIndex '%s'", bad)
                 << with("FormatIndex", bad) << true << "" << 0 << 0 << 1 << desktop;
@@ -183,14 +196,32 @@ private Q_SLOTS:
             QVERIFY(m_log->writes.empty());
             return;
         }
-        const std::vector<std::string> defaultsInOrder = {
-            "CustomFormat=", "FormatIndex=0", "SortIndex=0", "PromptToSave=1",
-            "StandardFolder=" + m_desktop.toStdString()};
+        const std::vector<std::string> defaultsInOrder = {"CustomFormat=",
+                                                          "FormatIndex=0",
+                                                          "SortIndex=0",
+                                                          "PromptToSave=1",
+                                                          "StandardFolder=" +
+                                                              m_desktop.toStdString(),
+                                                          "CssFormat="};
         QCOMPARE(m_log->writes, defaultsInOrder);
-        // The next load finds nothing to complain about.
+        // The next load finds nothing to complain about, and the standard notation restored.
         m_log->writes.clear();
         QVERIFY(!m_record->loadSettings(false).defaultsRestored);
         QVERIFY(m_log->writes.empty());
+        QCOMPARE(m_record->standardFormat, 0);
+    }
+
+    // Every notation survives being stored, and FormatIndex stays readable to earlier versions.
+    void everyNotationIsStoredAsAPair() {
+        for (int notation = 0; notation < 15; ++notation) {
+            const QString formatIndex = storedFormatIndex(notation);
+            const QString cssFormat = storedCssFormat(notation);
+            QVERIFY(formatIndex.toInt() >= 0 && formatIndex.toInt() <= 11);
+            QCOMPARE(cssFormat.isEmpty(), notation < 12);
+            QVERIFY(isWrittenCssFormat(cssFormat));
+            QCOMPARE(standardNotation(formatIndex.toInt(), cssFormat), notation);
+        }
+        QVERIFY(!isWrittenCssFormat(QStringLiteral("Oklch")));
     }
 
     void javaScriptNamesModeKeepsRememberedFormat() {

@@ -1,0 +1,79 @@
+#include "colour/colourspace.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tincta {
+
+namespace {
+
+// The sRGB and OKLab matrices of the CSS Color 4 conversion code: linear sRGB to XYZ (D65) in
+// its exact rational form, then XYZ to LMS and LMS to OKLab as recalculated there for a
+// consistent D65 white in 64-bit precision, so that a grey's a and b are zero but for
+// floating-point noise (below 1e-14).
+constexpr ColourMatrix linearSrgbToXyz = {
+    {506752.0 / 1228815.0, 87881.0 / 245763.0, 12673.0 / 70218.0},
+    {87098.0 / 409605.0, 175762.0 / 245763.0, 12673.0 / 175545.0},
+    {7918.0 / 409605.0, 87881.0 / 737289.0, 1001167.0 / 1053270.0},
+};
+constexpr ColourMatrix xyzToLms = {
+    {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
+    {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
+    {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
+};
+constexpr ColourMatrix lmsToOklab = {
+    {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
+    {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
+    {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
+};
+
+struct Vector {
+    double x;
+    double y;
+    double z;
+};
+
+Vector multiply(const ColourMatrix& m, const Vector& v) {
+    return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
+            m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
+            m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
+}
+
+} // namespace
+
+double linearFromChannel(int channel) {
+    const double encoded = channel / 255.0;
+    return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+}
+
+int channelFromLinear(double linear) {
+    const double clamped = std::clamp(linear, 0.0, 1.0);
+    const double encoded =
+        clamped <= 0.0031308 ? clamped * 12.92 : 1.055 * std::pow(clamped, 1.0 / 2.4) - 0.055;
+    return static_cast<int>(std::round(encoded * 255.0));
+}
+
+LinearRgb toLinearRgb(const Colour& colour) {
+    return {linearFromChannel(colour.red), linearFromChannel(colour.green),
+            linearFromChannel(colour.blue)};
+}
+
+Colour fromLinearRgb(const LinearRgb& linear) {
+    return {channelFromLinear(linear.red), channelFromLinear(linear.green),
+            channelFromLinear(linear.blue)};
+}
+
+LinearRgb transformLinear(const ColourMatrix& matrix, const LinearRgb& linear) {
+    const Vector result = multiply(matrix, {linear.red, linear.green, linear.blue});
+    return {result.x, result.y, result.z};
+}
+
+Oklab toOklab(const Colour& colour) {
+    const LinearRgb linear = toLinearRgb(colour);
+    const Vector lms =
+        multiply(xyzToLms, multiply(linearSrgbToXyz, {linear.red, linear.green, linear.blue}));
+    const Vector lab = multiply(lmsToOklab, {std::cbrt(lms.x), std::cbrt(lms.y), std::cbrt(lms.z)});
+    return {lab.x, lab.y, lab.z};
+}
+
+} // namespace tincta

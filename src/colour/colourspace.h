@@ -1,0 +1,43 @@
+#pragma once
+
+#include "colour/colour.h"
+
+namespace tincta {
+
+// A colour in linear light: each channel 0..1 for a displayable colour, proportional to the
+// light the screen gives off.
+struct LinearRgb {
+    double red = 0.0;
+    double green = 0.0;
+    double blue = 0.0;
+};
+
+// Row-major 3 x 3 matrix that maps one colour triple to another.
+using ColourMatrix = double[3][3];
+
+// A colour in OKLab: lightness 0..1 and the two opponent axes, where a Euclidean distance
+// follows how different two colours look.
+struct Oklab {
+    double lightness = 0.0;
+    double a = 0.0;
+    double b = 0.0;
+};
+
+// The sRGB transfer curve undone for one 8-bit channel value.
+double linearFromChannel(int channel);
+
+// The sRGB transfer curve applied to a linear value clamped to 0..1, as an 8-bit channel value
+// rounded to nearest (halves away from zero).
+int channelFromLinear(double linear);
+
+LinearRgb toLinearRgb(const Colour& colour);
+
+// Each channel clamped to 0..1, then encoded as 8-bit sRGB.
+Colour fromLinearRgb(const LinearRgb& linear);
+
+// The matrix applied to the linear channels, without clamping.
+LinearRgb transformLinear(const ColourMatrix& matrix, const LinearRgb& linear);
+
+Oklab toOklab(const Colour& colour);
+
+} // namespace tincta

@@ -1,0 +1,87 @@
+"""The CSS notations as a user meets them: chosen in the list with the keyboard, the clipboard
+holds the colour in that notation; chosen in Options, the choice is stored so that earlier
+versions still read FormatIndex, and the next start copies in it. Ctrl+K opens one Colour Check
+window, beside the main window, not over it."""
+
+import os
+import sqlite3
+
+import tincta_e2e as e2e
+
+OPTIONS_TITLE = "Options"
+COLOUR_CHECK_TITLE = "Colour Check"
+
+
+def stored_settings(session):
+    store = os.path.join(session.config_home, "tincta", "registry.sqlite3")
+    rows = sqlite3.connect(store).execute("SELECT name, data FROM vals").fetchall()
+    return {name: bytes(data).rstrip(b"\0").decode() for name, data in rows}
+
+
+def choose_oklch_in_options(session):
+    session.key("F9")
+    options = session.find_window(OPTIONS_TITLE, timeout=10)
+    session.focus(options)
+    # The list has the focus; its last entry is "CSS oklch()", and Enter is OK.
+    session.key("End")
+    session.key("Return")
+    e2e.check(e2e.wait_until(lambda: not session.window_exists(OPTIONS_TITLE), 5),
+              "OK did not close Options")
+
+
+def windows_titled(session, title):
+    result = session.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], check=False)
+    return result.stdout.split()
+
+
+def check_colour_check_window(session):
+    session.key("ctrl+k")
+    window = session.find_window(COLOUR_CHECK_TITLE, timeout=10)
+    session.focus(session.window)
+    session.key("ctrl+k")
+    e2e.check(len(windows_titled(session, COLOUR_CHECK_TITLE)) == 1, "Ctrl+K opened a second window")
+    mx, my, mw, mh = session.window_origin()
+    cx, cy, _, _ = session.window_origin(window)
+    e2e.check(cx >= mx + mw or cy >= my + mh,
+              f"the Colour Check window at {cx},{cy} covers the main window ({mx},{my} {mw}x{mh})")
+
+
+def test(program):
+    with e2e.Session(program) as session:
+        session.start()
+        e2e.set_colour(session, "ffcc00")
+        # The notation list follows the HTML hex field; the CSS notations are its last entries.
+        session.key("Tab")
+        session.key("End")
+        session.wait_for_clipboard("oklch(86.5% 0.177 90.4)")
+        session.key("Up")
+        session.wait_for_clipboard("hsl(48 100% 50%)")
+        session.key("Up")
+        session.wait_for_clipboard("rgb(255 204 0)")
+
+        choose_oklch_in_options(session)
+        settings = stored_settings(session)
+        e2e.check(settings.get("FormatIndex") == "0", f"FormatIndex stored as {settings.get('FormatIndex')!r}")
+        e2e.check(settings.get("CssFormat") == "oklch", f"CssFormat stored as {settings.get('CssFormat')!r}")
+        # Options counts from the next start: this window keeps the notation it shows.
+        session.focus(session.window)
+        session.wait_for_clipboard("rgb(255 204 0)")
+
+        check_colour_check_window(session)
+        session.focus(session.window)
+        session.key("ctrl+w")
+        session.answer_question("alt+n")
+        e2e.check(session.wait_for_exit() == 0, "the program did not end cleanly")
+        e2e.check(not windows_titled(session, COLOUR_CHECK_TITLE), "the Colour Check window stayed")
+
+        # The new start gets a display of its own: the old one may still be resetting after its
+        # last client left.
+        with e2e.Session(program, config_home=session.config_home) as again:
+            again.start()
+            again.wait_for_clipboard("oklch(62.8% 0.258 29.2)")
+            again.key("ctrl+w")
+            e2e.check(again.wait_for_exit() == 0, "the program did not end cleanly")
+
+
+if __name__ == "__main__":
+    e2e.main(test)
