@@ -81,8 +81,8 @@ void ColourProperties::describeSelectedColour() {
 MessageAnswer ColourProperties::inform(const QString& text, MessageButtons buttons) {
     const MessageAnswer defaultAnswer =
         buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-    return m_messages.show(m_window, Message{propertiesTitle, text, MessageIcon::Information,
-                                             buttons, defaultAnswer});
+    return m_messages.show(
+        m_window, Message{propertiesTitle, text, MessageIcon::Information, buttons, defaultAnswer});
 }
 
 void ColourProperties::findJavaScriptNames() {

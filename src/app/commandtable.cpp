@@ -34,6 +34,8 @@ constexpr int ctrlShift(Qt::Key key) {
     return (Qt::CTRL | Qt::SHIFT | key).toCombined();
 }
 
+// One row a command, so the table reads as one.
+// clang-format off
 constexpr std::array<CommandEntry, commandCount> commandEntries{{
     {Command::NewPalette, "mnuFileNew", QT_TRANSLATE_NOOP("tincta::CommandTable", "&New Palette"), ctrl(Qt::Key_N), false},
     {Command::OpenPalette, "mnuFileOpen", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Open Palette In Tincta..."), ctrl(Qt::Key_O), false},
@@ -57,6 +59,7 @@ constexpr std::array<CommandEntry, commandCount> commandEntries{{
     {Command::HomePage, "mnuHomePage", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Visit Tincta Home Page"), 0, false},
     {Command::About, "mnuHelpAboutTincta", QT_TRANSLATE_NOOP("tincta::CommandTable", "&About Tincta..."), 0, false},
 }};
+// clang-format on
 
 // A menu item or toolbar position: a command, or a separator when `separator` is set.
 struct Item {
@@ -79,19 +82,23 @@ struct MenuEntry {
 };
 
 const std::array<MenuEntry, 4> menus{{
-    {"mnuFile", QT_TRANSLATE_NOOP("tincta::CommandTable", "&File"),
+    {"mnuFile",
+     QT_TRANSLATE_NOOP("tincta::CommandTable", "&File"),
      {item(Command::NewPalette), item(Command::OpenPalette), item(Command::OpenInNotepad),
       item(Command::SavePalette), item(Command::SavePaletteAs), item(Command::ExportPalette),
       item(Command::ImportPalette), separator("mnuFileSeparator1"), item(Command::Exit)}},
-    {"mnuEdit", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Edit"),
+    {"mnuEdit",
+     QT_TRANSLATE_NOOP("tincta::CommandTable", "&Edit"),
      {item(Command::CopyColour), item(Command::PasteColour), separator("mnuEditSeparator1"),
       item(Command::ColourProperties), item(Command::FindJavaScriptNames),
       separator("mnuEditSeparator2"), item(Command::CopyJavaScriptNames),
       item(Command::PasteHtmlHex), separator("mnuEditSeparator3"), item(Command::ColourCheck)}},
-    {"mnuTools", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Tools"),
-     {item(Command::ColourPickMode), separator("mnuToolsSeparator1"),
-      item(Command::CustomFormat), item(Command::Options)}},
-    {"mnuHelp", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Help"),
+    {"mnuTools",
+     QT_TRANSLATE_NOOP("tincta::CommandTable", "&Tools"),
+     {item(Command::ColourPickMode), separator("mnuToolsSeparator1"), item(Command::CustomFormat),
+      item(Command::Options)}},
+    {"mnuHelp",
+     QT_TRANSLATE_NOOP("tincta::CommandTable", "&Help"),
      {item(Command::Help), item(Command::HomePage), separator("mnuHelpSeparator1"),
       item(Command::About)}},
 }};
@@ -104,6 +111,7 @@ struct ToolbarButton {
 };
 
 // The name of position 3 ends in a blank; it is kept as the button's name.
+// clang-format off
 const std::array<ToolbarButton, 14> toolbarButtons{{
     {item(Command::NewPalette), "btnNew", "new", QT_TRANSLATE_NOOP("tincta::CommandTable", "New Palette (Ctrl+N)")},
     {item(Command::OpenPalette), "btnOpen", "open", QT_TRANSLATE_NOOP("tincta::CommandTable", "Open Palette In Tincta (Ctrl+O)")},
@@ -120,6 +128,7 @@ const std::array<ToolbarButton, 14> toolbarButtons{{
     {separator("btnSeparator3"), nullptr, nullptr, nullptr},
     {item(Command::Help), "btnHelp", "help", QT_TRANSLATE_NOOP("tincta::CommandTable", "Help (F1)")},
 }};
+// clang-format on
 
 QString translated(const char* text) {
     return QCoreApplication::translate(context, text);

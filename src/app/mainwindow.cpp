@@ -143,8 +143,7 @@ void MainWindow::connectFileCommands() {
 
 void MainWindow::connectEditCommands() {
     m_commands->onTriggered(Command::CopyColour, [this] { copyColour(); });
-    m_commands->onTriggered(Command::PasteColour,
-                            [this] { m_editor->setColour(m_copiedColour); });
+    m_commands->onTriggered(Command::PasteColour, [this] { m_editor->setColour(m_copiedColour); });
     m_commands->onTriggered(Command::ColourProperties,
                             [this] { m_properties->describeSelectedColour(); });
     m_commands->onTriggered(Command::FindJavaScriptNames, [this] {
@@ -241,8 +240,9 @@ void MainWindow::handleUnexpectedError() {
     if (!m_errorReported) {
         m_errorReported = true;
         m_services.messages.show(
-            this, Message{messageTitle, tr("Tincta encountered an unexpected error and must close."),
-                          MessageIcon::Error, MessageButtons::Ok, MessageAnswer::Ok});
+            this,
+            Message{messageTitle, tr("Tincta encountered an unexpected error and must close."),
+                    MessageIcon::Error, MessageButtons::Ok, MessageAnswer::Ok});
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible() || window == this)

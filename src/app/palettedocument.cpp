@@ -135,7 +135,8 @@ bool PaletteDocument::saveAs() {
 bool PaletteDocument::saveTo(const QString& path) {
     if (writePaletteFile(path))
         return true;
-    warn(m_services.messages, m_window, tr("Could not save. Check if file or folder is read-only."));
+    warn(m_services.messages, m_window,
+         tr("Could not save. Check if file or folder is read-only."));
     return false;
 }
 

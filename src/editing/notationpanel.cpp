@@ -39,8 +39,7 @@ void NotationPanel::buildClipboardRow(QWidget* parent) {
     m_clipboardRow = new QWidget(parent);
     auto* row = new QHBoxLayout(m_clipboardRow);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* caption =
-        named(new QLabel(tr("Sent To Clipboard"), m_clipboardRow), "lblClipboardLabel");
+    auto* caption = named(new QLabel(tr("Sent To Clipboard"), m_clipboardRow), "lblClipboardLabel");
     m_clipboardLabel = named(new QLabel(m_clipboardRow), "lblClipboard");
     m_clipboardLabel->setToolTip(tr("This is what Tincta put on the clipboard"));
     m_clipboardLabel->setTextFormat(Qt::PlainText);

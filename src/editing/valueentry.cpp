@@ -79,8 +79,8 @@ ValueEntry::ValueEntry(MessageBoxes& messages, QWidget* parent)
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             m_setButton, m_htmlHexField, m_redField, m_greenField, m_blueField})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_setButton, m_htmlHexField, m_redField,
+                                                            m_greenField, m_blueField})
         row->addWidget(control);
     row->addSpacing(6);
     row->addWidget(m_decimalButton);
@@ -115,7 +115,7 @@ TrackedLineEdit* ValueEntry::makeField(const char* name, int typingLimit,
 }
 
 std::vector<QWidget*> ValueEntry::tabOrder() const {
-    return {m_setButton,  m_htmlHexField,   m_redField, m_greenField,
+    return {m_setButton, m_htmlHexField,  m_redField, m_greenField,
             m_blueField, m_decimalButton, m_hexButton};
 }
 

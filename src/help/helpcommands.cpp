@@ -1,9 +1,9 @@
 #include "help/helpcommands.h"
 
+#include "gui/platform/shellhelpers.h"
 #include "help/aboutbox.h"
 #include "help/helpmessages.h"
 #include "help/productlinks.h"
-#include "gui/platform/shellhelpers.h"
 
 namespace tincta {
 

@@ -29,18 +29,16 @@ std::vector<QRect> failsafeCells(double scale) {
 } // namespace
 
 FailsafeWindow::FailsafeWindow()
-    : PaletteWindow(windowName, windowCaption,
-                    QSize(clientWidthTwips, cellHeightTwips)),
+    : PaletteWindow(windowName, windowCaption, QSize(clientWidthTwips, cellHeightTwips)),
       m_grid(new SwatchGrid(this)) {
     m_grid->setObjectName(gridName);
     m_grid->setAccessibleName(tr("Failsafe colours"));
     m_grid->setFocus();
     m_grid->setCellRects(failsafeCells(scale()));
     m_grid->setGeometry(QRect(QPoint(0, 0), size()));
-    connect(m_grid, &SwatchGrid::cellPressed, this,
-            [this](int index, Qt::MouseButton button) {
-                guarded([&] { onCellPressed(index, button); });
-            });
+    connect(m_grid, &SwatchGrid::cellPressed, this, [this](int index, Qt::MouseButton button) {
+        guarded([&] { onCellPressed(index, button); });
+    });
 }
 
 void FailsafeWindow::load() {

@@ -59,8 +59,8 @@ QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& ke
 } // namespace
 
 JavaScriptWindow::JavaScriptWindow()
-    : PaletteWindow(windowName, windowCaption, clientTwips),
-      m_sortToolbar(new QToolBar(this)), m_grid(new SwatchGrid(this)) {
+    : PaletteWindow(windowName, windowCaption, clientTwips), m_sortToolbar(new QToolBar(this)),
+      m_grid(new SwatchGrid(this)) {
     const int toolbarHeight = scaledTwipsRect(scale(), 0, 0, 0, toolbarTwips).height();
     m_sortToolbar->setObjectName(toolbarName);
     m_sortToolbar->setMovable(false);
@@ -69,8 +69,8 @@ JavaScriptWindow::JavaScriptWindow()
     m_sortToolbar->setGeometry(0, 0, width(), toolbarHeight);
     auto* group = new QActionGroup(m_sortToolbar);
     group->setExclusive(true);
-    m_alphabetically = addSortButton(m_sortToolbar, group, alphabeticallyKey,
-                                     alphabeticallyToolTip, alphabeticallyImage);
+    m_alphabetically = addSortButton(m_sortToolbar, group, alphabeticallyKey, alphabeticallyToolTip,
+                                     alphabeticallyImage);
     m_dotNet = addSortButton(m_sortToolbar, group, dotNetKey, dotNetToolTip, dotNetImage);
     m_alphabetically->setChecked(true);
     connect(group, &QActionGroup::triggered, this,
@@ -81,10 +81,9 @@ JavaScriptWindow::JavaScriptWindow()
     m_grid->setFocus();
     m_grid->setCellRects(squares(scale()));
     m_grid->setGeometry(0, toolbarHeight, width(), height() - toolbarHeight);
-    connect(m_grid, &SwatchGrid::cellPressed, this,
-            [this](int index, Qt::MouseButton button) {
-                guarded([&] { onCellPressed(index, button); });
-            });
+    connect(m_grid, &SwatchGrid::cellPressed, this, [this](int index, Qt::MouseButton button) {
+        guarded([&] { onCellPressed(index, button); });
+    });
 }
 
 void JavaScriptWindow::load(int sortIndex) {

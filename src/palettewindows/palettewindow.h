@@ -1,15 +1,14 @@
 #pragma once
 
-#include "gui/widgets/widgethelpers.h"
 #include "colour/colour.h"
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/widgethelpers.h"
 
 #include <QRect>
 #include <QWidget>
 #include <functional>
 
 namespace tincta {
-
 
 // Rounding each edge rather than the size keeps cells that touch in twips touching in pixels,
 // with no gaps and no blurred edges.
@@ -27,8 +26,7 @@ class PaletteWindow : public QWidget {
     Q_OBJECT
 
 public:
-    PaletteWindow(const QString& name,
-                  const QString& caption, QSize clientTwips);
+    PaletteWindow(const QString& name, const QString& caption, QSize clientTwips);
 
     // Closed and waiting to be destroyed: a new window must be made rather than this one shown.
     bool isClosed() const { return m_closed; }

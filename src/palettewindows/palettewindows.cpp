@@ -1,11 +1,11 @@
 #include "palettewindows/palettewindows.h"
 
-#include "palettewindows/failsafewindow.h"
-#include "palettewindows/javascriptwindow.h"
-#include "palettewindows/websafewindow.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/widgethelpers.h"
 #include "gui/widgets/windowplacement.h"
+#include "palettewindows/failsafewindow.h"
+#include "palettewindows/javascriptwindow.h"
+#include "palettewindows/websafewindow.h"
 #include "settings/settingsrecord.h"
 
 #include <QPushButton>
@@ -49,7 +49,8 @@ PaletteWindows::PaletteWindows(QWidget* mainWindow, const SettingsRecord& settin
     auto* column = new QVBoxLayout(m_buttons);
     column->setContentsMargins(0, 0, 0, 0);
     const auto open = [this](QPushButton* button, void (PaletteWindows::*opener)()) {
-        connect(button, &QPushButton::clicked, this, guarded([this, opener] { (this->*opener)(); }));
+        connect(button, &QPushButton::clicked, this,
+                guarded([this, opener] { (this->*opener)(); }));
     };
     open(addButton(column, "cmdWebsafe", tr("Websafe Palette"),
                    tr("Click here to open the Websafe Palette")),

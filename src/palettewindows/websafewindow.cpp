@@ -41,10 +41,9 @@ WebsafeWindow::WebsafeWindow()
     m_grid->setFocus();
     m_grid->setCellRects(websafeCells(scale()));
     m_grid->setGeometry(QRect(QPoint(0, 0), size()));
-    connect(m_grid, &SwatchGrid::cellPressed, this,
-            [this](int index, Qt::MouseButton button) {
-                guarded([&] { onCellPressed(index, button); });
-            });
+    connect(m_grid, &SwatchGrid::cellPressed, this, [this](int index, Qt::MouseButton button) {
+        guarded([&] { onCellPressed(index, button); });
+    });
 }
 
 void WebsafeWindow::load() {
@@ -52,10 +51,10 @@ void WebsafeWindow::load() {
     for (int i = 0; i < websafeCount; ++i) {
         const Colour& colour = tables.websafeRgb[static_cast<std::size_t>(i)];
         m_grid->setCellColour(i, pack(colour));
-        m_grid->setCellToolTip(
-            i, QLatin1Char('#') + tables.hexBytes[static_cast<std::size_t>(colour.red)] +
-                   tables.hexBytes[static_cast<std::size_t>(colour.green)] +
-                   tables.hexBytes[static_cast<std::size_t>(colour.blue)]);
+        m_grid->setCellToolTip(i, QLatin1Char('#') +
+                                      tables.hexBytes[static_cast<std::size_t>(colour.red)] +
+                                      tables.hexBytes[static_cast<std::size_t>(colour.green)] +
+                                      tables.hexBytes[static_cast<std::size_t>(colour.blue)]);
     }
 }
 

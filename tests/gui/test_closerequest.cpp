@@ -1,6 +1,6 @@
 #include "mainwindowfixture.h"
-#include "settingsstore.h"
 #include "palettetesthelpers.h"
+#include "settingsstore.h"
 
 #include "settings/settingsrecord.h"
 

@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
 
-#include "gui/widgets/colourbox.h"
 #include "editing/namebox.h"
+#include "gui/widgets/colourbox.h"
 #include "gui/widgets/trackedlineedit.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "mainwindowfixture.h"
 
 #include "colour/notation.h"
-#include "gui/widgets/colourbox.h"
 #include "editing/namebox.h"
+#include "gui/widgets/colourbox.h"
 #include "gui/widgets/trackedlineedit.h"
 
 #include <QAction>

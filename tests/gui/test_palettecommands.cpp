@@ -253,8 +253,7 @@ void TestPaletteCommands::dialogsStartInTheStandardFolder() {
     QCOMPARE(request.defaultSuffix,
              kind == QLatin1String("save") ? QStringLiteral("txt") : QString());
     ScriptedMessageBoxes ignored;
-    const QString expected =
-        folderExists ? standard : OwnSettings(ignored).record.defaultFolder;
+    const QString expected = folderExists ? standard : OwnSettings(ignored).record.defaultFolder;
     QVERIFY(!expected.isEmpty());
     QCOMPARE(request.folder, expected);
     // Cancelled: nothing else happens.

@@ -1,8 +1,8 @@
 #include "mainwindowfixture.h"
 
-#include "gui/widgets/colourbox.h"
 #include "editing/pickmode.h"
 #include "gui/platform/screenpixel.h"
+#include "gui/widgets/colourbox.h"
 
 #include <QAction>
 #include <QClipboard>

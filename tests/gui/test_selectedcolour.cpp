@@ -1,9 +1,9 @@
 #include "mainwindowfixture.h"
 
-#include "gui/widgets/colourbox.h"
 #include "editing/namebox.h"
-#include "gui/widgets/trackedlineedit.h"
+#include "gui/widgets/colourbox.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/trackedlineedit.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -2,7 +2,6 @@
 #include "settingsstore.h"
 #include "testdata.h"
 
-
 #include "settings/easyreg.h"
 #include "settings/settingsrecord.h"
 #include "settings/sqlitestore.h"

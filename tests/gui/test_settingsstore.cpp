@@ -25,7 +25,6 @@ QString storePath() {
     return QString::fromStdString(SqliteStore::defaultFilePath());
 }
 
-
 template <typename T> T* control(QWidget* dialog, const char* name) {
     return dialog->findChild<T*>(QLatin1String(name));
 }
@@ -93,8 +92,7 @@ void TestSettingsStore::okOnALockedStoreKeepsTheDialogOpen() {
             control<QRadioButton>(options.get(), "optNo")->setChecked(true);
             dialog = std::move(options);
         } else {
-            auto custom =
-                std::make_unique<CustomFormatDialog>(
+            auto custom = std::make_unique<CustomFormatDialog>(
                 f.window.get(), settings.context(f.scripted.services), nullptr);
             custom->load();
             custom->show();

@@ -21,8 +21,7 @@ const QString decimalMessage =
 const QString hexMessage =
     QStringLiteral("The value is not allowed. Only values from 00 to FF are allowed.");
 
-void fillFields(const Controls& ui, const QString& red, const QString& green,
-                const QString& blue) {
+void fillFields(const Controls& ui, const QString& red, const QString& green, const QString& blue) {
     ui.txtSetRed->setText(red);
     ui.txtSetGreen->setText(green);
     ui.txtSetBlue->setText(blue);

@@ -13,8 +13,7 @@ template <typename T> T* found(const QObject* window, const QString& name) {
     return control;
 }
 
-template <typename T>
-std::array<T*, marks> foundRow(const QObject* window, const char* name) {
+template <typename T> std::array<T*, marks> foundRow(const QObject* window, const char* name) {
     std::array<T*, marks> row{};
     for (int i = 0; i < marks; ++i)
         row[static_cast<std::size_t>(i)] =
@@ -24,18 +23,19 @@ std::array<T*, marks> foundRow(const QObject* window, const char* name) {
 
 } // namespace
 
-#define TINCTA_FIND(name) name(found<std::remove_pointer_t<decltype(name)>>(window, QStringLiteral(#name)))
+#define TINCTA_FIND(name)                                                                          \
+    name(found<std::remove_pointer_t<decltype(name)>>(window, QStringLiteral(#name)))
 
 Controls::Controls(const QMainWindow* window)
     : TINCTA_FIND(hsbRed), TINCTA_FIND(hsbGreen), TINCTA_FIND(hsbBlue), TINCTA_FIND(txtRedTag),
-      TINCTA_FIND(txtGreenTag), TINCTA_FIND(txtBlueTag), TINCTA_FIND(picPick),
-      TINCTA_FIND(frmSet), TINCTA_FIND(txtHTMLHex), TINCTA_FIND(txtSetRed),
-      TINCTA_FIND(txtSetGreen), TINCTA_FIND(txtSetBlue), TINCTA_FIND(optSetDec),
-      TINCTA_FIND(optSetHex), TINCTA_FIND(cmdSetColor), TINCTA_FIND(lstAutocopy),
-      TINCTA_FIND(cmdFailsafe), TINCTA_FIND(cmdWebsafe), TINCTA_FIND(cmdJavaScript),
-      TINCTA_FIND(tmrClip), optColor(foundRow<QRadioButton>(window, "optColor")),
-      txtName(foundRow<TrackedLineEdit>(window, "txtName")),
-      TINCTA_FIND(picSampleContainer), picSample(foundRow<ColourBox>(window, "picSample")),
+      TINCTA_FIND(txtGreenTag), TINCTA_FIND(txtBlueTag), TINCTA_FIND(picPick), TINCTA_FIND(frmSet),
+      TINCTA_FIND(txtHTMLHex), TINCTA_FIND(txtSetRed), TINCTA_FIND(txtSetGreen),
+      TINCTA_FIND(txtSetBlue), TINCTA_FIND(optSetDec), TINCTA_FIND(optSetHex),
+      TINCTA_FIND(cmdSetColor), TINCTA_FIND(lstAutocopy), TINCTA_FIND(cmdFailsafe),
+      TINCTA_FIND(cmdWebsafe), TINCTA_FIND(cmdJavaScript), TINCTA_FIND(tmrClip),
+      optColor(foundRow<QRadioButton>(window, "optColor")),
+      txtName(foundRow<TrackedLineEdit>(window, "txtName")), TINCTA_FIND(picSampleContainer),
+      picSample(foundRow<ColourBox>(window, "picSample")),
       lblColorProp(foundRow<QLabel>(window, "lblColorProp")), TINCTA_FIND(lblClipboard),
       TINCTA_FIND(lblClipboardLabel), TINCTA_FIND(lblColorBar), TINCTA_FIND(mnuFile),
       TINCTA_FIND(mnuFileNew), TINCTA_FIND(mnuFileOpen), TINCTA_FIND(mnuFileOpenInNotepad),
@@ -43,10 +43,9 @@ Controls::Controls(const QMainWindow* window)
       TINCTA_FIND(mnuEdit), TINCTA_FIND(mnuEditCopyColor), TINCTA_FIND(mnuEditPasteColor),
       TINCTA_FIND(mnuEditColorProperties), TINCTA_FIND(mnuEditFind),
       TINCTA_FIND(mnuEditCopyJavaScriptNames), TINCTA_FIND(mnuEditPasteHTMLHex),
-      TINCTA_FIND(mnuTools), TINCTA_FIND(mnuToolsColourPickMode),
-      TINCTA_FIND(mnuToolsCustomFormat), TINCTA_FIND(mnuToolsOptions), TINCTA_FIND(mnuHelp),
-      TINCTA_FIND(mnuHelpHelp), TINCTA_FIND(mnuHomePage), TINCTA_FIND(mnuHelpAboutTincta),
-      TINCTA_FIND(tbrTools) {}
+      TINCTA_FIND(mnuTools), TINCTA_FIND(mnuToolsColourPickMode), TINCTA_FIND(mnuToolsCustomFormat),
+      TINCTA_FIND(mnuToolsOptions), TINCTA_FIND(mnuHelp), TINCTA_FIND(mnuHelpHelp),
+      TINCTA_FIND(mnuHomePage), TINCTA_FIND(mnuHelpAboutTincta), TINCTA_FIND(tbrTools) {}
 
 #undef TINCTA_FIND
 

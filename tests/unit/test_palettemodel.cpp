@@ -19,14 +19,20 @@ void TestPaletteModel::modifiedByName_data() {
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("changed");
-    QTest::newRow("same") << "Red" << "Red" << false;
-    QTest::newRow("letter case") << "Red" << "red" << true;
-    QTest::newRow("trailing blank") << "Red" << "Red " << true;
-    QTest::newRow("placeholder pair") << "Type a colour name" << "Not JavaScript colour" << false;
-    QTest::newRow("placeholder pair reversed")
-        << "Not JavaScript colour" << "Type a colour name" << false;
-    QTest::newRow("not javascript against a name") << "Not JavaScript colour" << "sky" << true;
-    QTest::newRow("placeholder against a name") << "Type a colour name" << "sky" << true;
+    QTest::newRow("same") << "Red"
+                          << "Red" << false;
+    QTest::newRow("letter case") << "Red"
+                                 << "red" << true;
+    QTest::newRow("trailing blank") << "Red"
+                                    << "Red " << true;
+    QTest::newRow("placeholder pair") << "Type a colour name"
+                                      << "Not JavaScript colour" << false;
+    QTest::newRow("placeholder pair reversed") << "Not JavaScript colour"
+                                               << "Type a colour name" << false;
+    QTest::newRow("not javascript against a name") << "Not JavaScript colour"
+                                                   << "sky" << true;
+    QTest::newRow("placeholder against a name") << "Type a colour name"
+                                                << "sky" << true;
 }
 
 void TestPaletteModel::modifiedByName() {
