@@ -39,6 +39,53 @@ Vector multiply(const ColourMatrix& m, const Vector& v) {
             m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
 }
 
+// A 3 x 3 matrix that can be copied, for the inverses worked out once below.
+struct Matrix {
+    double m[3][3];
+};
+
+Matrix product(const ColourMatrix& a, const ColourMatrix& b) {
+    Matrix result{};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            for (int k = 0; k < 3; ++k)
+                result.m[row][column] += a[row][k] * b[k][column];
+    return result;
+}
+
+// By cofactors: the matrices here are far from singular, so this is exact to double precision.
+Matrix inverse(const ColourMatrix& a) {
+    Matrix result{};
+    const auto cofactor = [&a](int row, int column) {
+        const int r0 = (row + 1) % 3;
+        const int r1 = (row + 2) % 3;
+        const int c0 = (column + 1) % 3;
+        const int c1 = (column + 2) % 3;
+        return a[r0][c0] * a[r1][c1] - a[r0][c1] * a[r1][c0];
+    };
+    const double determinant =
+        a[0][0] * cofactor(0, 0) + a[0][1] * cofactor(0, 1) + a[0][2] * cofactor(0, 2);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            result.m[column][row] = cofactor(row, column) / determinant;
+    return result;
+}
+
+// The way back from OKLab, inverted from the matrices above so that a round trip returns the
+// colour it started from.
+const Matrix& oklabToLms() {
+    static const Matrix matrix = inverse(lmsToOklab);
+    return matrix;
+}
+
+const Matrix& lmsToLinearSrgb() {
+    static const Matrix matrix = [] {
+        const Matrix forward = product(xyzToLms, linearSrgbToXyz);
+        return inverse(forward.m);
+    }();
+    return matrix;
+}
+
 } // namespace
 
 double linearFromChannel(int channel) {
@@ -69,11 +116,22 @@ LinearRgb transformLinear(const ColourMatrix& matrix, const LinearRgb& linear) {
 }
 
 Oklab toOklab(const Colour& colour) {
-    const LinearRgb linear = toLinearRgb(colour);
+    return oklabFromLinear(toLinearRgb(colour));
+}
+
+Oklab oklabFromLinear(const LinearRgb& linear) {
     const Vector lms =
         multiply(xyzToLms, multiply(linearSrgbToXyz, {linear.red, linear.green, linear.blue}));
     const Vector lab = multiply(lmsToOklab, {std::cbrt(lms.x), std::cbrt(lms.y), std::cbrt(lms.z)});
     return {lab.x, lab.y, lab.z};
+}
+
+LinearRgb linearFromOklab(const Oklab& colour) {
+    const Vector roots = multiply(oklabToLms().m, {colour.lightness, colour.a, colour.b});
+    const Vector linear =
+        multiply(lmsToLinearSrgb().m, {roots.x * roots.x * roots.x, roots.y * roots.y * roots.y,
+                                       roots.z * roots.z * roots.z});
+    return {linear.x, linear.y, linear.z};
 }
 
 } // namespace tincta

@@ -39,5 +39,9 @@ Colour fromLinearRgb(const LinearRgb& linear);
 LinearRgb transformLinear(const ColourMatrix& matrix, const LinearRgb& linear);
 
 Oklab toOklab(const Colour& colour);
+Oklab oklabFromLinear(const LinearRgb& linear);
+
+// The linear channels of an OKLab colour, unclamped: outside 0..1 where sRGB cannot show it.
+LinearRgb linearFromOklab(const Oklab& colour);
 
 } // namespace tincta
