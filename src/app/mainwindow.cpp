@@ -120,6 +120,12 @@ void MainWindow::connectPanels() {
     connect(m_notation, &NotationPanel::colourRested, m_marks, &MarksPanel::updatePropertyLetters);
     connect(m_paletteWindows, &PaletteWindows::colourChosen, m_editor, &ColourEditor::setColour);
     connect(m_marks, &MarksPanel::colourDropped, m_editor, &ColourEditor::setColour);
+    connect(m_colourCheck, &ColourCheck::colourChosen, this,
+            guarded([this](int mark, const Colour& colour) {
+                m_model->select(mark);
+                m_editor->setColour(colour);
+            }));
+    connect(m_colourCheck, &ColourCheck::copyRequested, m_notation, &NotationPanel::copyColour);
     m_marks->setDragText([this](const Colour& colour) { return m_notation->textOf(colour); });
     connect(m_document, &PaletteDocument::paletteShown, m_editor, &ColourEditor::focusRedSlider);
 }

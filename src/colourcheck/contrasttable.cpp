@@ -1,5 +1,6 @@
 #include "colourcheck/contrasttable.h"
 
+#include "colour/apca.h"
 #include "colour/contrast.h"
 
 #include <QAbstractButton>
@@ -44,6 +45,29 @@ QTableWidgetItem* markHeader(int mark) {
     return header;
 }
 
+// What an APCA contrast is enough for, in the words of the common thresholds.
+QString apcaUseText(double lightnessContrast) {
+    switch (apcaUse(lightnessContrast)) {
+    case ApcaUse::PreferredBodyText:
+        return ContrastTable::tr("preferred for body text");
+    case ApcaUse::BodyText:
+        return ContrastTable::tr("enough for body text");
+    case ApcaUse::OtherText:
+        return ContrastTable::tr("enough for other text");
+    case ApcaUse::LargeText:
+        return ContrastTable::tr("enough for large text");
+    case ApcaUse::NonText:
+        return ContrastTable::tr("enough for non-text only");
+    case ApcaUse::None:
+        break;
+    }
+    return ContrastTable::tr("too low even for non-text");
+}
+
+QString lcText(double lightnessContrast) {
+    return ContrastTable::tr("Lc %1").arg(lightnessContrast, 0, 'f', 1);
+}
+
 // The highest level met: AAA implies AA at the same text size.
 QString levelText(bool aa, bool aaa, const QString& none) {
     if (aaa)
@@ -55,6 +79,14 @@ QString levelText(bool aa, bool aaa, const QString& none) {
 
 } // namespace
 
+QString markCalled(const MarkNames& names, int mark, bool startsSentence) {
+    const QString& name = names[static_cast<std::size_t>(mark)];
+    if (!name.isEmpty())
+        return name;
+    return startsSentence ? ContrastTable::tr("Mark %1").arg(mark + 1)
+                          : ContrastTable::tr("mark %1").arg(mark + 1);
+}
+
 ContrastTable::ContrastTable(QWidget* parent)
     : QTableWidget(checkedMarkCount, checkedMarkCount, parent) {
     setObjectName(QStringLiteral("tblContrast"));
@@ -63,8 +95,8 @@ ContrastTable::ContrastTable(QWidget* parent)
                                 "the column's, with the level it meets for normal and large "
                                 "text"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The highlight shows the selected mark; a selection of cells of its own would blur it.
-    setSelectionMode(QAbstractItemView::NoSelection);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
     setIconSize(sampleSize);
@@ -82,8 +114,10 @@ ContrastTable::ContrastTable(QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 
-void ContrastTable::showMarks(const MarkColours& colours, int selectedMark) {
+void ContrastTable::showMarks(const MarkColours& colours, const MarkNames& names,
+                             int selectedMark) {
     m_colours = colours;
+    m_names = names;
     for (int mark = 0; mark < checkedMarkCount; ++mark) {
         const QIcon icon(swatch(colours[static_cast<std::size_t>(mark)], headerSwatchSize));
         horizontalHeaderItem(mark)->setIcon(icon);
@@ -104,18 +138,20 @@ void ContrastTable::showPair(int row, int column) {
     const double ratio = contrastRatio(text, background);
     const ContrastGrades grades = gradeContrast(ratio);
     const QString ratioText = contrastRatioText(ratio);
+    const double lightnessContrast = apcaContrast(text, background);
     const QString noLevel = tr("\u2013");
     const QString fails = tr("fails");
     QTableWidgetItem* cell = item(row, column);
-    cell->setText(tr("%1\n%2 / %3")
+    cell->setText(tr("%1\n%2 / %3\n%4")
                       .arg(ratioText, levelText(grades.aaNormal, grades.aaaNormal, noLevel),
-                           levelText(grades.aaLarge, grades.aaaLarge, noLevel)));
+                           levelText(grades.aaLarge, grades.aaaLarge, noLevel),
+                           lcText(lightnessContrast)));
     cell->setData(Qt::AccessibleTextRole,
-                  tr("Mark %1 on mark %2: %3, normal text %4, large text %5")
-                      .arg(row + 1)
-                      .arg(column + 1)
-                      .arg(ratioText, levelText(grades.aaNormal, grades.aaaNormal, fails),
-                           levelText(grades.aaLarge, grades.aaaLarge, fails)));
+                  tr("%1 on %2: %3, normal text %4, large text %5; APCA %6, %7")
+                      .arg(markCalled(m_names, row, true), markCalled(m_names, column), ratioText,
+                           levelText(grades.aaNormal, grades.aaaNormal, fails),
+                           levelText(grades.aaLarge, grades.aaaLarge, fails),
+                           lcText(lightnessContrast), apcaUseText(lightnessContrast)));
     cell->setIcon(QIcon(textSample(text, background, font())));
 }
 
@@ -145,8 +181,9 @@ void ContrastTable::highlight(int selectedMark) {
 void ContrastTable::fitToContents() {
     QTableWidgetItem* probe = item(0, 0);
     const QString shown = probe->text();
-    probe->setText(tr("%1\n%2 / %3")
-                       .arg(contrastRatioText(21.0), QStringLiteral("AAA"), QStringLiteral("AAA")));
+    probe->setText(tr("%1\n%2 / %3\n%4")
+                       .arg(contrastRatioText(21.0), QStringLiteral("AAA"), QStringLiteral("AAA"),
+                            lcText(-107.9)));
     resizeColumnToContents(0);
     probe->setText(shown);
     resizeRowsToContents();

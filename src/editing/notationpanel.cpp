@@ -112,12 +112,20 @@ void NotationPanel::onTick() {
 }
 
 void NotationPanel::copyToClipboard() {
+    putOnClipboard(m_clipboardLabel->text());
+}
+
+void NotationPanel::copyColour(const Colour& colour) {
+    putOnClipboard(textOf(colour));
+}
+
+void NotationPanel::putOnClipboard(const QString& text) {
     // A clipboard that cannot be written is left alone; the next change tries again.
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr)
         return;
     clipboard->clear();
-    clipboard->setText(m_clipboardLabel->text());
+    clipboard->setText(text);
 }
 
 } // namespace tincta

@@ -31,6 +31,9 @@ public:
     void render(const Colour& colour);
     // The colour as the label would show it; empty while no notation is chosen.
     QString textOf(const Colour& colour) const;
+    // Puts a colour other than the selected one on the clipboard now, in the chosen notation, as
+    // the user asked by copying it.
+    void copyColour(const tincta::Colour& colour);
     // The notation chosen before the window was last left, or the stored standard one.
     void setRememberedNotation(int index) { m_rememberedNotation = index; }
     // The window became active: the remembered notation comes back and the colour is rendered.
@@ -53,6 +56,7 @@ private:
     std::optional<QString> renderedText(const Colour& colour) const;
     void onTick();
     void copyToClipboard();
+    void putOnClipboard(const QString& text);
 
     const SettingsRecord& m_settings;
     QListWidget* m_list;

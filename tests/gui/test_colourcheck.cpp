@@ -1,8 +1,15 @@
 #include "mainwindowfixture.h"
 
+#include "gui/widgets/colourspeech.h"
+#include "gui/widgets/swatchgrid.h"
+
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QTableWidget>
 
 using namespace tincta;
@@ -22,6 +29,11 @@ QString pairsShown(QWidget* window, const char* kind) {
     return window->findChild<QLabel*>(QStringLiteral("lbl") + QLatin1String(kind))->text();
 }
 
+bool overlaps(const QWidget* first, const QWidget* second) {
+    return first->isVisible() && second->isVisible() &&
+           first->geometry().intersects(second->geometry());
+}
+
 bool highlighted(QTableWidget* table, int row, int column) {
     return table->item(row, column)->background() == table->palette().brush(QPalette::Highlight);
 }
@@ -38,6 +50,10 @@ private Q_SLOTS:
     void selectedMarkIsHighlighted();
     void pairsThatBecomeHardToTellApart();
     void closesWithTheMainWindow();
+    void suggestionsForTheCurrentPair();
+    void cellsAndSuggestionsNameTheMarks();
+    void scaleStepsAreTakenAndCopied();
+    void pagesKeepTheirControlsApartInASmallWindow();
 };
 
 void TestColourCheck::ctrlKOpensOneWindowThatBelongsToTheMainWindow() {
@@ -71,13 +87,15 @@ void TestColourCheck::tableForTheDefaultPalette() {
         for (int column = 0; column < 6; ++column)
             QCOMPARE(ratioShown(table, row, column), QLatin1String(expected[row][column]));
     }
-    // Each level: AAA for both sizes, AA for normal and AAA for large, AA for large only.
-    QCOMPARE(table->item(1, 4)->text(), QStringLiteral("8.00:1\nAAA / AAA"));
-    QCOMPARE(table->item(2, 4)->text(), QStringLiteral("6.26:1\nAA / AAA"));
-    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("3.72:1\n\u2013 / AA"));
-    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("2.91:1\n\u2013 / \u2013"));
+    // Each level: AAA for both sizes, AA for normal and AAA for large, AA for large only; the
+    // APCA values from the published reference implementation (apca-w3 0.1.9).
+    QCOMPARE(table->item(1, 4)->text(), QStringLiteral("8.00:1\nAAA / AAA\nLc -85.5"));
+    QCOMPARE(table->item(2, 4)->text(), QStringLiteral("6.26:1\nAA / AAA\nLc -69.3"));
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("3.72:1\n\u2013 / AA\nLc 59.4"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("2.91:1\n\u2013 / \u2013\nLc 44.6"));
     QCOMPARE(table->item(0, 1)->data(Qt::AccessibleTextRole).toString(),
-             QStringLiteral("Mark 1 on mark 2: 3.72:1, normal text fails, large text AA"));
+             QStringLiteral("Mark 1 on mark 2: 3.72:1, normal text fails, large text AA; APCA "
+                            "Lc 59.4, enough for large text"));
     QCOMPARE(table->horizontalHeaderItem(5)->data(Qt::AccessibleTextRole).toString(),
              QStringLiteral("Mark 6"));
     // Every pair is in view without scrolling.
@@ -150,6 +168,102 @@ void TestColourCheck::closesWithTheMainWindow() {
     QCOMPARE(shownColourChecks().size(), 0);
     f.window.reset();
     QCOMPARE(shownColourChecks().size(), 0);
+}
+
+// #777777 on white fails AA at 4.47:1; the nearest grey that passes is #767676 at 4.54:1.
+void TestColourCheck::suggestionsForTheCurrentPair() {
+    MainWindowFixture f;
+    f.ui().setSliders(Colour{0x77, 0x77, 0x77});
+    f.ui().selectMark(1);
+    f.ui().setSliders(Colour{255, 255, 255});
+    QWidget* window = f.openColourCheck();
+    QTableWidget* table = contrastTable(window);
+    table->setCurrentCell(0, 1);
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblSuggestTextAa"))->text(),
+             QStringLiteral("#767676, 4.54:1"));
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblSuggestTextAaa"))->text(),
+             QStringLiteral("#595959, 7.00:1"));
+    // White cannot get lighter, and no grey dark enough for 7:1 against #777777 exists.
+    auto* noBackground = window->findChild<QPushButton*>(QStringLiteral("cmdApplyBackgroundAaa"));
+    QVERIFY(!noBackground->isEnabled());
+    QCOMPARE(noBackground->accessibleName(), QStringLiteral("Apply AAA background"));
+
+    auto* apply = window->findChild<QPushButton*>(QStringLiteral("cmdApplyTextAa"));
+    QCOMPARE(apply->accessibleName(), QStringLiteral("Apply AA foreground"));
+    apply->click();
+    QCOMPARE(unpack(f.ui().picSample[0]->colour()), (Colour{0x76, 0x76, 0x76}));
+    QVERIFY(f.ui().optColor[0]->isChecked());
+    QCOMPARE(ratioShown(table, 0, 1), QStringLiteral("4.54:1"));
+    waitForAutocopy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#767676"));
+    QVERIFY(!apply->isEnabled());
+}
+
+void TestColourCheck::cellsAndSuggestionsNameTheMarks() {
+    MainWindowFixture f;
+    f.ui().txtName[0]->selectAll();
+    QTest::keyClicks(f.ui().txtName[0], QStringLiteral("Brand red"));
+    QWidget* window = f.openColourCheck();
+    QTableWidget* table = contrastTable(window);
+    QCOMPARE(table->item(0, 1)->data(Qt::AccessibleTextRole).toString().section(QLatin1Char(':'), 0, 0),
+             QStringLiteral("Brand red on mark 2"));
+    QCOMPARE(table->item(1, 0)->data(Qt::AccessibleTextRole).toString().section(QLatin1Char(':'), 0, 0),
+             QStringLiteral("Mark 2 on Brand red"));
+    table->setCurrentCell(1, 0);
+    QCOMPARE(window->findChild<QGroupBox*>(QStringLiteral("fraSuggestions"))->title(),
+             QStringLiteral("Nearest passing colours for mark 2 on Brand red"));
+}
+
+void TestColourCheck::scaleStepsAreTakenAndCopied() {
+    MainWindowFixture f;
+    f.ui().setSliders(Colour{0x33, 0x66, 0x99});
+    QWidget* window = f.openColourCheck();
+    auto* scale = window->findChild<SwatchGrid*>(QStringLiteral("grdScale"));
+    QCOMPARE(scale->cellCount(), 11);
+    int origin = -1;
+    for (int cell = 0; cell < scale->cellCount(); ++cell) {
+        if (scale->cellAccessibleName(cell).endsWith(QLatin1String("the mark itself")))
+            origin = cell;
+    }
+    QCOMPARE(scale->cellAccessibleName(origin).section(QLatin1Char(','), 0, 0).section(QLatin1Char(':'), 1).trimmed(),
+             QStringLiteral("#336699"));
+    const int lightest = 0;
+    const Colour tint = unpack(scale->cellColour(lightest));
+    QVERIFY(scale->cellAccessibleName(lightest).startsWith(QLatin1String("Step 50: #")));
+
+    scale->setFocus();
+    scale->setCurrentCell(lightest);
+    QTest::keyClick(scale, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), htmlHexText(pack(tint)));
+    QTest::keyClick(scale, Qt::Key_Return);
+    QCOMPARE(unpack(f.ui().picSample[0]->colour()), tint);
+    // The complementary partner of a blue is an orange.
+    auto* complementary = window->findChild<SwatchGrid*>(QStringLiteral("grdComplementary"));
+    QVERIFY(complementary->cellAccessibleName(0).startsWith(QStringLiteral("Hue +180\u00B0: #")));
+}
+
+// However small the window, each page scrolls rather than painting one control over another.
+void TestColourCheck::pagesKeepTheirControlsApartInASmallWindow() {
+    MainWindowFixture f;
+    QWidget* window = f.openColourCheck();
+    window->resize(320, 240);
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("tabColourCheck"));
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        QApplication::processEvents();
+        const auto* area = static_cast<QScrollArea*>(tabs->widget(page));
+        const QList<QWidget*> children =
+            area->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* first : children) {
+            for (const QWidget* second : children) {
+                if (first != second)
+                    QVERIFY2(!overlaps(first, second),
+                             qPrintable(first->objectName() + QLatin1String(" and ") +
+                                        second->objectName()));
+            }
+        }
+        QVERIFY(area->widget()->width() >= area->widget()->minimumSizeHint().width());
+    }
 }
 
 QTEST_MAIN(TestColourCheck)
