@@ -6,8 +6,8 @@
 #include "colourcheck/scalepanel.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/svgicon.h"
-#include "gui/widgets/windowplacement.h"
 #include "gui/widgets/widgethelpers.h"
+#include "gui/widgets/windowplacement.h"
 #include "palette/paletteexchange.h"
 #include "palette/palettemodel.h"
 
@@ -62,13 +62,16 @@ ColourCheckWindow::ColourCheckWindow(const PaletteModel& palette)
     connect(&palette, &PaletteModel::nameChanged, this, guarded([this] { refresh(); }));
     connect(&palette, &PaletteModel::selectionChanged, this, guarded([this] { refresh(); }));
     connect(&palette, &PaletteModel::paletteReset, this, guarded([this] { refresh(); }));
-    connect(m_table, &QTableWidget::currentCellChanged, this, guarded([this] { showSuggestions(); }));
-    connect(m_suggestions, &ContrastSuggestions::applyRequested, this, &ColourCheckWindow::colourChosen);
-    connect(m_scale, &ScalePanel::colourChosen, this, [this](Colour colour) {
-        Q_EMIT colourChosen(m_palette.selectedMark(), colour);
-    });
+    connect(m_table, &QTableWidget::currentCellChanged, this,
+            guarded([this] { showSuggestions(); }));
+    connect(m_suggestions, &ContrastSuggestions::applyRequested, this,
+            &ColourCheckWindow::colourChosen);
+    connect(m_scale, &ScalePanel::colourChosen, this,
+            [this](Colour colour) { Q_EMIT colourChosen(m_palette.selectedMark(), colour); });
     connect(m_scale, &ScalePanel::copyRequested, this, &ColourCheckWindow::copyRequested);
     m_table->setCurrentCell(0, 1);
+    // The table is what the window is about; Tab goes on to the suggestions for its current cell.
+    m_table->setFocus();
     refresh();
 }
 

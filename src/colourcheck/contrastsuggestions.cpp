@@ -59,15 +59,18 @@ void ContrastSuggestions::buildRows(bool forBackground) {
         Row& row = m_rows[static_cast<std::size_t>((forBackground ? levelCount : 0) + i)];
         const QString side = forBackground ? QStringLiteral("Background") : QStringLiteral("Text");
         auto* caption = new QLabel(translated(level.caption), m_group);
-        row.finding = named(new QLabel(m_group), QStringLiteral("lblSuggest%1%2").arg(side, QLatin1String(level.key)));
+        row.finding = named(new QLabel(m_group),
+                            QStringLiteral("lblSuggest%1%2").arg(side, QLatin1String(level.key)));
         row.finding->setTextFormat(Qt::PlainText);
-        row.finding->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        row.apply = named(new QPushButton(tr("Apply"), m_group), QStringLiteral("cmdApply%1%2").arg(side, QLatin1String(level.key)));
-        row.apply->setAccessibleName(translated(forBackground ? level.backgroundName : level.foregroundName));
+        row.finding->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                             Qt::TextSelectableByMouse);
+        row.apply = named(new QPushButton(tr("Apply"), m_group),
+                          QStringLiteral("cmdApply%1%2").arg(side, QLatin1String(level.key)));
+        row.apply->setAccessibleName(
+            translated(forBackground ? level.backgroundName : level.foregroundName));
         caption->setBuddy(row.apply);
-        connect(row.apply, &QPushButton::clicked, this, guarded([this, &row] {
-                    Q_EMIT applyRequested(row.mark, row.colour);
-                }));
+        connect(row.apply, &QPushButton::clicked, this,
+                guarded([this, &row] { Q_EMIT applyRequested(row.mark, row.colour); }));
         grid->addWidget(caption, firstRow + 1 + i, 0);
         grid->addWidget(row.apply, firstRow + 1 + i, 1);
         grid->addWidget(row.finding, firstRow + 1 + i, 2);

@@ -115,7 +115,7 @@ ContrastTable::ContrastTable(QWidget* parent)
 }
 
 void ContrastTable::showMarks(const MarkColours& colours, const MarkNames& names,
-                             int selectedMark) {
+                              int selectedMark) {
     m_colours = colours;
     m_names = names;
     for (int mark = 0; mark < checkedMarkCount; ++mark) {

@@ -57,8 +57,9 @@ ScalePanel::ScalePanel(QWidget* parent)
     column->addWidget(m_heading);
     m_scale = addGrid(tr("&Tints and shades, 50 to 950:"), "grdScale");
     for (std::size_t i = 0; i < harmonyRows.size(); ++i)
-        m_harmonies[i] = addGrid(QCoreApplication::translate("tincta::ScalePanel", harmonyRows[i].caption),
-                                 harmonyRows[i].name);
+        m_harmonies[i] =
+            addGrid(QCoreApplication::translate("tincta::ScalePanel", harmonyRows[i].caption),
+                    harmonyRows[i].name);
     column->addStretch(1);
 }
 
@@ -91,8 +92,9 @@ void ScalePanel::showScale(const Colour& colour) {
         const ScaleStep& step = steps[static_cast<std::size_t>(i)];
         m_scale->setCellColour(i, pack(step.colour));
         const QString hex = htmlHexText(pack(step.colour));
-        m_scale->setCellToolTip(i, step.isOrigin ? tr("Step %1: %2, the mark itself").arg(step.step).arg(hex)
-                                                 : tr("Step %1: %2").arg(step.step).arg(hex));
+        m_scale->setCellToolTip(i, step.isOrigin
+                                       ? tr("Step %1: %2, the mark itself").arg(step.step).arg(hex)
+                                       : tr("Step %1: %2").arg(step.step).arg(hex));
     }
 }
 

@@ -205,10 +205,12 @@ void TestColourCheck::cellsAndSuggestionsNameTheMarks() {
     QTest::keyClicks(f.ui().txtName[0], QStringLiteral("Brand red"));
     QWidget* window = f.openColourCheck();
     QTableWidget* table = contrastTable(window);
-    QCOMPARE(table->item(0, 1)->data(Qt::AccessibleTextRole).toString().section(QLatin1Char(':'), 0, 0),
-             QStringLiteral("Brand red on mark 2"));
-    QCOMPARE(table->item(1, 0)->data(Qt::AccessibleTextRole).toString().section(QLatin1Char(':'), 0, 0),
-             QStringLiteral("Mark 2 on Brand red"));
+    QCOMPARE(
+        table->item(0, 1)->data(Qt::AccessibleTextRole).toString().section(QLatin1Char(':'), 0, 0),
+        QStringLiteral("Brand red on mark 2"));
+    QCOMPARE(
+        table->item(1, 0)->data(Qt::AccessibleTextRole).toString().section(QLatin1Char(':'), 0, 0),
+        QStringLiteral("Mark 2 on Brand red"));
     table->setCurrentCell(1, 0);
     QCOMPARE(window->findChild<QGroupBox*>(QStringLiteral("fraSuggestions"))->title(),
              QStringLiteral("Nearest passing colours for mark 2 on Brand red"));
@@ -225,7 +227,10 @@ void TestColourCheck::scaleStepsAreTakenAndCopied() {
         if (scale->cellAccessibleName(cell).endsWith(QLatin1String("the mark itself")))
             origin = cell;
     }
-    QCOMPARE(scale->cellAccessibleName(origin).section(QLatin1Char(','), 0, 0).section(QLatin1Char(':'), 1).trimmed(),
+    QCOMPARE(scale->cellAccessibleName(origin)
+                 .section(QLatin1Char(','), 0, 0)
+                 .section(QLatin1Char(':'), 1)
+                 .trimmed(),
              QStringLiteral("#336699"));
     const int lightest = 0;
     const Colour tint = unpack(scale->cellColour(lightest));
