@@ -27,6 +27,23 @@ constexpr ColourMatrix lmsToOklab = {
     {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
 };
 
+// D65 to D50 by the Bradford method, the white point of D50 as chromaticities 0.3457, 0.3585, and
+// XYZ (D65) to linear Display P3, all from the CSS Color 4 conversion code.
+constexpr ColourMatrix d65ToD50 = {
+    {1.0479297925449969, 0.022946870601609652, -0.05019226628920524},
+    {0.02962780877005599, 0.9904344267538799, -0.017073799063418826},
+    {-0.009243040646204504, 0.015055191490298152, 0.7518742814281371},
+};
+constexpr double d50White[3] = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
+constexpr ColourMatrix xyzToLinearP3 = {
+    {446124.0 / 178915.0, -333277.0 / 357830.0, -72051.0 / 178915.0},
+    {-14852.0 / 17905.0, 63121.0 / 35810.0, 423.0 / 17905.0},
+    {11844.0 / 330415.0, -50337.0 / 660830.0, 316169.0 / 330415.0},
+};
+// CIE's exact rational forms of the Lab constants.
+constexpr double labEpsilon = 216.0 / 24389.0;
+constexpr double labKappa = 24389.0 / 27.0;
+
 struct Vector {
     double x;
     double y;
@@ -86,6 +103,17 @@ const Matrix& lmsToLinearSrgb() {
     return matrix;
 }
 
+double labCurve(double value) {
+    return value > labEpsilon ? std::cbrt(value) : (labKappa * value + 16.0) / 116.0;
+}
+
+double encodedFromLinear(double linear) {
+    const double magnitude = std::abs(linear);
+    const double encoded =
+        magnitude <= 0.0031308 ? magnitude * 12.92 : 1.055 * std::pow(magnitude, 1.0 / 2.4) - 0.055;
+    return std::copysign(encoded, linear);
+}
+
 } // namespace
 
 double linearFromChannel(int channel) {
@@ -94,10 +122,7 @@ double linearFromChannel(int channel) {
 }
 
 int channelFromLinear(double linear) {
-    const double clamped = std::clamp(linear, 0.0, 1.0);
-    const double encoded =
-        clamped <= 0.0031308 ? clamped * 12.92 : 1.055 * std::pow(clamped, 1.0 / 2.4) - 0.055;
-    return static_cast<int>(std::round(encoded * 255.0));
+    return static_cast<int>(std::round(encodedFromLinear(std::clamp(linear, 0.0, 1.0)) * 255.0));
 }
 
 LinearRgb toLinearRgb(const Colour& colour) {
@@ -124,6 +149,23 @@ Oklab oklabFromLinear(const LinearRgb& linear) {
         multiply(xyzToLms, multiply(linearSrgbToXyz, {linear.red, linear.green, linear.blue}));
     const Vector lab = multiply(lmsToOklab, {std::cbrt(lms.x), std::cbrt(lms.y), std::cbrt(lms.z)});
     return {lab.x, lab.y, lab.z};
+}
+
+CieLab toCieLab(const Colour& colour) {
+    const LinearRgb linear = toLinearRgb(colour);
+    const Vector xyz =
+        multiply(d65ToD50, multiply(linearSrgbToXyz, {linear.red, linear.green, linear.blue}));
+    const double fx = labCurve(xyz.x / d50White[0]);
+    const double fy = labCurve(xyz.y / d50White[1]);
+    const double fz = labCurve(xyz.z / d50White[2]);
+    return {116.0 * fy - 16.0, 500.0 * (fx - fy), 200.0 * (fy - fz)};
+}
+
+LinearRgb toDisplayP3(const Colour& colour) {
+    const LinearRgb linear = toLinearRgb(colour);
+    const Vector p3 =
+        multiply(xyzToLinearP3, multiply(linearSrgbToXyz, {linear.red, linear.green, linear.blue}));
+    return {encodedFromLinear(p3.x), encodedFromLinear(p3.y), encodedFromLinear(p3.z)};
 }
 
 LinearRgb linearFromOklab(const Oklab& colour) {

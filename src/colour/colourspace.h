@@ -23,6 +23,14 @@ struct Oklab {
     double b = 0.0;
 };
 
+// A colour in CIE Lab under the D50 white of CSS Color 4: lightness 0..100 and the two opponent
+// axes.
+struct CieLab {
+    double lightness = 0.0;
+    double a = 0.0;
+    double b = 0.0;
+};
+
 // The sRGB transfer curve undone for one 8-bit channel value.
 double linearFromChannel(int channel);
 
@@ -40,6 +48,12 @@ LinearRgb transformLinear(const ColourMatrix& matrix, const LinearRgb& linear);
 
 Oklab toOklab(const Colour& colour);
 Oklab oklabFromLinear(const LinearRgb& linear);
+
+// The colour in CIE Lab (D50), adapted from D65 with the Bradford matrix of CSS Color 4.
+CieLab toCieLab(const Colour& colour);
+
+// The colour's Display P3 channels, 0..1, with P3's transfer curve (the sRGB one) applied.
+LinearRgb toDisplayP3(const Colour& colour);
 
 // The linear channels of an OKLab colour, unclamped: outside 0..1 where sRGB cannot show it.
 LinearRgb linearFromOklab(const Oklab& colour);

@@ -37,6 +37,13 @@ int scaledHue(const Colour& c, int largest, int spread) {
     return 60 * (c.red - c.green) + 240 * spread;
 }
 
+// The hue of hsl(), hwb() and hsv(): whole degrees 0..359, 0 for a grey.
+int roundedHue(const Colour& c) {
+    const int largest = std::max({c.red, c.green, c.blue});
+    const int spread = largest - std::min({c.red, c.green, c.blue});
+    return spread == 0 ? 0 : roundedQuotient(scaledHue(c, largest, spread), spread) % 360;
+}
+
 Hsl toRoundedHsl(const Colour& c) {
     const int largest = std::max({c.red, c.green, c.blue});
     const int smallest = std::min({c.red, c.green, c.blue});
@@ -49,8 +56,7 @@ Hsl toRoundedHsl(const Colour& c) {
     // Saturation is spread / (1 - |2L - 1|) with L = sum / 510; in channel units the divisor
     // is 255 - |sum - 255|, which is positive whenever the channels differ.
     const int saturation = roundedQuotient(100 * spread, 255 - std::abs(sum - 255));
-    const int hue = roundedQuotient(scaledHue(c, largest, spread), spread) % 360;
-    return {hue, saturation, lightness};
+    return {roundedHue(c), saturation, lightness};
 }
 
 // A non-negative value given in units of 10^-decimals as text: 865 with 1 decimal is "86.5".
@@ -67,6 +73,35 @@ QString fixedText(long long scaled, int decimals) {
 // their double-precision value, exact halves away from zero as in hsl().
 long long roundedScaled(double value, double scale) {
     return std::llround(value * scale);
+}
+
+// A value of either sign: -4.57 for -457 with 2 decimals.
+QString signedFixedText(long long scaled, int decimals) {
+    return scaled < 0 ? QLatin1Char('-') + fixedText(-scaled, decimals)
+                      : fixedText(scaled, decimals);
+}
+
+// The value rounded half away from zero to `decimals` places, as text.
+QString decimalText(double value, int decimals) {
+    return signedFixedText(roundedScaled(value, std::pow(10.0, decimals)), decimals);
+}
+
+// The angle of (a, b) in degrees, 0..360, rounded to `decimals` places; 0 where the chroma is
+// written as zero, since such a colour has no meaningful hue.
+QString hueText(double a, double b, double chroma, int chromaDecimals, int decimals) {
+    if (roundedScaled(chroma, std::pow(10.0, chromaDecimals)) == 0)
+        return fixedText(0, decimals);
+    double hue = std::atan2(b, a) * 180.0 / std::numbers::pi;
+    if (hue < 0.0)
+        hue += 360.0;
+    const auto unit = static_cast<long long>(std::pow(10.0, decimals));
+    return fixedText(roundedScaled(hue, static_cast<double>(unit)) % (360 * unit), decimals);
+}
+
+// OKLab lightness 0..1 as a percentage with one decimal: rounded in thousandths of the unit, so
+// that no product by 100 moves an exact half.
+QString okLightnessText(double lightness) {
+    return fixedText(roundedScaled(lightness, 1000.0), 1) + QLatin1Char('%');
 }
 
 QString percentText(long long value) {
@@ -95,20 +130,64 @@ QString cssHslText(const Colour& colour) {
 
 QString cssOklchText(const Colour& colour) {
     const Oklab lab = toOklab(colour);
-    const long long lightnessTenths = roundedScaled(lab.lightness, 1000.0);
-    const long long chromaThousandths = roundedScaled(std::hypot(lab.a, lab.b), 1000.0);
-    long long hueTenths = 0;
-    // A chroma written as 0.000 has no meaningful hue (a grey's a and b are rounding noise).
-    if (chromaThousandths != 0) {
-        double hue = std::atan2(lab.b, lab.a) * 180.0 / std::numbers::pi;
-        if (hue < 0.0) {
-            hue += 360.0;
-        }
-        hueTenths = roundedScaled(hue, 10.0) % 3600;
-    }
-    return cssFunctionText(QLatin1StringView("oklch"),
-                           fixedText(lightnessTenths, 1) + QLatin1Char('%'),
-                           fixedText(chromaThousandths, 3), fixedText(hueTenths, 1));
+    const double chroma = std::hypot(lab.a, lab.b);
+    return cssFunctionText(QLatin1StringView("oklch"), okLightnessText(lab.lightness),
+                           decimalText(chroma, 3), hueText(lab.a, lab.b, chroma, 3, 1));
+}
+
+QString cssHwbText(const Colour& c) {
+    const int whiteness = roundedQuotient(100 * std::min({c.red, c.green, c.blue}), 255);
+    const int blackness = roundedQuotient(100 * (255 - std::max({c.red, c.green, c.blue})), 255);
+    return cssFunctionText(QLatin1StringView("hwb"), QString::number(roundedHue(c)),
+                           percentText(whiteness), percentText(blackness));
+}
+
+QString cssLabText(const Colour& colour) {
+    const CieLab lab = toCieLab(colour);
+    return cssFunctionText(QLatin1StringView("lab"),
+                           decimalText(lab.lightness, 2) + QLatin1Char('%'), decimalText(lab.a, 2),
+                           decimalText(lab.b, 2));
+}
+
+QString cssLchText(const Colour& colour) {
+    const CieLab lab = toCieLab(colour);
+    const double chroma = std::hypot(lab.a, lab.b);
+    return cssFunctionText(QLatin1StringView("lch"),
+                           decimalText(lab.lightness, 2) + QLatin1Char('%'), decimalText(chroma, 2),
+                           hueText(lab.a, lab.b, chroma, 2, 1));
+}
+
+QString cssOklabText(const Colour& colour) {
+    const Oklab lab = toOklab(colour);
+    return cssFunctionText(QLatin1StringView("oklab"), okLightnessText(lab.lightness),
+                           decimalText(lab.a, 3), decimalText(lab.b, 3));
+}
+
+QString cssDisplayP3Text(const Colour& colour) {
+    const LinearRgb p3 = toDisplayP3(colour);
+    return QStringLiteral("color(display-p3 %1 %2 %3)")
+        .arg(decimalText(p3.red, 3), decimalText(p3.green, 3), decimalText(p3.blue, 3));
+}
+
+QString cssHex8Text(const Colour& colour) {
+    return QStringLiteral("#%1%2%3FF")
+        .arg(colour.red, 2, 16, QLatin1Char('0'))
+        .arg(colour.green, 2, 16, QLatin1Char('0'))
+        .arg(colour.blue, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+QString cssRgbaText(const Colour& colour) {
+    return QStringLiteral("rgba(%1, %2, %3, 1)").arg(colour.red).arg(colour.green).arg(colour.blue);
+}
+
+QString hsvText(const Colour& c) {
+    const int largest = std::max({c.red, c.green, c.blue});
+    const int spread = largest - std::min({c.red, c.green, c.blue});
+    const int saturation = largest == 0 ? 0 : roundedQuotient(100 * spread, largest);
+    return QStringLiteral("hsv(%1, %2, %3)")
+        .arg(QString::number(roundedHue(c)), percentText(saturation),
+             percentText(roundedQuotient(100 * largest, 255)));
 }
 
 } // namespace tincta
