@@ -114,11 +114,31 @@ double encodedFromLinear(double linear) {
     return std::copysign(encoded, linear);
 }
 
+double labCurveInverse(double value) {
+    const double cube = value * value * value;
+    return cube > labEpsilon ? cube : (116.0 * value - 16.0) / labKappa;
+}
+
+LinearRgb toLinear(const Vector& v) {
+    return {v.x, v.y, v.z};
+}
+
+const Matrix& xyzToLinearSrgb() {
+    static const Matrix matrix = inverse(linearSrgbToXyz);
+    return matrix;
+}
+
 } // namespace
 
 double linearFromChannel(int channel) {
-    const double encoded = channel / 255.0;
-    return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+    return linearFromEncoded(channel / 255.0);
+}
+
+double linearFromEncoded(double encoded) {
+    const double magnitude = std::abs(encoded);
+    const double linear =
+        magnitude <= 0.04045 ? magnitude / 12.92 : std::pow((magnitude + 0.055) / 1.055, 2.4);
+    return std::copysign(linear, encoded);
 }
 
 int channelFromLinear(double linear) {
@@ -166,6 +186,23 @@ LinearRgb toDisplayP3(const Colour& colour) {
     const Vector p3 =
         multiply(xyzToLinearP3, multiply(linearSrgbToXyz, {linear.red, linear.green, linear.blue}));
     return {encodedFromLinear(p3.x), encodedFromLinear(p3.y), encodedFromLinear(p3.z)};
+}
+
+LinearRgb linearFromCieLab(const CieLab& colour) {
+    const double fy = (colour.lightness + 16.0) / 116.0;
+    const double fx = fy + colour.a / 500.0;
+    const double fz = fy - colour.b / 200.0;
+    const Vector xyzD50{labCurveInverse(fx) * d50White[0], labCurveInverse(fy) * d50White[1],
+                        labCurveInverse(fz) * d50White[2]};
+    static const Matrix d50ToD65 = inverse(d65ToD50);
+    return toLinear(multiply(xyzToLinearSrgb().m, multiply(d50ToD65.m, xyzD50)));
+}
+
+LinearRgb linearFromDisplayP3(const LinearRgb& p3) {
+    static const Matrix linearP3ToXyz = inverse(xyzToLinearP3);
+    const Vector linearP3{linearFromEncoded(p3.red), linearFromEncoded(p3.green),
+                          linearFromEncoded(p3.blue)};
+    return toLinear(multiply(xyzToLinearSrgb().m, multiply(linearP3ToXyz.m, linearP3)));
 }
 
 LinearRgb linearFromOklab(const Oklab& colour) {

@@ -55,6 +55,15 @@ CieLab toCieLab(const Colour& colour);
 // The colour's Display P3 channels, 0..1, with P3's transfer curve (the sRGB one) applied.
 LinearRgb toDisplayP3(const Colour& colour);
 
+// The linear sRGB channels of a CIE Lab (D50) colour, unclamped.
+LinearRgb linearFromCieLab(const CieLab& colour);
+
+// The linear sRGB channels of Display P3 channels (with P3's transfer curve), unclamped.
+LinearRgb linearFromDisplayP3(const LinearRgb& p3);
+
+// The sRGB transfer curve undone for a channel of either sign, as CSS extends it.
+double linearFromEncoded(double encoded);
+
 // The linear channels of an OKLab colour, unclamped: outside 0..1 where sRGB cannot show it.
 LinearRgb linearFromOklab(const Oklab& colour);
 

@@ -14,6 +14,23 @@ constexpr double gamutTolerance = 1e-9;
 // Halvings of the chroma: to within 0.4 / 2^14, far below what one 8-bit step can show.
 constexpr int chromaSearchSteps = 14;
 
+// The constants of CSS Color 4's gamut mapping.
+constexpr double justNoticeable = 0.02;
+constexpr double chromaEpsilon = 0.0001;
+
+LinearRgb clippedLinear(const LinearRgb& linear) {
+    return {std::clamp(linear.red, 0.0, 1.0), std::clamp(linear.green, 0.0, 1.0),
+            std::clamp(linear.blue, 0.0, 1.0)};
+}
+
+double oklabDistance(const Oklch& first, const Oklch& second) {
+    const double firstHue = first.hue * std::numbers::pi / 180.0;
+    const double secondHue = second.hue * std::numbers::pi / 180.0;
+    return std::hypot(first.lightness - second.lightness,
+                      first.chroma * std::cos(firstHue) - second.chroma * std::cos(secondHue),
+                      first.chroma * std::sin(firstHue) - second.chroma * std::sin(secondHue));
+}
+
 double degrees(double radians) {
     const double angle = radians * 180.0 / std::numbers::pi;
     return angle < 0.0 ? angle + 360.0 : angle;
@@ -62,6 +79,43 @@ LinearRgb gamutMappedLinear(const Oklch& colour) {
         (isInSrgb(linearAt(middle)) ? shown : notShown) = middle;
     }
     return linearAt(shown);
+}
+
+Colour shownColour(const LinearRgb& linear) {
+    if (isInSrgb(linear))
+        return fromLinearRgb(linear);
+    Oklch current = oklchFromLinear(linear);
+    if (current.lightness >= 1.0)
+        return {255, 255, 255};
+    if (current.lightness <= 0.0)
+        return {0, 0, 0};
+    const auto clippedDistance = [&current](LinearRgb& clipped) {
+        clipped = clippedLinear(linearFromOklch(current));
+        return oklabDistance(oklchFromLinear(clipped), current);
+    };
+    LinearRgb clipped;
+    if (clippedDistance(clipped) < justNoticeable)
+        return fromLinearRgb(clipped);
+    double low = 0.0;
+    double high = current.chroma;
+    bool lowInGamut = true;
+    while (high - low > chromaEpsilon) {
+        current.chroma = (low + high) / 2.0;
+        if (lowInGamut && isInSrgb(linearFromOklch(current))) {
+            low = current.chroma;
+            continue;
+        }
+        const double distance = clippedDistance(clipped);
+        if (distance < justNoticeable) {
+            if (justNoticeable - distance < chromaEpsilon)
+                break;
+            lowInGamut = false;
+            low = current.chroma;
+        } else {
+            high = current.chroma;
+        }
+    }
+    return fromLinearRgb(clipped);
 }
 
 Colour gamutMappedColour(const Oklch& colour) {

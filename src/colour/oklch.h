@@ -25,6 +25,11 @@ bool isInSrgb(const LinearRgb& linear);
 // lightness and hue stay as asked; lightness is first held within 0..1. Unrounded linear light.
 LinearRgb gamutMappedLinear(const Oklch& colour);
 
+// The 8-bit sRGB colour for a colour given in linear light, mapped into sRGB as CSS Color 4 maps
+// a colour into a gamut: its OKLCH chroma lowered until the colour, clipped into sRGB, lies less
+// than a just noticeable difference (0.02 in OKLab) from it.
+Colour shownColour(const LinearRgb& linear);
+
 // gamutMappedLinear rounded to 8-bit channels.
 Colour gamutMappedColour(const Oklch& colour);
 
