@@ -56,7 +56,10 @@ std::optional<double> plainNumber(QStringView text) {
         QStringLiteral("^[+-]?(\\d+|\\d*\\.\\d+)([e][+-]?\\d+)?$"));
     if (!number.match(text).hasMatch())
         return std::nullopt;
-    return text.toDouble();
+    // Far beyond any colour: refused rather than carried into maths that would overflow.
+    constexpr double largestNumber = 1e6;
+    const double value = text.toDouble();
+    return std::abs(value) <= largestNumber ? std::optional(value) : std::nullopt;
 }
 
 // A number, or a percentage of `hundredPercent`; "none" is 0.
