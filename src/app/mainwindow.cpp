@@ -18,11 +18,11 @@
 #include "help/helpcommands.h"
 #include "palette/palettemodel.h"
 #include "palettewindows/palettewindows.h"
-#include "settings/customformatdialog.h"
-#include "settings/easyreg.h"
-#include "settings/optionsdialog.h"
-#include "settings/settingsload.h"
+#include "registry/easyreg.h"
 #include "settings/settingsrecord.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
+#include "settingsdialogs/settingsload.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -48,7 +48,7 @@ bool PaletteDocument::saveChangesFirst() {
 }
 
 bool PaletteDocument::mayClose() {
-    return m_settings.PromptToSave != 1 || saveChangesFirst();
+    return m_settings.promptToSave != 1 || saveChangesFirst();
 }
 
 void PaletteDocument::show(const PaletteMarks& marks, const QString& caption) {
@@ -147,7 +147,7 @@ bool PaletteDocument::writePaletteFile(const QString& path) {
         names[static_cast<std::size_t>(mark)] = m_model.name(mark);
         colours[static_cast<std::size_t>(mark)] = m_model.colour(mark);
     }
-    const QByteArray bytes = paletteFileBytes(names, colours, m_settings.CustomFormat);
+    const QByteArray bytes = paletteFileBytes(names, colours, m_settings.customFormat);
 
     // A failure part-way leaves both the file and the saved state as they were, so the palette
     // still counts as changed.

@@ -69,7 +69,7 @@ void NotationPanel::render(const Colour& colour) {
 std::optional<QString> NotationPanel::renderedText(const Colour& colour) const {
     if (m_javaScriptNames)
         return javaScriptName(pack(colour));
-    return notationText(m_list->currentRow(), colour, m_settings.CustomFormat);
+    return notationText(m_list->currentRow(), colour, m_settings.customFormat);
 }
 
 QString NotationPanel::textOf(const Colour& colour) const {

@@ -21,15 +21,6 @@ public:
 
 constexpr QLatin1StringView colourIdentifierStem{"colour-"};
 
-bool isHexDigit(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-Colour unpackRgb(uint rgb) {
-    return {static_cast<std::int32_t>(rgb >> 16), static_cast<std::int32_t>((rgb >> 8) & 0xFF),
-            static_cast<std::int32_t>(rgb & 0xFF)};
-}
-
 bool keptInIdentifier(char32_t c) {
     return QChar::isLetter(c) || QChar::isDigit(c) || c == U'-' || c == U'_';
 }
@@ -97,18 +88,6 @@ bool isPlaceholderName(const QString& name) {
 
 QString importedName(const QString& name) {
     return name.isEmpty() || name == untitledName ? QString(typeAColourName) : name;
-}
-
-std::optional<Colour> colourFromHex(QStringView text) {
-    constexpr qsizetype hexLength = 7;
-    if (text.size() != hexLength || !text.startsWith(u'#')) {
-        return std::nullopt;
-    }
-    const QStringView digits = text.sliced(1);
-    if (!std::all_of(digits.begin(), digits.end(), isHexDigit)) {
-        return std::nullopt;
-    }
-    return unpackRgb(digits.toUInt(nullptr, 16));
 }
 
 QString lowerCaseHex(const Colour& colour) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/conversions.h"
 #include "palette/palettefile.h"
 
 #include <QByteArray>
@@ -55,9 +56,6 @@ bool isPlaceholderName(const QString& name);
 
 // The name a mark takes from an imported colour: "Untitled" and the empty name mean none.
 QString importedName(const QString& name);
-
-// "#" and six hex digits in either case; nullopt for any other text.
-std::optional<Colour> colourFromHex(QStringView text);
 
 // "#rrggbb" in lower case, as style sheets and design tokens write a colour.
 QString lowerCaseHex(const Colour& colour);

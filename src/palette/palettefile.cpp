@@ -14,7 +14,6 @@ constexpr QLatin1StringView currentHeader{"THIS FILE WAS MADE IN TINCTA. DO NOT 
 constexpr QLatin1StringView versionAdvice{
     "Do not use versions prior to Tincta 8.0 when you open this file."};
 constexpr QLatin1StringView dataSection{"[Tincta data]"};
-constexpr QLatin1StringView customLabel{"Custom:"};
 constexpr QLatin1StringView lineEnd{"\r\n"};
 
 // Older layouts, told apart by line 1; each mark takes linesPerMark lines.
@@ -52,14 +51,17 @@ void appendBlock(QStringList& lines, const QString& name, const Colour& colour,
                  const QString& customTemplate) {
     lines.append(QString());
     lines.append(QLatin1Char('[') + name + QLatin1Char(']'));
-    const QStringList& names = notationNames();
-    for (int index = 0; index < customNotation; ++index) {
-        lines.append(names[index] + QLatin1StringView(": ") + *notationText(index, colour, {}));
-    }
-    if (customTemplate.isEmpty()) {
-        lines.append(customLabel);
-    } else {
-        lines.append(customLabel + QLatin1Char(' ') + expandCustomTemplate(customTemplate, colour));
+    for (const NotationRow& notation : notationRows()) {
+        if (!notation.stored.isClassic()) {
+            continue;
+        }
+        // An empty template writes the label alone, without a trailing blank.
+        const QString text = notation.text(colour, customTemplate);
+        QString line = QLatin1StringView(notation.listName) + QLatin1Char(':');
+        if (!text.isEmpty()) {
+            line += QLatin1Char(' ') + text;
+        }
+        lines.append(line);
     }
 }
 

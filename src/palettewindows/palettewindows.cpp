@@ -96,7 +96,7 @@ void PaletteWindows::openFailsafe() {
 
 void PaletteWindows::openJavaScript() {
     openOnce(m_javaScript, m_mainWindow, false,
-             [this](JavaScriptWindow& window) { window.load(m_settings.SortIndex); });
+             [this](JavaScriptWindow& window) { window.load(m_settings.sortIndex); });
 }
 
 } // namespace tincta

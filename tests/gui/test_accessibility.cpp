@@ -3,8 +3,8 @@
 #include "settingsstore.h"
 
 #include "help/aboutbox.h"
-#include "settings/customformatdialog.h"
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

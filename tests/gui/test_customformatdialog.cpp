@@ -1,8 +1,8 @@
 #include "mainwindowfixture.h"
 #include "settingsstore.h"
 
-#include "settings/customformatdialog.h"
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -216,7 +216,7 @@ void TestCustomFormatDialog::codeButtonReachedByTabReplacesTheSelection() {
 void TestCustomFormatDialog::opensWithTheStoredTemplate() {
     storeSetting(customFormatValueName, QStringLiteral("rgb(%DR%)"));
     CustomFormatFixture f;
-    f.settings.record.CustomFormat.clear();
+    f.settings.record.customFormat.clear();
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
     dialog.load();
     QCOMPARE(formatBox(&dialog)->text(), QStringLiteral("rgb(%DR%)"));
@@ -228,7 +228,7 @@ void TestCustomFormatDialog::opensWithTheStoredTemplate() {
     QCOMPARE(formatBox(&dialog)->cursorPosition(), 9);
     QVERIFY(!formatBox(&dialog)->hasSelectedText());
     // The main window's Custom notation follows what was loaded.
-    QCOMPARE(f.settings.record.CustomFormat, QStringLiteral("rgb(%DR%)"));
+    QCOMPARE(f.settings.record.customFormat, QStringLiteral("rgb(%DR%)"));
     QVERIFY(f.scripted.messages.shown.isEmpty());
 }
 
@@ -306,7 +306,7 @@ void TestCustomFormatDialog::closingWithoutOkWritesNothing() {
         dialog.close();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(storedSetting(customFormatValueName), QStringLiteral("kept"));
-    QCOMPARE(f.settings.record.CustomFormat, QStringLiteral("kept"));
+    QCOMPARE(f.settings.record.customFormat, QStringLiteral("kept"));
 }
 
 void TestCustomFormatDialog::help_data() {

@@ -2,9 +2,9 @@
 #include "settingsstore.h"
 #include "testdata.h"
 
-#include "settings/easyreg.h"
+#include "registry/easyreg.h"
+#include "registry/sqlitestore.h"
 #include "settings/settingsrecord.h"
-#include "settings/sqlitestore.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "gui/widgets/themecolours.h"
 #include "help/aboutbox.h"
 #include "help/helpviewer.h"
-#include "settings/customformatdialog.h"
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>

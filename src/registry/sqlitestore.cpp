@@ -1,6 +1,6 @@
-#include "settings/sqlitestore.h"
+#include "registry/sqlitestore.h"
 
-#include "settings/sqlitedb.h"
+#include "registry/sqlitedb.h"
 
 #include <array>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "settings/sqlitedb.h"
+#include "registry/sqlitedb.h"
 
 #include <algorithm>
 #include <thread>

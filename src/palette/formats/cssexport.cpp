@@ -1,4 +1,4 @@
-#include "palette/cssexport.h"
+#include "palette/formats/cssexport.h"
 
 namespace tincta {
 

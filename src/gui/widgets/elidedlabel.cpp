@@ -1,4 +1,4 @@
-#include "settings/elidedlabel.h"
+#include "gui/widgets/elidedlabel.h"
 
 #include <QHelpEvent>
 #include <QPainter>

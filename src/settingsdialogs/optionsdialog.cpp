@@ -1,10 +1,10 @@
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include "colour/notation.h"
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/elidedlabel.h"
 #include "gui/widgets/uitext.h"
 #include "gui/widgets/widgethelpers.h"
-#include "settings/elidedlabel.h"
 #include "settings/settingsrecord.h"
 
 #include <QGridLayout>
@@ -60,8 +60,6 @@ constexpr int folderLabelHeight = 600 / twipsPerPixel;
 constexpr int buttonWidth = 1450 / twipsPerPixel;
 constexpr int exampleLabelWidth = 3180 / twipsPerPixel;
 
-const Colour exampleColour{255, 204, 0};
-
 QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption,
                          const QString& toolTip) {
     auto* option = named(new QRadioButton(caption, parent), name);
@@ -72,38 +70,8 @@ QRadioButton* makeOption(QWidget* parent, const char* name, const QString& capti
 } // namespace
 
 QString exampleText(int index, const QString& customFormat) {
-    switch (index) {
-    case 0:
-        return QStringLiteral("FFCC00");
-    case 1:
-        return QStringLiteral("ffcc00");
-    case 2:
-        return QStringLiteral("&H0000CCFF&");
-    case 3:
-        return QStringLiteral("RGB(255, 204, 0)");
-    case 4:
-        return QStringLiteral("0x0000ccff");
-    case 5:
-        return QStringLiteral("$0000CCFF");
-    case 6:
-        return QStringLiteral("52479");
-    case 7:
-        return QStringLiteral("ColorTranslator.FromHtml(\"#FFCC00\")");
-    case 8:
-        return QStringLiteral("ColorTranslator.FromOle(52479)");
-    case 9:
-        return QStringLiteral("ColorTranslator.FromWin32(52479)");
-    case 10:
-        return QStringLiteral("Color(255,204,0)");
-    case customNotation:
-        return expandCustomTemplate(customFormat, exampleColour);
-    case cssRgbNotation:
-    case cssHslNotation:
-    case cssOklchNotation:
-        return *notationText(index, exampleColour, QString());
-    default:
-        return QString();
-    }
+    const std::optional<Notation> notation = notationAtRow(index);
+    return notation ? notationExample(*notation, customFormat) : QString();
 }
 
 namespace {
@@ -135,97 +103,95 @@ void OptionsDialog::buildControls() {
     page->setColumnStretch(1, 1);
 
     auto* formatColumn = new QVBoxLayout;
-    lblStandardFormat = named(new QLabel(standardFormatCaption, this), "lblStandardFormat");
-    lstStandardFormat = named(new QListWidget(this), "lstStandardFormat");
-    lstStandardFormat->setToolTip(standardFormatToolTip);
-    lblStandardFormat->setBuddy(lstStandardFormat);
-    lstStandardFormat->setAccessibleName(lblStandardFormat->text().remove(QLatin1Char('&')));
-    lstStandardFormat->setMinimumHeight(listHeight);
-    formatColumn->addWidget(lblStandardFormat);
-    formatColumn->addWidget(lstStandardFormat, 1);
+    auto* standardFormatLabel = named(new QLabel(standardFormatCaption, this), "lblStandardFormat");
+    m_formatList = named(new QListWidget(this), "lstStandardFormat");
+    m_formatList->setToolTip(standardFormatToolTip);
+    standardFormatLabel->setBuddy(m_formatList);
+    m_formatList->setAccessibleName(standardFormatLabel->text().remove(QLatin1Char('&')));
+    m_formatList->setMinimumHeight(listHeight);
+    formatColumn->addWidget(standardFormatLabel);
+    formatColumn->addWidget(m_formatList, 1);
     page->addLayout(formatColumn, 0, 0);
 
-    fraExample = named(new QGroupBox(exampleCaption, this), "fraExample");
-    auto* exampleLayout = new QVBoxLayout(fraExample);
+    auto* exampleFrame = named(new QGroupBox(exampleCaption, this), "fraExample");
+    auto* exampleLayout = new QVBoxLayout(exampleFrame);
     // Shown as written: an example may hold ampersands or markup-like text. The dialog keeps one
     // size: every standard example fits, a longer custom one is cut.
-    lblExample = named(new ElidedLabel(fraExample), "lblExample");
-    lblExample->setFixedWidth(exampleWidth(lblExample->fontMetrics()));
+    m_exampleLabel = named(new ElidedLabel(exampleFrame), "lblExample");
+    m_exampleLabel->setFixedWidth(exampleWidth(m_exampleLabel->fontMetrics()));
     exampleLayout->addStretch(1);
-    exampleLayout->addWidget(lblExample);
+    exampleLayout->addWidget(m_exampleLabel);
     exampleLayout->addStretch(1);
-    page->addWidget(fraExample, 0, 1);
+    page->addWidget(exampleFrame, 0, 1);
 
-    fraStandardFolder = named(new QGroupBox(standardFolderCaption, this), "fraStandardFolder");
-    auto* folderLayout = new QVBoxLayout(fraStandardFolder);
-    lblSelectedStandardFolder =
-        named(new QLabel(rootFolder, fraStandardFolder), "lblSelectedStandardFolder");
-    lblSelectedStandardFolder->setTextFormat(Qt::PlainText);
-    lblSelectedStandardFolder->setAccessibleName(standardFolderCaption);
-    lblSelectedStandardFolder->setWordWrap(true);
-    lblSelectedStandardFolder->setMinimumHeight(folderLabelHeight);
-    lblSelectedStandardFolder->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblSelectedStandardFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    cmdChange = named(new QPushButton(changeCaption, fraStandardFolder), "cmdChange");
-    cmdChange->setToolTip(changeToolTip);
-    cmdChange->setAutoDefault(false);
-    folderLayout->addWidget(lblSelectedStandardFolder);
-    folderLayout->addWidget(cmdChange, 0, Qt::AlignLeft);
-    page->addWidget(fraStandardFolder, 1, 0, 1, 2);
+    auto* folderFrame = named(new QGroupBox(standardFolderCaption, this), "fraStandardFolder");
+    auto* folderLayout = new QVBoxLayout(folderFrame);
+    m_folderLabel = named(new QLabel(rootFolder, folderFrame), "lblSelectedStandardFolder");
+    m_folderLabel->setTextFormat(Qt::PlainText);
+    m_folderLabel->setAccessibleName(standardFolderCaption);
+    m_folderLabel->setWordWrap(true);
+    m_folderLabel->setMinimumHeight(folderLabelHeight);
+    m_folderLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_folderLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* changeFolderButton = named(new QPushButton(changeCaption, folderFrame), "cmdChange");
+    changeFolderButton->setToolTip(changeToolTip);
+    changeFolderButton->setAutoDefault(false);
+    folderLayout->addWidget(m_folderLabel);
+    folderLayout->addWidget(changeFolderButton, 0, Qt::AlignLeft);
+    page->addWidget(folderFrame, 1, 0, 1, 2);
 
-    fraSortOrder = named(new QGroupBox(sortOrderCaption, this), "fraSortOrder");
-    auto* sortLayout = new QVBoxLayout(fraSortOrder);
-    optAlphabetically =
-        makeOption(fraSortOrder, "optAlphabetically", alphabeticallyCaption, alphabeticallyToolTip);
-    optDotNet = makeOption(fraSortOrder, "optDotNet", dotNetCaption, dotNetToolTip);
-    sortLayout->addWidget(optAlphabetically);
-    sortLayout->addWidget(optDotNet);
-    page->addWidget(fraSortOrder, 2, 0);
+    auto* sortOrderFrame = named(new QGroupBox(sortOrderCaption, this), "fraSortOrder");
+    auto* sortLayout = new QVBoxLayout(sortOrderFrame);
+    m_alphabeticalOption = makeOption(sortOrderFrame, "optAlphabetically", alphabeticallyCaption,
+                                      alphabeticallyToolTip);
+    m_dotNetOption = makeOption(sortOrderFrame, "optDotNet", dotNetCaption, dotNetToolTip);
+    sortLayout->addWidget(m_alphabeticalOption);
+    sortLayout->addWidget(m_dotNetOption);
+    page->addWidget(sortOrderFrame, 2, 0);
 
-    fraPromptToSave = named(new QGroupBox(promptToSaveCaption, this), "fraPromptToSave");
-    auto* promptLayout = new QVBoxLayout(fraPromptToSave);
-    optYes = makeOption(fraPromptToSave, "optYes", yesCaption, yesToolTip);
-    optNo = makeOption(fraPromptToSave, "optNo", noCaption, noToolTip);
-    promptLayout->addWidget(optYes);
-    promptLayout->addWidget(optNo);
-    page->addWidget(fraPromptToSave, 2, 1);
+    auto* promptFrame = named(new QGroupBox(promptToSaveCaption, this), "fraPromptToSave");
+    auto* promptLayout = new QVBoxLayout(promptFrame);
+    m_promptYesOption = makeOption(promptFrame, "optYes", yesCaption, yesToolTip);
+    m_promptNoOption = makeOption(promptFrame, "optNo", noCaption, noToolTip);
+    promptLayout->addWidget(m_promptYesOption);
+    promptLayout->addWidget(m_promptNoOption);
+    page->addWidget(promptFrame, 2, 1);
 
     auto* buttons = new QHBoxLayout;
-    cmdOK = named(new QPushButton(okCaption, this), "cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = named(new QPushButton(cancelCaption, this), "cmdCancel");
-    cmdCancel->setAutoDefault(false);
-    for (QPushButton* button : {cmdOK, cmdCancel})
+    auto* okButton = named(new QPushButton(okCaption, this), "cmdOK");
+    okButton->setDefault(true);
+    auto* cancelButton = named(new QPushButton(cancelCaption, this), "cmdCancel");
+    cancelButton->setAutoDefault(false);
+    for (QPushButton* button : {okButton, cancelButton})
         button->setMinimumWidth(buttonWidth);
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch(1);
     page->addLayout(buttons, 3, 0, 1, 2);
     page->setRowStretch(0, 1);
 
     resize(clientWidth, clientHeight);
 
-    connect(lstStandardFormat, &QListWidget::currentRowChanged, this,
-            [this](int) { ErrorGuard::run([this] { lstStandardFormat_Click(); }); });
-    connect(cmdChange, &QPushButton::clicked, this,
-            [this](bool) { ErrorGuard::run([this] { cmdChange_Click(); }); });
-    connect(cmdOK, &QPushButton::clicked, this,
-            [this](bool) { ErrorGuard::run([this] { cmdOK_Click(); }); });
-    connect(cmdCancel, &QPushButton::clicked, this,
-            [this](bool) { ErrorGuard::run([this] { cmdCancel_Click(); }); });
+    connect(m_formatList, &QListWidget::currentRowChanged, this,
+            [this](int) { ErrorGuard::run([this] { showExample(); }); });
+    connect(changeFolderButton, &QPushButton::clicked, this,
+            [this](bool) { ErrorGuard::run([this] { changeFolder(); }); });
+    connect(okButton, &QPushButton::clicked, this,
+            [this](bool) { ErrorGuard::run([this] { saveAndClose(); }); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void OptionsDialog::load() {
     m_context.loadSettings();
     const SettingsRecord& record = m_context.record;
-    lstStandardFormat->clear();
-    lstStandardFormat->addItems(notationNames());
-    optAlphabetically->setChecked(record.SortIndex == 0);
-    optDotNet->setChecked(record.SortIndex == 1);
-    optNo->setChecked(record.PromptToSave == 0);
-    optYes->setChecked(record.PromptToSave == 1);
-    lblSelectedStandardFolder->setText(record.StandardFolder);
+    m_formatList->clear();
+    m_formatList->addItems(notationNames());
+    m_alphabeticalOption->setChecked(record.sortIndex == 0);
+    m_dotNetOption->setChecked(record.sortIndex == 1);
+    m_promptNoOption->setChecked(record.promptToSave == 0);
+    m_promptYesOption->setChecked(record.promptToSave == 1);
+    m_folderLabel->setText(record.standardFolder);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {
@@ -237,47 +203,47 @@ void OptionsDialog::showEvent(QShowEvent* event) {
 }
 
 void OptionsDialog::activate() {
-    lstStandardFormat->setCurrentRow(m_context.record.standardFormat);
-    lblExample->setText(
-        exampleText(lstStandardFormat->currentRow(), m_context.record.CustomFormat));
+    m_formatList->setCurrentRow(m_context.record.standardFormat);
+    m_exampleLabel->setText(exampleText(m_formatList->currentRow(), m_context.record.customFormat));
     m_loaded = shownSettings();
-    m_loadedCssFormat = m_context.record.CssFormat;
+    m_loadedCssFormat = m_context.record.cssFormat;
 }
 
-void OptionsDialog::lstStandardFormat_Click() {
-    lblExample->setText(
-        exampleText(lstStandardFormat->currentRow(), m_context.record.CustomFormat));
+void OptionsDialog::showExample() {
+    m_exampleLabel->setText(exampleText(m_formatList->currentRow(), m_context.record.customFormat));
 }
 
 QString OptionsDialog::browseForFolder() {
-    QString folder = m_context.services.files.existingFolder(this, browseTitle,
-                                                             lblSelectedStandardFolder->text());
+    QString folder =
+        m_context.services.files.existingFolder(this, browseTitle, m_folderLabel->text());
     if (folder.endsWith(QLatin1Char('/')) && folder.size() > rootFolder.size())
         folder.chop(1);
     return folder;
 }
 
-void OptionsDialog::cmdChange_Click() {
+void OptionsDialog::changeFolder() {
     const QString folder = browseForFolder();
     if (!folder.isEmpty())
-        lblSelectedStandardFolder->setText(folder);
+        m_folderLabel->setText(folder);
 }
 
 OptionsDialog::ShownSettings OptionsDialog::shownSettings() const {
     const SettingsRecord& record = m_context.record;
     ShownSettings shown;
-    shown.notation = lstStandardFormat->currentRow();
-    shown.sortIndex = optAlphabetically->isChecked() ? 0
-                      : optDotNet->isChecked()       ? 1
-                                                     : record.SortIndex;
-    shown.promptToSave = optYes->isChecked() ? 1 : optNo->isChecked() ? 0 : record.PromptToSave;
-    shown.standardFolder = lblSelectedStandardFolder->text();
+    shown.notation = m_formatList->currentRow();
+    shown.sortIndex = m_alphabeticalOption->isChecked() ? 0
+                      : m_dotNetOption->isChecked()     ? 1
+                                                        : record.sortIndex;
+    shown.promptToSave = m_promptYesOption->isChecked()  ? 1
+                         : m_promptNoOption->isChecked() ? 0
+                                                         : record.promptToSave;
+    shown.standardFolder = m_folderLabel->text();
     return shown;
 }
 
 // Only what the user changed here is written: another running copy may have stored its own
 // choice of the rest since this dialog loaded them.
-void OptionsDialog::cmdOK_Click() {
+void OptionsDialog::saveAndClose() {
     const ShownSettings shown = shownSettings();
     SettingValues changed;
     // A notation is stored as the pair; a CssFormat that names no notation goes at any OK.
@@ -296,15 +262,11 @@ void OptionsDialog::cmdOK_Click() {
     if (!changed.empty() && !saveSettings(m_context, this, changed))
         return;
     SettingsRecord& record = m_context.record;
-    record.SortIndex = static_cast<qint16>(shown.sortIndex);
-    record.PromptToSave = static_cast<qint16>(shown.promptToSave);
-    record.StandardFolder = shown.standardFolder;
-    record.CssFormat = cssFormat;
+    record.sortIndex = static_cast<qint16>(shown.sortIndex);
+    record.promptToSave = static_cast<qint16>(shown.promptToSave);
+    record.standardFolder = shown.standardFolder;
+    record.cssFormat = cssFormat;
     accept();
-}
-
-void OptionsDialog::cmdCancel_Click() {
-    reject();
 }
 
 void showOptionsDialog(QWidget* owner, const SettingsContext& context) {

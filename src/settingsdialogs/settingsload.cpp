@@ -1,4 +1,4 @@
-#include "settings/settingsload.h"
+#include "settingsdialogs/settingsload.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "settings/customformatdialog.h"
+#include "settingsdialogs/customformatdialog.h"
 
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/uitext.h"
@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 namespace tincta {
 
@@ -108,6 +109,7 @@ void CustomFormatDialog::buildControls() {
                                              : Qt::AlignRight | Qt::AlignVCenter);
         table->addWidget(label, heading.row, heading.column);
     }
+    std::array<QPushButton*, codeTable.size()> codeButtons{};
     for (std::size_t i = 0; i < codeTable.size(); ++i) {
         const CodeButton& entry = codeTable[i];
         auto* button = named(new QPushButton(QLatin1String(entry.caption), this), entry.name);
@@ -132,28 +134,28 @@ void CustomFormatDialog::buildControls() {
     page->addLayout(centred);
     page->addStretch(1);
 
-    txtFormat = named(new QLineEdit(this), "txtFormat");
-    txtFormat->setMaxLength(customFormatMaxLength);
-    txtFormat->setAccessibleName(tr("Custom format template"));
-    txtFormat->installEventFilter(this);
-    page->addWidget(txtFormat);
+    m_templateEdit = named(new QLineEdit(this), "txtFormat");
+    m_templateEdit->setMaxLength(customFormatMaxLength);
+    m_templateEdit->setAccessibleName(tr("Custom format template"));
+    m_templateEdit->installEventFilter(this);
+    page->addWidget(m_templateEdit);
 
     auto* buttons = new QHBoxLayout;
-    cmdOK = named(new QPushButton(okCaption, this), "cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = named(new QPushButton(cancelCaption, this), "cmdCancel");
-    cmdHelp = named(new QPushButton(helpCaption, this), "cmdHelp");
+    auto* okButton = named(new QPushButton(okCaption, this), "cmdOK");
+    okButton->setDefault(true);
+    auto* cancelButton = named(new QPushButton(cancelCaption, this), "cmdCancel");
+    auto* helpButton = named(new QPushButton(helpCaption, this), "cmdHelp");
     buttons->addStretch(1);
-    for (QPushButton* button : {cmdOK, cmdCancel, cmdHelp}) {
+    for (QPushButton* button : {okButton, cancelButton, helpButton}) {
         button->setMinimumWidth(buttonWidth);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
     page->addLayout(buttons);
 
-    QWidget* previous = txtFormat;
-    for (QWidget* next : {static_cast<QWidget*>(cmdOK), static_cast<QWidget*>(cmdCancel),
-                          static_cast<QWidget*>(cmdHelp)}) {
+    QWidget* previous = m_templateEdit;
+    for (QWidget* next : {static_cast<QWidget*>(okButton), static_cast<QWidget*>(cancelButton),
+                          static_cast<QWidget*>(helpButton)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -164,21 +166,20 @@ void CustomFormatDialog::buildControls() {
 
     resize(clientWidth, clientHeight);
 
-    connect(cmdOK, &QPushButton::clicked, this,
-            [this](bool) { ErrorGuard::run([this] { cmdOK_Click(); }); });
-    connect(cmdCancel, &QPushButton::clicked, this,
-            [this](bool) { ErrorGuard::run([this] { cmdCancel_Click(); }); });
+    connect(okButton, &QPushButton::clicked, this,
+            [this](bool) { ErrorGuard::run([this] { saveAndClose(); }); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     // Help reports its own failures and never ends the program.
-    connect(cmdHelp, &QPushButton::clicked, this, [this](bool) { cmdHelp_Click(); });
+    connect(helpButton, &QPushButton::clicked, this, [this](bool) { showHelp(); });
 }
 
 void CustomFormatDialog::load() {
     m_context.loadSettings();
-    txtFormat->setText(m_context.record.CustomFormat);
-    txtFormat->deselect();
-    txtFormat->setCursorPosition(static_cast<int>(txtFormat->text().size()));
+    m_templateEdit->setText(m_context.record.customFormat);
+    m_templateEdit->deselect();
+    m_templateEdit->setCursorPosition(static_cast<int>(m_templateEdit->text().size()));
     // The dialog opens ready for typing, not on its default button.
-    txtFormat->setFocus(Qt::OtherFocusReason);
+    m_templateEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void CustomFormatDialog::setVisible(bool visible) {
@@ -186,51 +187,48 @@ void CustomFormatDialog::setVisible(bool visible) {
     QDialog::setVisible(visible);
     // Showing a dialog focuses its first control as if by Tab, which selects the whole text; the
     // template opens with the caret at its end instead.
-    if (opening && txtFormat->hasSelectedText()) {
-        txtFormat->deselect();
-        txtFormat->setCursorPosition(static_cast<int>(txtFormat->text().size()));
+    if (opening && m_templateEdit->hasSelectedText()) {
+        m_templateEdit->deselect();
+        m_templateEdit->setCursorPosition(static_cast<int>(m_templateEdit->text().size()));
     }
 }
 
 bool CustomFormatDialog::eventFilter(QObject* watched, QEvent* event) {
     // The text box drops its selection when it loses the focus; a code button reached with Tab
     // still replaces what was selected.
-    if (watched == txtFormat && event->type() == QEvent::FocusOut)
+    if (watched == m_templateEdit && event->type() == QEvent::FocusOut)
         m_lastSelection = currentSelection();
     return QDialog::eventFilter(watched, event);
 }
 
 CustomFormatDialog::Selection CustomFormatDialog::currentSelection() const {
-    if (txtFormat->hasSelectedText())
-        return {txtFormat->selectionStart(), txtFormat->selectedText().size()};
-    return {txtFormat->cursorPosition(), 0};
+    if (m_templateEdit->hasSelectedText())
+        return {m_templateEdit->selectionStart(), m_templateEdit->selectedText().size()};
+    return {m_templateEdit->cursorPosition(), 0};
 }
 
 void CustomFormatDialog::insertCode(const QString& code) {
-    const QString text = txtFormat->text();
-    const Selection selection = txtFormat->hasFocus() ? currentSelection() : m_lastSelection;
+    const QString text = m_templateEdit->text();
+    const Selection selection = m_templateEdit->hasFocus() ? currentSelection() : m_lastSelection;
     const qsizetype start = std::min(selection.start, text.size());
     const qsizetype length = std::min(selection.length, text.size() - start);
     QString result = text.left(start) + code + text.mid(start + length);
     result.truncate(customFormatMaxLength);
-    txtFormat->setText(result);
-    txtFormat->setCursorPosition(static_cast<int>(std::min(start + code.size(), result.size())));
-    txtFormat->setFocus(Qt::OtherFocusReason);
+    m_templateEdit->setText(result);
+    m_templateEdit->setCursorPosition(
+        static_cast<int>(std::min(start + code.size(), result.size())));
+    m_templateEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void CustomFormatDialog::cmdOK_Click() {
-    const QString text = txtFormat->text();
+void CustomFormatDialog::saveAndClose() {
+    const QString text = m_templateEdit->text();
     if (!saveSettings(m_context, this, {{customFormatValueName, text}}))
         return;
-    m_context.record.CustomFormat = text;
+    m_context.record.customFormat = text;
     accept();
 }
 
-void CustomFormatDialog::cmdCancel_Click() {
-    reject();
-}
-
-void CustomFormatDialog::cmdHelp_Click() {
+void CustomFormatDialog::showHelp() {
     bool shown = false;
     try {
         shown = m_openHelpTopic && m_openHelpTopic(customFormatHelpTopic);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/registrystore.h"
+#include "registry/registrystore.h"
 
 #include <chrono>
 #include <optional>

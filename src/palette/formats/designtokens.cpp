@@ -1,4 +1,4 @@
-#include "palette/designtokens.h"
+#include "palette/formats/designtokens.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

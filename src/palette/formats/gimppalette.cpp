@@ -1,4 +1,4 @@
-#include "palette/gimppalette.h"
+#include "palette/formats/gimppalette.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "settings/settingsload.h"
+#include "settingsdialogs/settingsload.h"
 
 #include <QDialog>
-#include <array>
 #include <functional>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace tincta {
 
@@ -26,12 +24,6 @@ public:
 
     // Loads the settings (which may show the restore message) and shows the stored template.
     void load();
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdHelp_Click();
-
-    // Puts a code at the caret, or over the selection; the text keeps to the template's limit.
-    void insertCode(const QString& code);
 
     void setVisible(bool visible) override;
 
@@ -45,6 +37,11 @@ private:
     };
 
     void buildControls();
+    // Puts a code at the caret, or over the selection; the text keeps to the template's limit.
+    void insertCode(const QString& code);
+    // Stores the template as typed and closes; stays open when it could not be stored.
+    void saveAndClose();
+    void showHelp();
     Selection currentSelection() const;
 
     SettingsContext m_context;
@@ -52,11 +49,7 @@ private:
     // Where the caret or selection was when the text box last lost the focus.
     Selection m_lastSelection;
 
-    QLineEdit* txtFormat = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdHelp = nullptr;
-    std::array<QPushButton*, 10> codeButtons{};
+    QLineEdit* m_templateEdit = nullptr;
 };
 
 // Opens the custom format dialog modally over the main window.

@@ -1,4 +1,4 @@
-#include "settings/win32registrystore.h"
+#include "registry/win32registrystore.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

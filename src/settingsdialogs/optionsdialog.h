@@ -1,13 +1,11 @@
 #pragma once
 
-#include "settings/settingsload.h"
+#include "settingsdialogs/settingsload.h"
 
 #include <QDialog>
 
-class QGroupBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 class QRadioButton;
 
 namespace tincta {
@@ -26,13 +24,6 @@ public:
 
     // Loads the settings (which may show the restore message) and puts them into the controls.
     void load();
-    void lstStandardFormat_Click();
-    void cmdChange_Click();
-    void cmdOK_Click();
-    void cmdCancel_Click();
-
-    // The folder the user chose, without a trailing "/" unless it is the root; empty on cancel.
-    QString browseForFolder();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,6 +40,12 @@ private:
 
     void buildControls();
     void activate();
+    void showExample();
+    void changeFolder();
+    // Writes what the user changed and closes; stays open when it could not be written.
+    void saveAndClose();
+    // The folder the user chose, without a trailing "/" unless it is the root; empty on cancel.
+    QString browseForFolder();
     ShownSettings shownSettings() const;
 
     SettingsContext m_context;
@@ -57,21 +54,13 @@ private:
     ShownSettings m_loaded;
     QString m_loadedCssFormat;
 
-    QLabel* lblStandardFormat = nullptr;
-    QListWidget* lstStandardFormat = nullptr;
-    QGroupBox* fraExample = nullptr;
-    QLabel* lblExample = nullptr;
-    QGroupBox* fraStandardFolder = nullptr;
-    QLabel* lblSelectedStandardFolder = nullptr;
-    QPushButton* cmdChange = nullptr;
-    QGroupBox* fraSortOrder = nullptr;
-    QRadioButton* optAlphabetically = nullptr;
-    QRadioButton* optDotNet = nullptr;
-    QGroupBox* fraPromptToSave = nullptr;
-    QRadioButton* optYes = nullptr;
-    QRadioButton* optNo = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QListWidget* m_formatList = nullptr;
+    QLabel* m_exampleLabel = nullptr;
+    QLabel* m_folderLabel = nullptr;
+    QRadioButton* m_alphabeticalOption = nullptr;
+    QRadioButton* m_dotNetOption = nullptr;
+    QRadioButton* m_promptYesOption = nullptr;
+    QRadioButton* m_promptNoOption = nullptr;
 };
 
 // Opens the options dialog modally over the main window.

@@ -1,6 +1,6 @@
-#include "settings/easyreg.h"
+#include "registry/easyreg.h"
 
-#include "settings/platformstore.h"
+#include "registry/platformstore.h"
 
 #include <array>
 #include <utility>

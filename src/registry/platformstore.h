@@ -1,13 +1,13 @@
 #pragma once
 
-#include "settings/registrystore.h"
+#include "registry/registrystore.h"
 
 #include <memory>
 
 #if defined(_WIN32)
-#include "settings/win32registrystore.h"
+#include "registry/win32registrystore.h"
 #else
-#include "settings/sqlitestore.h"
+#include "registry/sqlitestore.h"
 #endif
 
 namespace tincta {
