@@ -45,10 +45,32 @@ void appendPacked(QString& out, const Colour& c) {
 // Room for the longest built-in notation, ".NET HTML", so one allocation serves each text.
 constexpr qsizetype builtInCapacity = 40;
 
-QString withCapacity() {
+// A prefix, a body and a suffix: the shape of every built-in notation.
+template <typename AppendBody>
+QString framed(QLatin1StringView prefix, AppendBody appendBody, QLatin1StringView suffix) {
     QString text;
     text.reserve(builtInCapacity);
+    text.append(prefix);
+    appendBody(text);
+    text.append(suffix);
     return text;
+}
+
+QString hexText(QLatin1StringView prefix, Channels order, HexCase letterCase,
+                QLatin1StringView suffix = {}) {
+    return framed(
+        prefix, [&](QString& text) { appendHex(text, order, letterCase); }, suffix);
+}
+
+// Decimal channels in brackets: "RGB(" with ", " between them, "Color(" with ",".
+QString decimalsText(QLatin1StringView prefix, const Colour& c, QLatin1StringView separator) {
+    return framed(
+        prefix, [&](QString& text) { appendDecimals(text, c, separator); }, QLatin1StringView(")"));
+}
+
+QString packedText(QLatin1StringView prefix, const Colour& c, QLatin1StringView suffix) {
+    return framed(
+        prefix, [&](QString& text) { appendPacked(text, c); }, suffix);
 }
 
 QString htmlHexText(const Colour& c, const QString&) {
@@ -56,78 +78,44 @@ QString htmlHexText(const Colour& c, const QString&) {
 }
 
 QString lowerCaseHtmlHexText(const Colour& c, const QString&) {
-    QString text = withCapacity();
-    text.append(QLatin1Char('#'));
-    appendHex(text, rgb(c), HexCase::Lower);
-    return text;
+    return hexText(QLatin1StringView("#"), rgb(c), HexCase::Lower);
 }
 
 QString vbHexText(const Colour& c, const QString&) {
-    QString text = withCapacity();
-    text.append(QLatin1StringView("&H00"));
-    appendHex(text, bgr(c), HexCase::Upper);
-    text.append(QLatin1Char('&'));
-    return text;
+    return hexText(QLatin1StringView("&H00"), bgr(c), HexCase::Upper, QLatin1StringView("&"));
 }
 
 QString vbText(const Colour& c, const QString&) {
-    QString text = withCapacity();
-    text.append(QLatin1StringView("RGB("));
-    appendDecimals(text, c, QLatin1StringView(", "));
-    text.append(QLatin1Char(')'));
-    return text;
+    return decimalsText(QLatin1StringView("RGB("), c, QLatin1StringView(", "));
 }
 
 QString cppHexText(const Colour& c, const QString&) {
-    QString text = withCapacity();
-    text.append(QLatin1StringView("0x00"));
-    appendHex(text, bgr(c), HexCase::Lower);
-    return text;
+    return hexText(QLatin1StringView("0x00"), bgr(c), HexCase::Lower);
 }
 
 QString delphiHexText(const Colour& c, const QString&) {
-    QString text = withCapacity();
-    text.append(QLatin1StringView("$00"));
-    appendHex(text, bgr(c), HexCase::Upper);
-    return text;
+    return hexText(QLatin1StringView("$00"), bgr(c), HexCase::Upper);
 }
 
 QString accessText(const Colour& c, const QString&) {
-    QString text = withCapacity();
-    appendPacked(text, c);
-    return text;
+    return packedText({}, c, {});
 }
 
 QString dotNetHtmlText(const Colour& c, const QString&) {
-    QString text = withCapacity();
-    text.append(QLatin1StringView("ColorTranslator.FromHtml(\"#"));
-    appendHex(text, rgb(c), HexCase::Upper);
-    text.append(QLatin1StringView("\")"));
-    return text;
-}
-
-QString packedCallText(QLatin1StringView call, const Colour& c) {
-    QString text = withCapacity();
-    text.append(call);
-    appendPacked(text, c);
-    text.append(QLatin1Char(')'));
-    return text;
+    return hexText(QLatin1StringView("ColorTranslator.FromHtml(\"#"), rgb(c), HexCase::Upper,
+                   QLatin1StringView("\")"));
 }
 
 QString dotNetOleText(const Colour& c, const QString&) {
-    return packedCallText(QLatin1StringView("ColorTranslator.FromOle("), c);
+    return packedText(QLatin1StringView("ColorTranslator.FromOle("), c, QLatin1StringView(")"));
 }
 
 QString dotNetWin32Text(const Colour& c, const QString&) {
-    return packedCallText(QLatin1StringView("ColorTranslator.FromWin32("), c);
+    return packedText(QLatin1StringView("ColorTranslator.FromWin32("), c, QLatin1StringView(")"));
 }
 
 QString javaText(const Colour& c, const QString&) {
-    QString text = withCapacity();
-    text.append(QLatin1StringView("Color("));
-    appendDecimals(text, c, QLatin1StringView(","));
-    text.append(QLatin1Char(')'));
-    return text;
+    return decimalsText(QLatin1StringView("Color("), c, QLatin1StringView(","));
 }
 
 QString customText(const Colour& c, const QString& customTemplate) {
