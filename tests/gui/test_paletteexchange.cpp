@@ -35,6 +35,8 @@ private Q_SLOTS:
     void importTakesTheFirstColoursAsAnEdit();
     void importRefusals_data();
     void importRefusals();
+    void importReadsWithTheChosenFormat_data();
+    void importReadsWithTheChosenFormat();
 
 private:
     QTemporaryDir m_dir;
@@ -139,6 +141,39 @@ void TestPaletteExchange::importRefusals() {
     QVERIFY2(text.contains(path) && text.contains(reason), qPrintable(text));
     QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
     QVERIFY(!f.paletteChanged());
+}
+
+void TestPaletteExchange::importReadsWithTheChosenFormat_data() {
+    QTest::addColumn<QString>("source"); // under tests/data/exchange
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("GIMP by filter") << "names.gpl"
+                                    << "colours.txt" << gimpFilter << true;
+    QTest::newRow("tokens by filter") << "names.tokens.json"
+                                      << "colours.txt" << tokensFilter << true;
+    QTest::newRow("tokens by suffix") << "names.tokens.json"
+                                      << "colours.tokens.json" << gimpFilter << true;
+    QTest::newRow("GIMP chosen as tokens") << "names.gpl"
+                                           << "colours.txt" << tokensFilter << false;
+    QTest::newRow("tokens chosen as GIMP") << "names.tokens.json"
+                                           << "colours.txt" << gimpFilter << false;
+}
+
+void TestPaletteExchange::importReadsWithTheChosenFormat() {
+    QFETCH(QString, source);
+    QFETCH(QString, name);
+    QFETCH(QString, filter);
+    QFETCH(bool, imported);
+    MainWindowFixture f;
+    const QString path = m_dir.filePath(name);
+    writeFile(path, readTestData(QStringLiteral("exchange/") + source));
+    f.scripted.files.paths << path;
+    f.scripted.files.filters << filter;
+    command(f, "mnuFileImport")->trigger();
+
+    QCOMPARE(f.scripted.messages.shown.isEmpty(), imported);
+    QCOMPARE(f.markColour(0), imported ? (Colour{10, 11, 12}) : (Colour{255, 0, 0}));
 }
 
 QTEST_MAIN(TestPaletteExchange)
