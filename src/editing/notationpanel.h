@@ -49,6 +49,7 @@ Q_SIGNALS:
 
 private:
     void buildClipboardRow(QWidget* parent);
+    void showSentText(const QString& text);
     // Nothing while no notation is chosen: the label then keeps what it shows.
     std::optional<QString> renderedText(const Colour& colour) const;
     void onTick();

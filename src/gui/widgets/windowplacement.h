@@ -4,17 +4,14 @@ class QWidget;
 
 namespace tincta {
 
-enum class Placement { Below, Right };
+enum class Placement { Right, Below, Left, Above };
 
-// Puts a new window beside another window of the program (below it or to its right) so that it
-// covers nothing, as long as it fits on that screen; otherwise the window system places it.
-// True when it fitted.
-bool placeBeside(QWidget* window, const QWidget* anchor, Placement placement);
-
-// The settings dialogs are modal to the main window and whatever belongs to it, and leave the help
-// viewer free; the program's own windows belong to the main window, so they wait for the dialogs
-// too.
-void belongTo(QWidget* window, const QWidget* mainWindow);
+// Puts a new window beside another window of the program, on the preferred side where the
+// screen has room, else on the first other side that has it (right, below, left, above). Where
+// no side has room, it goes where it covers the least of that window and of `alsoUncovered`,
+// and always wholly on the screen when it fits there.
+void placeBeside(QWidget* window, const QWidget* anchor, Placement preferred,
+                 const QWidget* alsoUncovered = nullptr);
 
 // Shows the window on top of the others, with the input focus.
 void bringForward(QWidget* window);
