@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace tincta {
 
@@ -36,9 +35,8 @@ QRect keptOnScreen(QRect frame, const QRect& screen) {
     return frame;
 }
 
-qint64 coveredArea(const QRect& frame, const QRect& other) {
-    const QRect covered = frame.intersected(other);
-    return covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+bool covers(const QRect& frame, const QWidget* other) {
+    return other != nullptr && frame.intersects(other->frameGeometry());
 }
 
 } // namespace
@@ -50,28 +48,23 @@ void placeBeside(QWidget* window, const QWidget* anchor, Placement preferred,
         return;
     const QRect room = screen->availableGeometry();
     const QRect anchorFrame = anchor->frameGeometry();
-    const QRect otherFrame = alsoUncovered != nullptr ? alsoUncovered->frameGeometry() : QRect();
     // The new window's frame will be as thick as the anchor's.
     const QSize size = window->size() + (anchorFrame.size() - anchor->size());
     std::array<Placement, sides.size() + 1> order{preferred};
     std::ranges::copy(sides, order.begin() + 1);
-    QRect best;
-    qint64 leastCovered = std::numeric_limits<qint64>::max();
     for (Placement side : order) {
-        const QRect frame(besideFrame(anchorFrame, size, side), size);
-        if (room.contains(frame) && coveredArea(frame, otherFrame) == 0) {
-            best = frame;
-            break;
-        }
-        const QRect onScreen = keptOnScreen(frame, room);
-        const qint64 covered =
-            coveredArea(onScreen, anchorFrame) + coveredArea(onScreen, otherFrame);
-        if (covered < leastCovered) {
-            leastCovered = covered;
-            best = onScreen;
+        // Slid along its side where the anchor sits near the screen's edge.
+        const QRect frame = keptOnScreen(QRect(besideFrame(anchorFrame, size, side), size), room);
+        if (room.contains(frame) && !frame.intersects(anchorFrame) &&
+            !covers(frame, alsoUncovered)) {
+            window->move(frame.topLeft());
+            return;
         }
     }
-    window->move(best.topLeft());
+    // No side has room: the preferred side, slid onto the screen, still leaves the part of the
+    // anchor away from that side in view.
+    window->move(
+        keptOnScreen(QRect(besideFrame(anchorFrame, size, preferred), size), room).topLeft());
 }
 
 void bringForward(QWidget* window) {
