@@ -44,6 +44,19 @@ void showActive(QDialog& dialog) {
 
 const QString emoji = QStringLiteral("\U0001F600"); // two UTF-16 units
 
+// The dialog shown and active over a main window, its box holding `text`.
+struct OpenCustomFormat {
+    CustomFormatFixture f;
+    CustomFormatDialog dialog{f.window.get(), f.context(), {}};
+    QLineEdit* box = formatBox(&dialog);
+
+    explicit OpenCustomFormat(const QString& text) {
+        dialog.load();
+        showActive(dialog);
+        box->setText(text);
+    }
+};
+
 QString repeated(int count) {
     QString text;
     for (int i = 0; i < count; ++i)
@@ -170,18 +183,14 @@ void TestCustomFormatDialog::insertCode() {
     QFETCH(QStringList, buttons);
     QFETCH(QString, expected);
     QFETCH(int, caret);
-    CustomFormatFixture f;
-    CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.load();
-    showActive(dialog);
-    QLineEdit* box = formatBox(&dialog);
-    box->setText(text);
+    OpenCustomFormat open(text);
+    QLineEdit* box = open.box;
     if (length > 0)
         box->setSelection(start, length);
     else
         box->setCursorPosition(start);
     for (const QString& button : buttons)
-        click(&dialog, button);
+        click(&open.dialog, button);
     QCOMPARE(box->text(), expected);
     QCOMPARE(box->cursorPosition(), caret);
     QVERIFY(!box->hasSelectedText());
@@ -211,12 +220,8 @@ void TestCustomFormatDialog::typingLimit() {
     QFETCH(bool, paste);
     QFETCH(QString, input);
     QFETCH(QString, expected);
-    CustomFormatFixture f;
-    CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.load();
-    showActive(dialog);
-    QLineEdit* box = formatBox(&dialog);
-    box->setText(text);
+    OpenCustomFormat open(text);
+    QLineEdit* box = open.box;
     box->setCursorPosition(static_cast<int>(text.size()));
     if (paste) {
         QGuiApplication::clipboard()->setText(input);
