@@ -217,6 +217,10 @@ struct PortalFixture {
     ColourBox* sample() const { return f.ui().picSample[0]; }
     void press() { QTest::mousePress(sample(), Qt::LeftButton, {}, QPoint(5, 5)); }
     void release() { QTest::mouseRelease(sample(), Qt::LeftButton, {}, QPoint(5, 5)); }
+    void pick() {
+        press();
+        release();
+    }
     // A little time for the bus to carry the call and the answer.
     static void settle() { QTest::qWait(300); }
 
@@ -284,8 +288,7 @@ void TestPortalPick::failedPickSaysSoOnceAndChangesNothing() {
     FakePortal fake(connect(QStringLiteral("portal")));
     QVERIFY(ownPortalName(fake.bus(), &fake));
     PortalFixture p(connect(QStringLiteral("app")));
-    p.press();
-    p.release();
+    p.pick();
     QTRY_COMPARE(fake.requests.size(), 1);
     sendResponse(fake.bus(), fake.requests[0], arguments);
     QTRY_COMPARE(p.f.scripted.messages.shown.size(), 1);
@@ -294,8 +297,7 @@ void TestPortalPick::failedPickSaysSoOnceAndChangesNothing() {
     QVERIFY(!p.f.paletteChanged());
     // The next pick works, and the failed one said nothing more meanwhile.
     fake.queued.append({0, 0.2, 0.4, 0.6});
-    p.press();
-    p.release();
+    p.pick();
     QTRY_COMPARE(p.f.sliderColour(), (Colour{0x33, 0x66, 0x99}));
     QCOMPARE(p.f.scripted.messages.shown.size(), 1);
 }
@@ -308,8 +310,7 @@ void TestPortalPick::responseFromAnotherConnectionIsIgnored() {
     const QDBusConnection forger = connect(QStringLiteral("forger"));
     PortalFixture p(connect(QStringLiteral("app")));
     QSignalSpy picked(&p.portal, &ColourPortal::colourPicked);
-    p.press();
-    p.release();
+    p.pick();
     QTRY_COMPARE(fake.requests.size(), 1);
     sendResponse(forger, fake.requests[0], {0U, colourResults({0.8, 0.1, 0.1})});
     flush(forger);
@@ -337,8 +338,7 @@ void TestPortalPick::missingPortalSaysSoOnceAndChangesNothing() {
         QVERIFY(ownPortalName(connect(QStringLiteral("portal")), &old));
     PortalFixture p(desktop == Desktop::NoSessionBus ? QDBusConnection(QStringLiteral("none"))
                                                      : connect(QStringLiteral("app")));
-    p.press();
-    p.release();
+    p.pick();
     QTRY_COMPARE(p.f.scripted.messages.shown.size(), 1);
     PortalFixture::settle();
     QCOMPARE(p.f.scripted.messages.shown.size(), 1);
@@ -351,11 +351,9 @@ void TestPortalPick::staleRequestsAreIgnored() {
     FakePortal fake(connect(QStringLiteral("portal")));
     QVERIFY(ownPortalName(fake.bus(), &fake));
     PortalFixture p(connect(QStringLiteral("app")));
-    p.press();
-    p.release();
+    p.pick();
     QTRY_COMPARE(fake.requests.size(), 1);
-    p.press();
-    p.release();
+    p.pick();
     QTRY_COMPARE(fake.requests.size(), 2);
     // The first request was overtaken by the second.
     fake.answer(fake.requests[0], {0, 0.2, 0.4, 0.6});
