@@ -304,7 +304,7 @@ void TestAccessibility::propertyLettersAreSpokenInWords_data() {
     QTest::addColumn<QString>("spoken");
     for (const QStringList& row :
          readTestTable(QStringLiteral("accessibility/spoken-properties.txt")))
-        QTest::newRow(qPrintable(row.value(0))) << row.value(0) << row.value(1);
+        QTest::newRow(qPrintable(row.value(0))) << QLatin1Char('#') + row.value(0) << row.value(1);
 }
 
 void TestAccessibility::propertyLettersAreSpokenInWords() {

@@ -22,12 +22,9 @@ QList<QStringList> readTestTable(const QString& relativePath) {
     QList<QStringList> rows;
     const QString text = QString::fromUtf8(readTestData(relativePath));
     for (const QString& line : text.split(QLatin1Char('\n'))) {
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1String("# ")))
-            continue;
-        rows.append(line.split(QLatin1Char('\t')));
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            rows << line.split(QLatin1Char('\t'));
     }
-    if (rows.isEmpty())
-        qWarning("no rows in test data %s", qPrintable(relativePath));
     return rows;
 }
 

@@ -14,7 +14,7 @@ QString testDataPath(const QString& relativePath);
 QByteArray readTestData(const QString& relativePath);
 
 // The rows of a UTF-8 table kept under tests/data: one row a line, fields separated by tabs;
-// blank lines and lines starting with "#" followed by a blank are left out.
+// empty lines and lines starting with "#" are left out.
 QList<QStringList> readTestTable(const QString& relativePath);
 
 } // namespace tincta::test

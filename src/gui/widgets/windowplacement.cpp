@@ -1,5 +1,8 @@
 #include "gui/widgets/windowplacement.h"
 
+#include "settings/windowgeometry.h"
+
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -65,6 +68,33 @@ void placeBeside(QWidget* window, const QWidget* anchor, Placement preferred,
     // anchor away from that side in view.
     window->move(
         keptOnScreen(QRect(besideFrame(anchorFrame, size, preferred), size), room).topLeft());
+}
+
+QRect placeToKeep(const QWidget* window) {
+    if (window->isMaximized() || window->isFullScreen())
+        return window->normalGeometry();
+    return QRect(window->pos(), window->size());
+}
+
+void placeAsKept(QWidget* window, const std::optional<QRect>& kept) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr)
+        return;
+    if (!kept) {
+        window->adjustSize();
+        QRect middle(QPoint(), window->size());
+        middle.moveCenter(primary->availableGeometry().center());
+        window->move(middle.topLeft());
+        return;
+    }
+    QList<QRect> screens{primary->availableGeometry()};
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            screens << screen->availableGeometry();
+    }
+    const QRect place = keptOnScreens(*kept, screens);
+    window->resize(place.size());
+    window->move(place.topLeft());
 }
 
 void bringForward(QWidget* window) {
