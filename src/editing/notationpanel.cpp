@@ -76,7 +76,7 @@ QString NotationPanel::textOf(const Colour& colour) const {
     return renderedText(colour).value_or(QString());
 }
 
-void NotationPanel::windowActivated(const Colour& colour) {
+void NotationPanel::showRememberedNotation(const Colour& colour) {
     if (!m_javaScriptNames)
         m_list->setCurrentRow(m_rememberedNotation);
     render(colour);

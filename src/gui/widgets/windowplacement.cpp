@@ -1,5 +1,8 @@
 #include "gui/widgets/windowplacement.h"
 
+#include "settings/windowgeometry.h"
+
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -30,6 +33,33 @@ bool placeBeside(QWidget* window, const QWidget* anchor, Placement placement) {
 void belongTo(QWidget* window, const QWidget* mainWindow) {
     window->winId(); // the window-system window that carries the tie
     window->windowHandle()->setTransientParent(mainWindow->windowHandle());
+}
+
+QRect placeToKeep(const QWidget* window) {
+    if (window->isMaximized() || window->isFullScreen())
+        return window->normalGeometry();
+    return QRect(window->pos(), window->size());
+}
+
+void placeAsKept(QWidget* window, const std::optional<QRect>& kept) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr)
+        return;
+    if (!kept) {
+        window->adjustSize();
+        QRect middle(QPoint(), window->size());
+        middle.moveCenter(primary->availableGeometry().center());
+        window->move(middle.topLeft());
+        return;
+    }
+    QList<QRect> screens{primary->availableGeometry()};
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            screens << screen->availableGeometry();
+    }
+    const QRect place = keptOnScreens(*kept, screens);
+    window->resize(place.size());
+    window->move(place.topLeft());
 }
 
 void bringForward(QWidget* window) {
