@@ -703,6 +703,18 @@ Prüfen Sie, ob Datei oder Ordner schreibgeschützt sind.</translation>
         <source>Design tokens (*.tokens.json)</source>
         <translation>Design-Tokens (*.tokens.json)</translation>
     </message>
+    <message>
+        <source>The palette was imported from
+
+%1
+
+Names shortened to their first %2 characters: %3</source>
+        <translation>Die Palette wurde importiert aus
+
+%1
+
+Auf ihre ersten %2 Zeichen gekürzte Namen: %3</translation>
+    </message>
 </context>
 <context>
     <name>tincta::FailsafeWindow</name>
@@ -831,6 +843,14 @@ Diese Datei wurde nicht mit Tincta erstellt und kann in Tincta nicht geöffnet w
     <message>
         <source>Could not save. Check if file or folder is read-only.</source>
         <translation>Speichern nicht möglich. Prüfen Sie, ob Datei oder Ordner schreibgeschützt sind.</translation>
+    </message>
+    <message>
+        <source>Could not save. The names are too long: the palette file would be larger than 1 MiB, and Tincta could not open it again.</source>
+        <translation>Speichern nicht möglich. Die Namen sind zu lang: Die Palettendatei würde größer als 1 MiB, und Tincta könnte sie nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>Could not save. The name of colour mark %1 holds a line break or half of a character, and Tincta could not open the file again.</source>
+        <translation>Speichern nicht möglich. Der Name der Farbmarke %1 enthält einen Zeilenumbruch oder ein halbes Zeichen, und Tincta könnte die Datei nicht wieder öffnen.</translation>
     </message>
 </context>
 <context>
