@@ -16,6 +16,7 @@ namespace tincta {
 
 namespace {
 
+// Repeated as a literal in each QT_TRANSLATE_NOOP below, where lupdate reads it.
 constexpr const char* context = "tincta::ExchangeCommands";
 
 using Format = ExchangeFormat;
@@ -28,11 +29,11 @@ struct FormatEntry {
 };
 
 constexpr std::array<FormatEntry, 3> formats{{
-    {Format::Gimp, QT_TRANSLATE_NOOP(context, "GIMP palette (*.gpl)"), QLatin1StringView(".gpl"),
-     true},
-    {Format::Css, QT_TRANSLATE_NOOP(context, "CSS custom properties (*.css)"),
+    {Format::Gimp, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "GIMP palette (*.gpl)"),
+     QLatin1StringView(".gpl"), true},
+    {Format::Css, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "CSS custom properties (*.css)"),
      QLatin1StringView(".css"), false},
-    {Format::Tokens, QT_TRANSLATE_NOOP(context, "Design tokens (*.tokens.json)"),
+    {Format::Tokens, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Design tokens (*.tokens.json)"),
      QLatin1StringView(".tokens.json"), true},
 }};
 
