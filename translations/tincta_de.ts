@@ -373,6 +373,14 @@
         <source>Import Palette</source>
         <translation>Palette importieren</translation>
     </message>
+    <message>
+        <source>Standard folder: %1</source>
+        <translation>Standardordner: %1</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
 </context>
 <context>
     <name>tincta::ColourCheckWindow</name>
@@ -421,6 +429,38 @@
     <message>
         <source>%1, named %2</source>
         <translation>%1, Name %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>JavaScript name</source>
+        <translation>JavaScript-Name</translation>
+    </message>
+    <message>
+        <source>failsafe</source>
+        <translation>failsafe</translation>
+    </message>
+    <message>
+        <source>failsafe, JavaScript name</source>
+        <translation>failsafe, JavaScript-Name</translation>
+    </message>
+    <message>
+        <source>websafe</source>
+        <translation>websafe</translation>
+    </message>
+    <message>
+        <source>websafe, JavaScript name</source>
+        <translation>websafe, JavaScript-Name</translation>
+    </message>
+    <message>
+        <source>websafe, failsafe</source>
+        <translation>websafe, failsafe</translation>
+    </message>
+    <message>
+        <source>websafe, failsafe, JavaScript name</source>
+        <translation>websafe, failsafe, JavaScript-Name</translation>
     </message>
 </context>
 <context>
@@ -783,12 +823,12 @@ Tincta sieht besser aus, wenn Sie in der Systemsteuerung von Windows einen höhe
         <translation>Name der Farbmarke %1</translation>
     </message>
     <message>
-        <source>Properties of colour mark %1</source>
-        <translation>Eigenschaften der Farbmarke %1</translation>
-    </message>
-    <message>
         <source>Drag and drop from here to pick a colour anywhere on the screen</source>
         <translation>Von hier ziehen und loslassen, um eine Farbe irgendwo auf dem Bildschirm aufzunehmen</translation>
+    </message>
+    <message>
+        <source>Colour mark %1 properties: %2</source>
+        <translation>Eigenschaften der Farbmarke %1: %2</translation>
     </message>
 </context>
 <context>
@@ -812,6 +852,14 @@ Tincta sieht besser aus, wenn Sie in der Systemsteuerung von Windows einen höhe
     <message>
         <source>Sent to clipboard</source>
         <translation>In die Zwischenablage kopiert</translation>
+    </message>
+    <message>
+        <source>Sent to clipboard: nothing</source>
+        <translation>In die Zwischenablage kopiert: nichts</translation>
+    </message>
+    <message>
+        <source>Sent to clipboard: %1</source>
+        <translation>In die Zwischenablage kopiert: %1</translation>
     </message>
 </context>
 <context>
@@ -987,6 +1035,10 @@ Geben Sie den Rot-, Grün- und Blauwert der Farbe in die Felder unter den Schieb
     <message>
         <source> is not a valid HTML Hex value.</source>
         <translation> ist kein gültiger HTML-Hex-Wert.</translation>
+    </message>
+    <message>
+        <source>Colour values</source>
+        <translation>Farbwerte</translation>
     </message>
 </context>
 <context>
