@@ -91,6 +91,13 @@ void ExchangeCommands::importPalette() {
         return;
     }
     showImported(result.marks);
+    if (result.shortenedNames > 0)
+        inform(m_services.messages, m_window,
+               tr("The palette was imported from\n\n%1\n\nNames shortened to their first %2 "
+                  "characters: %3")
+                   .arg(file.path)
+                   .arg(foreignNameMaxCharacters)
+                   .arg(result.shortenedNames));
 }
 
 void ExchangeCommands::refuseImport(const QString& path, const QString& reason) {

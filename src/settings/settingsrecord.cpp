@@ -99,8 +99,12 @@ std::optional<Notation> notationWithIndex(int formatIndex) {
 } // namespace
 
 int standardNotation(int formatIndex, const QString& cssFormat) {
-    const std::optional<Notation> notation = notationWithKey(cssFormat);
-    return listRow(notation ? *notation : notationWithIndex(formatIndex).value_or(Notation{}));
+    // A FormatIndex other than the one stored beside the key was written by a program that
+    // knows nothing of CssFormat, after our last choice: it is the newer one.
+    const std::optional<Notation> keyed = notationWithKey(cssFormat);
+    if (keyed && notationRow(*keyed).stored.formatIndex == formatIndex)
+        return listRow(*keyed);
+    return listRow(notationWithIndex(formatIndex).value_or(Notation{}));
 }
 
 bool isWrittenCssFormat(const QString& cssFormat) {
@@ -221,6 +225,13 @@ SettingsSaveResult SettingsRecord::saveSettings(const SettingValues& values) {
     }
     const StoreReport report = m_registry.endBatch();
     return {saved, QString::fromStdString(report.damagedStoreKeptAs)};
+}
+
+QString SettingsRecord::readValue(const char* valueName) {
+    m_registry.beginBatch(std::chrono::steady_clock::now() + loadWaitLimit);
+    const QString text = read(valueName, QString());
+    m_registry.endBatch();
+    return text;
 }
 
 QString SettingsRecord::read(const char* valueName, const QString& defaultValue) {

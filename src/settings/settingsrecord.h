@@ -37,7 +37,8 @@ struct FolderLookup {
 FolderLookup systemFolderLookup();
 
 // The standard notation (a list row) that a stored FormatIndex (0..11) and CssFormat stand for:
-// a CssFormat naming a notation wins; any other text in it is ignored.
+// a CssFormat naming a notation wins while FormatIndex is what that notation stores beside it
+// (0); any other text in it is ignored.
 int standardNotation(int formatIndex, const QString& cssFormat);
 // Whether CssFormat holds what the program writes there: empty or a notation's key.
 bool isWrittenCssFormat(const QString& cssFormat);
@@ -112,6 +113,10 @@ public:
     // Writes the values in order, waiting at most saveWaitLimit in all; stops at the first that
     // fails. The record in memory is the caller's to update.
     SettingsSaveResult saveSettings(const SettingValues& values);
+
+    // A stored value outside the settings, read on its own and never checked here: empty when
+    // it is missing or the store cannot be read within loadWaitLimit.
+    QString readValue(const char* valueName);
 
 private:
     using StoredTexts = std::array<QString, storedSettingCount>;

@@ -1,6 +1,7 @@
 #include "settingsdialogs/customformatdialog.h"
 
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/trackedlineedit.h"
 #include "gui/widgets/uitext.h"
 #include "gui/widgets/widgethelpers.h"
 #include "help/helpmessages.h"
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -83,6 +83,15 @@ constexpr int codeButtonHeight = 495 / twipsPerPixel;
 constexpr int columnWidth = 885 / twipsPerPixel;
 constexpr int buttonWidth = 1450 / twipsPerPixel;
 
+// How much of an inserted-into text stays: at most the limit, and never the first half of a
+// character whose second half would be cut off.
+qsizetype withinLimit(const QString& text) {
+    if (text.size() <= customFormatMaxLength)
+        return text.size();
+    return text[customFormatMaxLength - 1].isHighSurrogate() ? customFormatMaxLength - 1
+                                                             : customFormatMaxLength;
+}
+
 } // namespace
 
 CustomFormatDialog::CustomFormatDialog(QWidget* owner, SettingsContext context,
@@ -134,8 +143,8 @@ void CustomFormatDialog::buildControls() {
     page->addLayout(centred);
     page->addStretch(1);
 
-    m_templateEdit = named(new QLineEdit(this), "txtFormat");
-    m_templateEdit->setMaxLength(customFormatMaxLength);
+    m_templateEdit = named(new TrackedLineEdit(this), "txtFormat");
+    m_templateEdit->setTypingLimit(customFormatMaxLength);
     m_templateEdit->setAccessibleName(tr("Custom format template"));
     m_templateEdit->installEventFilter(this);
     page->addWidget(m_templateEdit);
@@ -166,6 +175,8 @@ void CustomFormatDialog::buildControls() {
 
     resize(clientWidth, clientHeight);
 
+    // The box takes Enter for itself; here Enter means the default button, OK.
+    connect(m_templateEdit, &TrackedLineEdit::enterPressed, okButton, &QPushButton::click);
     connect(okButton, &QPushButton::clicked, this,
             [this](bool) { ErrorGuard::run([this] { saveAndClose(); }); });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -213,7 +224,7 @@ void CustomFormatDialog::insertCode(const QString& code) {
     const qsizetype start = std::min(selection.start, text.size());
     const qsizetype length = std::min(selection.length, text.size() - start);
     QString result = text.left(start) + code + text.mid(start + length);
-    result.truncate(customFormatMaxLength);
+    result.truncate(withinLimit(result));
     m_templateEdit->setText(result);
     m_templateEdit->setCursorPosition(
         static_cast<int>(std::min(start + code.size(), result.size())));

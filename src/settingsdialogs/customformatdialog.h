@@ -6,9 +6,10 @@
 #include <functional>
 
 class QLabel;
-class QLineEdit;
 
 namespace tincta {
+
+class TrackedLineEdit;
 
 // Shows a help topic by its page name; false when the help could not be started at all (a topic
 // the help does not hold is the help's own business, not a failure).
@@ -49,7 +50,7 @@ private:
     // Where the caret or selection was when the text box last lost the focus.
     Selection m_lastSelection;
 
-    QLineEdit* m_templateEdit = nullptr;
+    TrackedLineEdit* m_templateEdit = nullptr;
 };
 
 // Opens the custom format dialog modally over the main window.

@@ -27,6 +27,7 @@ const UiText standardFormatToolTip{QT_TRANSLATE_NOOP(
     "tincta", "What format should Tincta select the next time the program starts?")};
 const UiText exampleCaption{QT_TRANSLATE_NOOP("tincta", "Example")};
 const UiText standardFolderCaption{QT_TRANSLATE_NOOP("tincta", "Standard folder")};
+const UiText standardFolderSpoken{QT_TRANSLATE_NOOP("tincta", "Standard folder: %1")};
 const UiText changeCaption{QT_TRANSLATE_NOOP("tincta", "&Change standard folder...")};
 const UiText changeToolTip{
     QT_TRANSLATE_NOOP("tincta", "What folder should Tincta select when you open and save files?")};
@@ -64,6 +65,11 @@ QRadioButton* makeOption(QWidget* parent, const char* name, const QString& capti
                          const QString& toolTip) {
     auto* option = named(new QRadioButton(caption, parent), name);
     option->setToolTip(toolTip);
+    // Tab enters an option group at its checked option; the arrows move within the group.
+    option->setFocusPolicy(Qt::ClickFocus);
+    QObject::connect(option, &QRadioButton::toggled, option, [option](bool checked) {
+        option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+    });
     return option;
 }
 
@@ -126,9 +132,9 @@ void OptionsDialog::buildControls() {
 
     auto* folderFrame = named(new QGroupBox(standardFolderCaption, this), "fraStandardFolder");
     auto* folderLayout = new QVBoxLayout(folderFrame);
-    m_folderLabel = named(new QLabel(rootFolder, folderFrame), "lblSelectedStandardFolder");
+    m_folderLabel = named(new QLabel(folderFrame), "lblSelectedStandardFolder");
     m_folderLabel->setTextFormat(Qt::PlainText);
-    m_folderLabel->setAccessibleName(standardFolderCaption);
+    showStandardFolder(rootFolder);
     m_folderLabel->setWordWrap(true);
     m_folderLabel->setMinimumHeight(folderLabelHeight);
     m_folderLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -191,7 +197,13 @@ void OptionsDialog::load() {
     m_dotNetOption->setChecked(record.sortIndex == 1);
     m_promptNoOption->setChecked(record.promptToSave == 0);
     m_promptYesOption->setChecked(record.promptToSave == 1);
-    m_folderLabel->setText(record.standardFolder);
+    showStandardFolder(record.standardFolder);
+}
+
+void OptionsDialog::showStandardFolder(const QString& folder) {
+    m_folderLabel->setText(folder);
+    // A screen reader speaks the name, so it carries the folder itself.
+    m_folderLabel->setAccessibleName(standardFolderSpoken.text().arg(folder));
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {
@@ -224,7 +236,7 @@ QString OptionsDialog::browseForFolder() {
 void OptionsDialog::changeFolder() {
     const QString folder = browseForFolder();
     if (!folder.isEmpty())
-        m_folderLabel->setText(folder);
+        showStandardFolder(folder);
 }
 
 OptionsDialog::ShownSettings OptionsDialog::shownSettings() const {

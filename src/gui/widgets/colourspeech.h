@@ -10,5 +10,7 @@ namespace tincta {
 // name.
 QString htmlHexText(PackedColour colour);
 QString spokenColour(PackedColour colour);
+// The property letters of a colour in words: "websafe, failsafe, JavaScript name", or "none".
+QString spokenProperties(PackedColour colour);
 
 } // namespace tincta
