@@ -106,6 +106,15 @@ void appendHexPair(QString& out, int value, HexCase letterCase) {
     out.append(QLatin1Char(digits[byte & 0xFu]));
 }
 
+QString hexTriplet(Colour colour) {
+    QString text;
+    text.reserve(7);
+    text.append(QLatin1Char('#'));
+    for (const int channel : {colour.red, colour.green, colour.blue})
+        appendHexPair(text, channel);
+    return text;
+}
+
 void appendDecimal(QString& out, long long value) {
     char buffer[24];
     int length = 0;

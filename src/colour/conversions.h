@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colour/colour.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -22,6 +24,9 @@ enum class HexCase { Upper, Lower };
 // Appends the low byte of `value` as two hex digits ("0A" or "0a"), without allocating when
 // `out` has room.
 void appendHexPair(QString& out, int value, HexCase letterCase = HexCase::Upper);
+
+// "#RRGGBB" in upper-case hex, as the HTML Hex notation and every tooltip show a colour.
+QString hexTriplet(Colour colour);
 
 // Appends `value` as decimal text without leading zeros ("0", "255", "-5").
 void appendDecimal(QString& out, long long value);

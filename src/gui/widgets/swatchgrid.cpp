@@ -1,5 +1,6 @@
 #include "gui/widgets/swatchgrid.h"
 
+#include "colour/conversions.h"
 #include "gui/widgets/colourspeech.h"
 #include "gui/widgets/swatchgridaccessible.h"
 
@@ -94,7 +95,7 @@ QString SwatchGrid::cellToolTip(int index) const {
 
 QString SwatchGrid::cellAccessibleName(int index) const {
     const QString toolTip = cellToolTip(index);
-    return toolTip.isEmpty() ? htmlHexText(cellColour(index)) : toolTip;
+    return toolTip.isEmpty() ? hexTriplet(unpack(cellColour(index))) : toolTip;
 }
 
 void SwatchGrid::setCurrentCell(int index) {
