@@ -23,8 +23,8 @@ run_ctest --test-dir build-test --output-on-failure -j"$jobs"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTINCTA_WERROR=ON -DTINCTA_SANITIZE=ON \
     -DTINCTA_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-# Leaks are looked for; what Qt and the libraries below it keep until the process ends is
-# suppressed by name in tests/lsan.supp, each with its reason.
+# Leaks are looked for; only what Qt or a library below it keeps by design may be suppressed, by
+# name and with its reason, in tests/lsan.supp.
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1 \
     run_ctest --test-dir build-asan --output-on-failure -j"$jobs" -L 'unit|gui'
