@@ -16,6 +16,7 @@ namespace tincta {
 
 namespace {
 
+// Repeated as a literal in each QT_TRANSLATE_NOOP below, where lupdate reads it.
 constexpr const char* context = "tincta::ExchangeCommands";
 
 using Format = ExchangeFormat;
@@ -28,11 +29,11 @@ struct FormatEntry {
 };
 
 constexpr std::array<FormatEntry, 3> formats{{
-    {Format::Gimp, QT_TRANSLATE_NOOP(context, "GIMP palette (*.gpl)"), QLatin1StringView(".gpl"),
-     true},
-    {Format::Css, QT_TRANSLATE_NOOP(context, "CSS custom properties (*.css)"),
+    {Format::Gimp, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "GIMP palette (*.gpl)"),
+     QLatin1StringView(".gpl"), true},
+    {Format::Css, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "CSS custom properties (*.css)"),
      QLatin1StringView(".css"), false},
-    {Format::Tokens, QT_TRANSLATE_NOOP(context, "Design tokens (*.tokens.json)"),
+    {Format::Tokens, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Design tokens (*.tokens.json)"),
      QLatin1StringView(".tokens.json"), true},
 }};
 
@@ -108,6 +109,13 @@ void ExchangeCommands::importPalette() {
         return;
     }
     showImported(result.marks);
+    if (result.shortenedNames > 0)
+        inform(m_services.messages, m_window,
+               tr("The palette was imported from\n\n%1\n\nNames shortened to their first %2 "
+                  "characters: %3")
+                   .arg(file.path)
+                   .arg(foreignNameMaxCharacters)
+                   .arg(result.shortenedNames));
 }
 
 void ExchangeCommands::refuseImport(const QString& path, const QString& reason) {

@@ -15,6 +15,7 @@
 #include "gui/widgets/resources.h"
 #include "gui/widgets/svgicon.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/windowplacement.h"
 #include "help/helpcommands.h"
 #include "palette/palettemodel.h"
 #include "palettewindows/palettewindows.h"
@@ -23,6 +24,7 @@
 #include "settings/optionsdialog.h"
 #include "settings/settingsload.h"
 #include "settings/settingsrecord.h"
+#include "settings/windowgeometry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -173,8 +175,12 @@ void MainWindow::start() {
     m_registry->DefaultSubKey(programKeyPath);
     buildColourTables();
     loadSettings();
+    restorePlace();
     m_document->showNewPalette();
     m_commands->setPasteEnabled(false);
+    // Not left to the first activation: a window manager may never activate a new window, and
+    // the clipboard would keep an empty label.
+    m_notation->showRememberedNotation(m_editor->colour());
 }
 
 void MainWindow::openPaletteFile(const QString& path) {
@@ -186,6 +192,20 @@ void MainWindow::loadSettings() {
     if (result.rememberedFormat)
         m_notation->setRememberedNotation(*result.rememberedFormat);
     reportSettingsLoad(m_services.messages, this, result, m_settingsUnreadableTold);
+}
+
+// Read apart from the settings: whatever this value holds, they are never restored for it.
+void MainWindow::restorePlace() {
+    const QString kept = m_settings->readValue(windowGeometryValueName);
+    // A first start: the window system knows best where a new window goes.
+    if (kept.isEmpty())
+        return;
+    placeAsKept(this, windowGeometryFromText(kept));
+}
+
+void MainWindow::keepPlace() {
+    // A place that cannot be kept only costs the next start its place: nothing to tell.
+    m_settings->saveSettings({{windowGeometryValueName, windowGeometryText(placeToKeep(this))}});
 }
 
 void MainWindow::checkColourDepth() {
@@ -210,7 +230,7 @@ void MainWindow::setPickMode(bool on) {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        ErrorGuard::run([this] { m_notation->windowActivated(m_editor->colour()); });
+        ErrorGuard::run([this] { m_notation->showRememberedNotation(m_editor->colour()); });
     else if (event->type() == QEvent::WindowDeactivate)
         ErrorGuard::run([this] { m_notation->windowDeactivated(); });
     return QMainWindow::event(event);
@@ -232,6 +252,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             window->close();
     }
     m_help->htmlHelp().closeViewer();
+    ErrorGuard::run([this] { keepPlace(); });
     event->accept();
 }
 

@@ -52,6 +52,9 @@ private:
     void connectToolCommands();
     void start();
     void checkColourDepth();
+    // Where the window was when the program last closed, and keeping that for the next start.
+    void restorePlace();
+    void keepPlace();
     // Reads the stored settings again and tells the user what the load met.
     void loadSettings();
     SettingsContext settingsContext();

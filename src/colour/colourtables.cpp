@@ -189,15 +189,18 @@ int javaScriptIndex(PackedColour colour) {
     return found != byColour.end() && found->first == colour ? found->second : -1;
 }
 
+int propertyFlags(PackedColour colour) {
+    return (isWebsafe(colour) ? 4 : 0) | (isFailsafe(colour) ? 2 : 0) |
+           (javaScriptIndex(colour) >= 0 ? 1 : 0);
+}
+
 QString propertyLetters(PackedColour colour) {
     // Shared constant texts: no allocation on the refresh path.
     static const std::array<QString, 8> letters{
         QString(),           QStringLiteral("J"),  QStringLiteral("F"),  QStringLiteral("FJ"),
         QStringLiteral("W"), QStringLiteral("WJ"), QStringLiteral("WF"), QStringLiteral("WFJ"),
     };
-    const int mask = (isWebsafe(colour) ? 4 : 0) | (isFailsafe(colour) ? 2 : 0) |
-                     (javaScriptIndex(colour) >= 0 ? 1 : 0);
-    return letters[mask];
+    return letters[static_cast<std::size_t>(propertyFlags(colour))];
 }
 
 QString javaScriptName(PackedColour colour) {

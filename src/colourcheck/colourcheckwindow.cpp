@@ -3,6 +3,7 @@
 #include "colourcheck/colourvisionpanel.h"
 #include "colourcheck/contrasttable.h"
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/svgicon.h"
 #include "gui/widgets/windowplacement.h"
 #include "palette/palettemodel.h"
@@ -20,6 +21,7 @@ ColourCheckWindow::ColourCheckWindow(const PaletteModel& palette)
     setWindowTitle(tr("Colour Check"));
     setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
+    makeSideWindow(this);
 
     auto* contrastColumn = new QVBoxLayout;
     auto* caption = new QLabel(tr("&Contrast of text in the row's colour on the column's:"), this);
@@ -62,10 +64,9 @@ void ColourCheck::open() {
     // A window closed a moment ago is on its way out: a new one takes its place.
     if (m_window.isNull() || !m_window->isVisible()) {
         auto* window = new ColourCheckWindow(m_palette);
-        belongTo(window, m_mainWindow);
+        waitWithMainWindow(window, m_mainWindow);
         window->adjustSize();
-        if (!placeBeside(window, m_mainWindow, Placement::Right))
-            placeBeside(window, m_mainWindow, Placement::Below);
+        placeBeside(window, m_mainWindow, Placement::Right);
         m_window = window;
     }
     bringForward(m_window);

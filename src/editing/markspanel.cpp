@@ -141,7 +141,6 @@ void MarksPanel::buildMark(int mark) {
     connect(name, &TrackedLineEdit::focusLost, this, [this] { m_selectNameOnClick = true; });
 
     auto* letters = named(new QLabel(this), indexed("lblColorProp", mark));
-    letters->setAccessibleName(spokenMark(QT_TR_NOOP("Properties of colour mark %1"), mark));
     letters->setMinimumWidth(letters->fontMetrics().horizontalAdvance(QStringLiteral("WFJ")) + 4);
     letters->setFixedHeight(markRowHeight);
     m_propertyLetters[at(mark)] = letters;
@@ -245,8 +244,14 @@ void MarksPanel::setEdited(int mark, bool edited) {
 }
 
 void MarksPanel::updatePropertyLetters() {
-    for (int mark = 0; mark < markCount; ++mark)
-        m_propertyLetters[at(mark)]->setText(propertyLetters(pack(m_model.colour(mark))));
+    for (int mark = 0; mark < markCount; ++mark) {
+        const PackedColour colour = pack(m_model.colour(mark));
+        QLabel* letters = m_propertyLetters[at(mark)];
+        letters->setText(propertyLetters(colour));
+        // A screen reader hears the letters' meaning, not three capitals.
+        letters->setAccessibleName(
+            tr("Colour mark %1 properties: %2").arg(mark + 1).arg(spokenProperties(colour)));
+    }
 }
 
 void MarksPanel::setSamplesActive(bool active) {

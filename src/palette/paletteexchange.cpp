@@ -30,6 +30,10 @@ Colour unpackRgb(uint rgb) {
             static_cast<std::int32_t>(rgb & 0xFF)};
 }
 
+bool isControl(QChar c) {
+    return c.category() == QChar::Other_Control;
+}
+
 bool keptInIdentifier(char32_t c) {
     return QChar::isLetter(c) || QChar::isDigit(c) || c == U'-' || c == U'_';
 }
@@ -88,7 +92,35 @@ ImportResult ImportResult::firstSix(QList<PaletteMark> colours) {
         return refused(ImportProblem::NoColours);
     }
     colours.resize(std::min<qsizetype>(colours.size(), paletteMarkCount));
-    return {std::move(colours), std::nullopt};
+    int shortened = 0;
+    for (PaletteMark& mark : colours) {
+        ForeignName name = foreignName(mark.name);
+        mark.name = std::move(name.name);
+        shortened += name.shortened ? 1 : 0;
+    }
+    return {std::move(colours), std::nullopt, shortened};
+}
+
+ForeignName foreignName(const QString& name) {
+    QString cleaned;
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < name.size(); ++i, ++characters) {
+        if (characters == foreignNameMaxCharacters) {
+            return {cleaned, true};
+        }
+        const QChar c = name[i];
+        if (isControl(c)) {
+            while (i + 1 < name.size() && isControl(name[i + 1])) {
+                ++i;
+            }
+            cleaned.append(u' ');
+        } else if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            cleaned.append(c).append(name[++i]);
+        } else {
+            cleaned.append(c.isSurrogate() ? QChar(QChar::ReplacementCharacter) : c);
+        }
+    }
+    return {cleaned, false};
 }
 
 bool isPlaceholderName(const QString& name) {

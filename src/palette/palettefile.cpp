@@ -90,6 +90,12 @@ QByteArray encodeFileText(const QString& text) {
     return text.toUtf8();
 }
 
+// A line break would end the name's line early and shift every later line; half a surrogate pair
+// has no encoding and would be written as something else.
+bool isWritableName(QStringView name) {
+    return name.isValidUtf16() && !name.contains(u'\r') && !name.contains(u'\n');
+}
+
 std::optional<Colour> channels(int red, int green, int blue) {
     if (red < 0 || green < 0 || blue < 0) {
         return std::nullopt;
@@ -208,6 +214,21 @@ QByteArray paletteFileBytes(const std::array<QString, paletteMarkCount>& nameBox
         appendBlock(lines, writtenName(nameBoxTexts[i]), colours[i], customTemplate);
     }
     return encodeFileText(lines.join(lineEnd) + lineEnd);
+}
+
+WritablePaletteFile writablePaletteFile(const std::array<QString, paletteMarkCount>& nameBoxTexts,
+                                        const std::array<Colour, paletteMarkCount>& colours,
+                                        const QString& customTemplate) {
+    for (int i = 0; i < paletteMarkCount; ++i) {
+        if (!isWritableName(nameBoxTexts[static_cast<std::size_t>(i)])) {
+            return {{}, UnwritablePalette{UnwritablePalette::Reason::NameNotWritable, i}};
+        }
+    }
+    QByteArray bytes = paletteFileBytes(nameBoxTexts, colours, customTemplate);
+    if (bytes.size() > paletteFileMaxBytes) {
+        return {{}, UnwritablePalette{UnwritablePalette::Reason::TooLarge, 0}};
+    }
+    return {std::move(bytes), std::nullopt};
 }
 
 PaletteFileLines paletteFileLines(const QByteArray& bytes) {

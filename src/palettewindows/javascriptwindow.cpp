@@ -54,6 +54,8 @@ QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& ke
     button->setToolTip(toolTip);
     button->setCheckable(true);
     group->addAction(button);
+    // A toolbar's buttons skip Tab, yet the sort order has no other way in from the keyboard.
+    toolbar->widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

@@ -1,6 +1,7 @@
 #include "palettewindows/palettewindows.h"
 
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/widgethelpers.h"
 #include "gui/widgets/windowplacement.h"
 #include "palettewindows/fixedpalettewindow.h"
@@ -41,9 +42,10 @@ void PaletteWindows::openOnce(QPointer<Window>& window, Make make, const QWidget
                               bool below, Load load) {
     if (window.isNull() || window->isClosed()) {
         std::unique_ptr<Window> created = make();
-        belongTo(created.get(), m_mainWindow);
+        waitWithMainWindow(created.get(), m_mainWindow);
         load(*created);
-        placeBeside(created.get(), anchor, below ? Placement::Below : Placement::Right);
+        placeBeside(created.get(), anchor, below ? Placement::Below : Placement::Right,
+                    m_mainWindow);
         connect(created.get(), &PaletteWindow::colourChosen, this, &PaletteWindows::colourChosen);
         window = created.release();
     }

@@ -1,6 +1,7 @@
 #include "settings/customformatdialog.h"
 
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/trackedlineedit.h"
 #include "gui/widgets/uitext.h"
 #include "gui/widgets/widgethelpers.h"
 #include "help/helpmessages.h"
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -82,6 +82,15 @@ constexpr int codeButtonHeight = 495 / twipsPerPixel;
 constexpr int columnWidth = 885 / twipsPerPixel;
 constexpr int buttonWidth = 1450 / twipsPerPixel;
 
+// How much of an inserted-into text stays: at most the limit, and never the first half of a
+// character whose second half would be cut off.
+qsizetype withinLimit(const QString& text) {
+    if (text.size() <= customFormatMaxLength)
+        return text.size();
+    return text[customFormatMaxLength - 1].isHighSurrogate() ? customFormatMaxLength - 1
+                                                             : customFormatMaxLength;
+}
+
 } // namespace
 
 CustomFormatDialog::CustomFormatDialog(QWidget* owner, SettingsContext context,
@@ -132,8 +141,8 @@ void CustomFormatDialog::buildControls() {
     page->addLayout(centred);
     page->addStretch(1);
 
-    txtFormat = named(new QLineEdit(this), "txtFormat");
-    txtFormat->setMaxLength(customFormatMaxLength);
+    txtFormat = named(new TrackedLineEdit(this), "txtFormat");
+    txtFormat->setTypingLimit(customFormatMaxLength);
     txtFormat->setAccessibleName(tr("Custom format template"));
     txtFormat->installEventFilter(this);
     page->addWidget(txtFormat);
@@ -164,6 +173,8 @@ void CustomFormatDialog::buildControls() {
 
     resize(clientWidth, clientHeight);
 
+    // The box takes Enter for itself; here Enter means the default button, OK.
+    connect(txtFormat, &TrackedLineEdit::enterPressed, cmdOK, &QPushButton::click);
     connect(cmdOK, &QPushButton::clicked, this,
             [this](bool) { ErrorGuard::run([this] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,
@@ -212,7 +223,7 @@ void CustomFormatDialog::insertCode(const QString& code) {
     const qsizetype start = std::min(selection.start, text.size());
     const qsizetype length = std::min(selection.length, text.size() - start);
     QString result = text.left(start) + code + text.mid(start + length);
-    result.truncate(customFormatMaxLength);
+    result.truncate(withinLimit(result));
     txtFormat->setText(result);
     txtFormat->setCursorPosition(static_cast<int>(std::min(start + code.size(), result.size())));
     txtFormat->setFocus(Qt::OtherFocusReason);

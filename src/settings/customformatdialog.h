@@ -7,10 +7,11 @@
 #include <functional>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace tincta {
+
+class TrackedLineEdit;
 
 // Shows a help topic by its page name; false when the help could not be started at all (a topic
 // the help does not hold is the help's own business, not a failure).
@@ -52,7 +53,7 @@ private:
     // Where the caret or selection was when the text box last lost the focus.
     Selection m_lastSelection;
 
-    QLineEdit* txtFormat = nullptr;
+    TrackedLineEdit* txtFormat = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdHelp = nullptr;

@@ -27,6 +27,7 @@ const UiText standardFormatToolTip{QT_TRANSLATE_NOOP(
     "tincta", "What format should Tincta select the next time the program starts?")};
 const UiText exampleCaption{QT_TRANSLATE_NOOP("tincta", "Example")};
 const UiText standardFolderCaption{QT_TRANSLATE_NOOP("tincta", "Standard folder")};
+const UiText standardFolderSpoken{QT_TRANSLATE_NOOP("tincta", "Standard folder: %1")};
 const UiText changeCaption{QT_TRANSLATE_NOOP("tincta", "&Change standard folder...")};
 const UiText changeToolTip{
     QT_TRANSLATE_NOOP("tincta", "What folder should Tincta select when you open and save files?")};
@@ -66,6 +67,11 @@ QRadioButton* makeOption(QWidget* parent, const char* name, const QString& capti
                          const QString& toolTip) {
     auto* option = named(new QRadioButton(caption, parent), name);
     option->setToolTip(toolTip);
+    // Tab enters an option group at its checked option; the arrows move within the group.
+    option->setFocusPolicy(Qt::ClickFocus);
+    QObject::connect(option, &QRadioButton::toggled, option, [option](bool checked) {
+        option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+    });
     return option;
 }
 
@@ -158,10 +164,9 @@ void OptionsDialog::buildControls() {
 
     fraStandardFolder = named(new QGroupBox(standardFolderCaption, this), "fraStandardFolder");
     auto* folderLayout = new QVBoxLayout(fraStandardFolder);
-    lblSelectedStandardFolder =
-        named(new QLabel(rootFolder, fraStandardFolder), "lblSelectedStandardFolder");
+    lblSelectedStandardFolder = named(new QLabel(fraStandardFolder), "lblSelectedStandardFolder");
     lblSelectedStandardFolder->setTextFormat(Qt::PlainText);
-    lblSelectedStandardFolder->setAccessibleName(standardFolderCaption);
+    showStandardFolder(rootFolder);
     lblSelectedStandardFolder->setWordWrap(true);
     lblSelectedStandardFolder->setMinimumHeight(folderLabelHeight);
     lblSelectedStandardFolder->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -225,7 +230,13 @@ void OptionsDialog::load() {
     optDotNet->setChecked(record.SortIndex == 1);
     optNo->setChecked(record.PromptToSave == 0);
     optYes->setChecked(record.PromptToSave == 1);
-    lblSelectedStandardFolder->setText(record.StandardFolder);
+    showStandardFolder(record.StandardFolder);
+}
+
+void OptionsDialog::showStandardFolder(const QString& folder) {
+    lblSelectedStandardFolder->setText(folder);
+    // A screen reader speaks the name, so it carries the folder itself.
+    lblSelectedStandardFolder->setAccessibleName(standardFolderSpoken.text().arg(folder));
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {
@@ -260,7 +271,7 @@ QString OptionsDialog::browseForFolder() {
 void OptionsDialog::cmdChange_Click() {
     const QString folder = browseForFolder();
     if (!folder.isEmpty())
-        lblSelectedStandardFolder->setText(folder);
+        showStandardFolder(folder);
 }
 
 OptionsDialog::ShownSettings OptionsDialog::shownSettings() const {

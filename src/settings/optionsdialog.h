@@ -38,6 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void showStandardFolder(const QString& folder);
+
     // The settings as the controls show them.
     struct ShownSettings {
         // The list row, 0..14.

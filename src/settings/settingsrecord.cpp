@@ -62,6 +62,10 @@ std::optional<int> cssNotationNamed(const QString& cssFormat) {
 } // namespace
 
 int standardNotation(int formatIndex, const QString& cssFormat) {
+    // A FormatIndex other than 0 was written by a program that knows nothing of CssFormat,
+    // after our last choice: it is the newer one.
+    if (formatIndex != 0)
+        return formatIndex;
     return cssNotationNamed(cssFormat).value_or(formatIndex);
 }
 
@@ -192,6 +196,13 @@ SettingsSaveResult SettingsRecord::saveSettings(const SettingValues& values) {
     }
     const StoreReport report = m_registry.endBatch();
     return {saved, QString::fromStdString(report.damagedStoreKeptAs)};
+}
+
+QString SettingsRecord::readValue(const char* valueName) {
+    m_registry.beginBatch(std::chrono::steady_clock::now() + loadWaitLimit);
+    const QString text = read(valueName, QString());
+    m_registry.endBatch();
+    return text;
 }
 
 QString SettingsRecord::read(const char* valueName, const QString& defaultValue) {

@@ -34,8 +34,8 @@ struct FolderLookup {
 // The user's desktop and home folders as the system reports them.
 FolderLookup systemFolderLookup();
 
-// The standard notation that a stored FormatIndex (0..11) and CssFormat stand for: a CssFormat
-// naming a CSS notation wins; any other text in it is ignored.
+// The standard notation that a stored FormatIndex (0..11) and CssFormat stand for: while
+// FormatIndex is 0, a CssFormat naming a CSS notation wins; any other text in it is ignored.
 int standardNotation(int formatIndex, const QString& cssFormat);
 // Whether CssFormat holds what the program writes there: empty or a CSS notation's name.
 bool isWrittenCssFormat(const QString& cssFormat);
@@ -96,6 +96,10 @@ public:
     // Writes the values in order, waiting at most saveWaitLimit in all; stops at the first that
     // fails. The record in memory is the caller's to update.
     SettingsSaveResult saveSettings(const SettingValues& values);
+
+    // A stored value outside the settings, read on its own and never checked here: empty when
+    // it is missing or the store cannot be read within loadWaitLimit.
+    QString readValue(const char* valueName);
 
 private:
     bool readSettings(bool javaScriptNamesMode, SettingsLoadResult& result);

@@ -251,10 +251,13 @@ void TestOptionsDialog::cssNotationIsStoredBesideFormatIndex_data() {
     QTest::newRow("oklch() to Java") << "0"
                                      << "oklch" << 14 << 10 << "10"
                                      << "";
-    // FormatIndex as an earlier version left it: CssFormat still wins.
-    QTest::newRow("rgb() beside Access, unchanged") << "6"
-                                                    << "rgb" << 12 << 12 << "6"
-                                                    << "rgb";
+    // FormatIndex as another program left it beside our CssFormat: FormatIndex wins.
+    QTest::newRow("Access beside rgb() to rgb()") << "6"
+                                                  << "rgb" << 6 << 12 << "0"
+                                                  << "rgb";
+    QTest::newRow("Access beside rgb(), unchanged") << "6"
+                                                    << "rgb" << 6 << 6 << "6"
+                                                    << "";
 }
 
 void TestOptionsDialog::cssNotationIsStoredBesideFormatIndex() {

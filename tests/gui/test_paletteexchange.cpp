@@ -35,6 +35,8 @@ private Q_SLOTS:
     void importTakesTheFirstColoursAsAnEdit();
     void importRefusals_data();
     void importRefusals();
+    void importedNamesSaveAndOpenAgain();
+    void importSaysOnceHowManyNamesItShortened();
 
 private:
     QTemporaryDir m_dir;
@@ -138,6 +140,58 @@ void TestPaletteExchange::importRefusals() {
     const QString text = f.scripted.messages.shown.constFirst().text;
     QVERIFY2(text.contains(path) && text.contains(reason), qPrintable(text));
     QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
+    QVERIFY(!f.paletteChanged());
+}
+
+// Line breaks and half a character from another program's file would break the palette file or
+// be saved as something else while the palette counts as saved.
+void TestPaletteExchange::importedNamesSaveAndOpenAgain() {
+    MainWindowFixture f;
+    const QString tokens = m_dir.filePath(QStringLiteral("x.tokens.json"));
+    const QString saved = m_dir.filePath(QStringLiteral("saved.txt"));
+    writeFile(tokens,
+              R"({"sky": {"$type": "color", "$value": "#336699", "$description": "Sky\r\nblue"},
+                          "sun\nset": {"$type": "color", "$value": "#ff8800"},
+                          "x": {"$type": "color", "$value": "#010203", "$description": "Sky\ud800x"}})");
+    f.scripted.files.paths << tokens << saved << saved;
+    command(f, "mnuFileImport")->trigger();
+    command(f, "mnuFileSaveAs")->trigger();
+    QVERIFY(!f.paletteChanged());
+    editPalette(f);
+    f.scripted.messages.answers << MessageAnswer::No;
+    command(f, "mnuFileOpen")->trigger();
+
+    QCOMPARE(f.scripted.messages.shown.size(), 1); // the save question, no rejection
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - saved.txt"));
+    const QStringList names{"Sky blue", "sun set", QStringLiteral("Sky\uFFFDx")};
+    const QList<Colour> colours{{0x33, 0x66, 0x99}, {0xFF, 0x88, 0x00}, {1, 2, 3}};
+    for (int mark = 0; mark < 3; ++mark) {
+        QCOMPARE(f.ui().txtName[mark]->text(), names[mark]);
+        QCOMPARE(f.markColour(mark), colours[mark]);
+    }
+}
+
+void TestPaletteExchange::importSaysOnceHowManyNamesItShortened() {
+    MainWindowFixture f;
+    const QString gimp = m_dir.filePath(QStringLiteral("long.gpl"));
+    const QString saved = m_dir.filePath(QStringLiteral("saved.txt"));
+    writeFile(gimp, "GIMP Palette\n1 1 1 " + QByteArray(600000, 'a') + "\n2 2 2 short\n3 3 3 " +
+                        QByteArray(300, 'b') + "\n");
+    f.scripted.files.paths << gimp << saved;
+    command(f, "mnuFileImport")->trigger();
+
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    const Message& shown = f.scripted.messages.shown.constFirst();
+    QCOMPARE(shown.icon, MessageIcon::Information);
+    QVERIFY2(shown.text.contains(gimp) && shown.text.contains(QStringLiteral("255 characters: 2")),
+             qPrintable(shown.text));
+    QCOMPARE(f.ui().txtName[0]->text(), QString(255, QLatin1Char('a')));
+    QCOMPARE(f.ui().txtName[1]->text(), QStringLiteral("short"));
+    QCOMPARE(f.ui().txtName[2]->text(), QString(255, QLatin1Char('b')));
+    QVERIFY(f.paletteChanged());
+
+    command(f, "mnuFileSaveAs")->trigger();
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
     QVERIFY(!f.paletteChanged());
 }
 

@@ -142,12 +142,18 @@ private Q_SLOTS:
         QTest::newRow("CustomFormat of 250 non-ASCII")
             << with("CustomFormat", QString(250, QChar(0xFC))) << false << QString(250, QChar(0xFC))
             << 3 << 1 << 0 << other;
-        QTest::newRow("CssFormat rgb")
-            << with("CssFormat", "rgb") << false << fmt << 12 << 1 << 0 << other;
-        QTest::newRow("CssFormat hsl")
-            << with("CssFormat", "hsl") << false << fmt << 13 << 1 << 0 << other;
+        auto withCss = [&](const QString& cssFormat) {
+            Stored s = with("CssFormat", cssFormat);
+            s["FormatIndex"] = "0";
+            return s;
+        };
+        QTest::newRow("CssFormat rgb") << withCss("rgb") << false << fmt << 12 << 1 << 0 << other;
+        QTest::newRow("CssFormat hsl") << withCss("hsl") << false << fmt << 13 << 1 << 0 << other;
         QTest::newRow("CssFormat oklch")
-            << with("CssFormat", "oklch") << false << fmt << 14 << 1 << 0 << other;
+            << withCss("oklch") << false << fmt << 14 << 1 << 0 << other;
+        // As another program that knows only FormatIndex leaves them.
+        QTest::newRow("FormatIndex 3 beside CssFormat oklch")
+            << with("CssFormat", "oklch") << false << fmt << 3 << 1 << 0 << other;
         for (const auto& unknown : {"OKLCH", " rgb", "hsl ", "lab", "12"})
             QTest::addRow("CssFormat '%s' ignored", unknown)
                 << with("CssFormat", unknown) << false << fmt << 3 << 1 << 0 << other;

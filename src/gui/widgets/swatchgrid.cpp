@@ -94,8 +94,11 @@ QString SwatchGrid::cellToolTip(int index) const {
 }
 
 QString SwatchGrid::cellAccessibleName(int index) const {
+    // A tooltip that only repeats the hex value would hide the colour's name from the listener.
     const QString toolTip = cellToolTip(index);
-    return toolTip.isEmpty() ? hexTriplet(unpack(cellColour(index))) : toolTip;
+    const PackedColour colour = cellColour(index);
+    return toolTip.isEmpty() || toolTip == hexTriplet(unpack(colour)) ? spokenColour(colour)
+                                                                      : toolTip;
 }
 
 void SwatchGrid::setCurrentCell(int index) {
