@@ -282,6 +282,18 @@
         <translation>Tincta-Hilfe</translation>
     </message>
     <message>
+        <source>%1 - Tincta Help</source>
+        <translation>%1 - Tincta-Hilfe</translation>
+    </message>
+    <message>
+        <source>Websafe colours</source>
+        <translation>Websafe-Farben</translation>
+    </message>
+    <message>
+        <source>Failsafe colours</source>
+        <translation>Failsafe-Farben</translation>
+    </message>
+    <message>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
@@ -334,12 +346,12 @@
         <translation>Die ausgewählte Farbe ist keine JavaScript-Farbe.</translation>
     </message>
     <message>
-        <source>In JavaScript, the name of the selected colour is </source>
-        <translation>In JavaScript heißt die ausgewählte Farbe </translation>
+        <source>In JavaScript, the name of the selected colour is %1.</source>
+        <translation>In JavaScript heißt die ausgewählte Farbe %1.</translation>
     </message>
     <message>
-        <source>Do you want to change the name of the selected colour to </source>
-        <translation>Möchten Sie die ausgewählte Farbe umbenennen in </translation>
+        <source>Do you want to change the name of the selected colour to %1?</source>
+        <translation>Möchten Sie die ausgewählte Farbe in %1 umbenennen?</translation>
     </message>
     <message>
         <source>cyan (also known as aqua)</source>
@@ -757,13 +769,6 @@ Auf ihre ersten %2 Zeichen gekürzte Namen: %3</translation>
     </message>
 </context>
 <context>
-    <name>tincta::FailsafeWindow</name>
-    <message>
-        <source>Failsafe colours</source>
-        <translation>Failsafe-Farben</translation>
-    </message>
-</context>
-<context>
     <name>tincta::JavaScriptWindow</name>
     <message>
         <source>JavaScript colours</source>
@@ -1033,19 +1038,12 @@ Geben Sie den Rot-, Grün- und Blauwert der Farbe in die Felder unter den Schieb
         <translation>Dieser Wert ist nicht zulässig. Zulässig sind nur Werte von 00 bis FF.</translation>
     </message>
     <message>
-        <source> is not a valid HTML Hex value.</source>
-        <translation> ist kein gültiger HTML-Hex-Wert.</translation>
+        <source>%1 is not a valid HTML Hex value.</source>
+        <translation>%1 ist kein gültiger HTML-Hex-Wert.</translation>
     </message>
     <message>
         <source>Colour values</source>
         <translation>Farbwerte</translation>
-    </message>
-</context>
-<context>
-    <name>tincta::WebsafeWindow</name>
-    <message>
-        <source>Websafe colours</source>
-        <translation>Websafe-Farben</translation>
     </message>
 </context>
 </TS>

@@ -72,7 +72,7 @@ MainWindow::~MainWindow() {
     // than disconnected: each must still tell its end to the accessibility cache.
     for (QObject* child : findChildren<QObject*>())
         child->blockSignals(true);
-    m_help->htmlHelp().HelpClose();
+    m_help->htmlHelp().closeViewer();
 }
 
 void MainWindow::buildLayout() {
@@ -251,7 +251,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         if (window != this && window->isVisible())
             window->close();
     }
-    m_help->htmlHelp().HelpClose();
+    m_help->htmlHelp().closeViewer();
     ErrorGuard::run([this] { keepPlace(); });
     event->accept();
 }

@@ -105,20 +105,9 @@ constexpr PackedColour packRgb(std::uint32_t rgb) {
                 static_cast<int>(rgb & 0xFFu));
 }
 
-QString hexText(PackedColour colour) {
-    const Colour c = unpack(colour);
-    QString text;
-    text.reserve(7);
-    text.append(QLatin1Char('#'));
-    appendHexPair(text, c.red);
-    appendHexPair(text, c.green);
-    appendHexPair(text, c.blue);
-    return text;
-}
-
 QString caption(std::string_view name, PackedColour colour) {
     return QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())) + QLatin1Char(' ') +
-           hexText(colour);
+           hexTriplet(unpack(colour));
 }
 
 int javaScriptTableIndex(std::string_view name) {
@@ -148,7 +137,7 @@ Tables makeTables() {
     }
     for (int i = 0; i < failsafeCount; ++i) {
         t.failsafeColours[i] = packRgb(failsafeRgb[i]);
-        t.failsafeHex[i] = hexText(t.failsafeColours[i]);
+        t.failsafeHex[i] = hexTriplet(unpack(t.failsafeColours[i]));
     }
     for (int i = 0; i < javaScriptCount; ++i) {
         const NamedColour& entry = javaScriptTable[i];

@@ -192,7 +192,7 @@ void ValueEntry::setFromHtmlHex() {
             return;
         }
     }
-    warn(m_messages, window(), field->text() + tr(" is not a valid HTML Hex value."));
+    warn(m_messages, window(), tr("%1 is not a valid HTML Hex value.").arg(field->text()));
 }
 
 void ValueEntry::setHtmlHexMode(bool on, const Colour& colour) {

@@ -24,7 +24,7 @@ namespace {
 
 const QString viewerName = QStringLiteral("helpViewer");
 const UiText defaultTitle{QT_TRANSLATE_NOOP("tincta", "Tincta Help")};
-const QString titleSeparator = QStringLiteral(" - ");
+const UiText pageTitle{QT_TRANSLATE_NOOP("tincta", "%1 - Tincta Help")};
 const UiText backText{QT_TRANSLATE_NOOP("tincta", "&Back")};
 const UiText forwardText{QT_TRANSLATE_NOOP("tincta", "&Forward")};
 const UiText homeText{QT_TRANSLATE_NOOP("tincta", "&Home")};
@@ -151,7 +151,7 @@ void HelpViewer::updateTitle() {
     if (title.isEmpty() || title == defaultTitle)
         setWindowTitle(defaultTitle);
     else
-        setWindowTitle(title + titleSeparator + defaultTitle);
+        setWindowTitle(pageTitle.text().arg(title));
 }
 
 } // namespace tincta

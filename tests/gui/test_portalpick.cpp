@@ -14,6 +14,7 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSignalSpy>
@@ -105,6 +106,24 @@ class OldPortal : public QObject {
 
 public Q_SLOTS:
     QDBusObjectPath Screenshot(const QString&, const QVariantMap&) { return {}; }
+};
+
+// Counts the portal's answers as they reach the program's connection. Connected after the
+// program's own portal, so by the time an answer is counted the program has handled it.
+class AnswerCounter : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AnswerCounter(QDBusConnection bus) {
+        // QtDBus delivers signals only to named slots.
+        bus.connect(QString(), QString(), QStringLiteral("org.freedesktop.portal.Request"),
+                    QStringLiteral("Response"), this, SLOT(onResponse(QDBusMessage)));
+    }
+
+    int count = 0;
+
+public Q_SLOTS:
+    void onResponse(const QDBusMessage&) { ++count; }
 };
 
 enum class Desktop { NoSessionBus, NoPortal, NoScreenshotInterface, NoPickColor };
@@ -211,7 +230,7 @@ void TestPortalPick::colourFromPortal() {
 }
 
 struct PortalFixture {
-    explicit PortalFixture(QDBusConnection bus) : portal(std::move(bus)), f(&portal) {
+    explicit PortalFixture(const QDBusConnection& bus) : portal(bus), f(&portal), answers(bus) {
         QTest::keyClick(f.window.get(), Qt::Key_F7);
     }
     ColourBox* sample() const { return f.ui().picSample[0]; }
@@ -221,11 +240,12 @@ struct PortalFixture {
         press();
         release();
     }
-    // A little time for the bus to carry the call and the answer.
-    static void settle() { QTest::qWait(300); }
+    // Every call the program made to the portal has had its reply and been handled.
+    bool callsAnswered() const { return portal.findChildren<QDBusPendingCallWatcher*>().isEmpty(); }
 
     DesktopColourPortal portal;
     MainWindowFixture f;
+    AnswerCounter answers;
 };
 
 void TestPortalPick::answeredPickAppliesTheColourAsAReleaseDoes() {
@@ -262,7 +282,7 @@ void TestPortalPick::cancelledPickChangesNothingSilently() {
     p.press();
     p.release();
     QTRY_COMPARE(cancelled.count(), 1);
-    PortalFixture::settle();
+    QTRY_VERIFY(p.callsAnswered());
     QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
     QCOMPARE(p.f.markColour(0), (Colour{255, 0, 0}));
     QVERIFY(!p.f.paletteChanged());
@@ -340,7 +360,7 @@ void TestPortalPick::missingPortalSaysSoOnceAndChangesNothing() {
                                                      : connect(QStringLiteral("app")));
     p.pick();
     QTRY_COMPARE(p.f.scripted.messages.shown.size(), 1);
-    PortalFixture::settle();
+    QTRY_VERIFY(p.callsAnswered());
     QCOMPARE(p.f.scripted.messages.shown.size(), 1);
     QCOMPARE(p.f.scripted.messages.shown[0].text, PickMode::portalUnavailableText());
     QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
@@ -357,7 +377,7 @@ void TestPortalPick::staleRequestsAreIgnored() {
     QTRY_COMPARE(fake.requests.size(), 2);
     // The first request was overtaken by the second.
     fake.answer(fake.requests[0], {0, 0.2, 0.4, 0.6});
-    PortalFixture::settle();
+    QTRY_COMPARE(p.answers.count, 1);
     QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
     fake.answer(fake.requests[1], {0, 1.0, 1.0, 1.0});
     QTRY_COMPARE(p.f.sliderColour(), (Colour{255, 255, 255}));
@@ -367,7 +387,7 @@ void TestPortalPick::staleRequestsAreIgnored() {
     QTRY_COMPARE(fake.requests.size(), 3);
     QTest::keyClick(p.f.window.get(), Qt::Key_F7);
     fake.answer(fake.requests[2], {0, 0.0, 0.0, 0.0});
-    PortalFixture::settle();
+    QTRY_COMPARE(p.answers.count, 4);
     QCOMPARE(p.f.sliderColour(), (Colour{255, 255, 255}));
     QVERIFY(p.f.scripted.messages.shown.isEmpty());
 }

@@ -1,5 +1,6 @@
 #include "gui/widgets/swatchgrid.h"
 
+#include "colour/conversions.h"
 #include "gui/widgets/colourspeech.h"
 #include "gui/widgets/swatchgridaccessible.h"
 
@@ -96,7 +97,8 @@ QString SwatchGrid::cellAccessibleName(int index) const {
     // A tooltip that only repeats the hex value would hide the colour's name from the listener.
     const QString toolTip = cellToolTip(index);
     const PackedColour colour = cellColour(index);
-    return toolTip.isEmpty() || toolTip == htmlHexText(colour) ? spokenColour(colour) : toolTip;
+    return toolTip.isEmpty() || toolTip == hexTriplet(unpack(colour)) ? spokenColour(colour)
+                                                                      : toolTip;
 }
 
 void SwatchGrid::setCurrentCell(int index) {
