@@ -1,10 +1,12 @@
 #pragma once
 
 #include "gui/platform/errorguard.h"
+#include "palette/editkind.h"
 
 #include <QAction>
 #include <QObject>
 #include <array>
+#include <optional>
 
 class QMainWindow;
 class QToolBar;
@@ -22,6 +24,8 @@ enum class Command {
     ExportPalette,
     ImportPalette,
     Exit,
+    Undo,
+    Redo,
     CopyColour,
     PasteColour,
     ColourProperties,
@@ -37,6 +41,9 @@ enum class Command {
     About,
 };
 inline constexpr std::size_t commandCount = static_cast<std::size_t>(Command::About) + 1;
+
+// The object name of the command's action, as tests and accessibility tools find it.
+const char* commandName(Command command);
 
 // Builds the menus and the toolbar of the main window from one table of commands.
 class CommandTable : public QObject {
@@ -59,6 +66,8 @@ public:
     void setOpenCommandsEnabled(bool enabled);
     // Paste To Colour Mark is there once a colour has been copied.
     void setPasteEnabled(bool enabled);
+    // Undo and Redo name the step they would take back or do again; greyed without one.
+    void showUndoSteps(std::optional<EditKind> toUndo, std::optional<EditKind> toRedo);
 
 private:
     void buildMenus(QMainWindow* window);

@@ -46,7 +46,7 @@ void TestColourCheck::ctrlKOpensOneWindowThatBelongsToTheMainWindow() {
     QVERIFY(window != nullptr);
     QCOMPARE(window->windowTitle(), QStringLiteral("Colour Check"));
     QVERIFY(window->windowHandle()->transientParent() == f.window->windowHandle());
-    f.ui().mnuEdit->actions().last()->trigger();
+    f.ui().command(Command::ColourCheck)->trigger();
     QCOMPARE(shownColourChecks().size(), 1);
     window->close();
     QTRY_COMPARE(shownColourChecks().size(), 0);
