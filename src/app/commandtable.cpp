@@ -73,7 +73,8 @@ constexpr std::array<CommandEntry, commandCount> commandEntries{{
     {Command::HomePage, "mnuHomePage", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Visit Tincta Home Page"), 0, false},
     {Command::About, "mnuHelpAboutTincta", QT_TRANSLATE_NOOP("tincta::CommandTable", "&About Tincta..."), 0, false},
 }};
-static_assert(inEnumOrder(commandEntries, &CommandEntry::command));
+static_assert(inEnumOrder(commandEntries, &CommandEntry::command),
+              "each command needs one row, in the order of the Command enum");
 
 struct UndoCaptions {
     EditKind kind;
@@ -88,7 +89,8 @@ constexpr std::array<UndoCaptions, editKindCount> undoCaptions{{
     {EditKind::Import, QT_TRANSLATE_NOOP("tincta::CommandTable", "&Undo Import"), QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo Import")},
     {EditKind::FindJavaScriptNames, QT_TRANSLATE_NOOP("tincta::CommandTable", "&Undo Find JavaScript Names"), QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo Find JavaScript Names")},
 }};
-static_assert(inEnumOrder(undoCaptions, &UndoCaptions::kind));
+static_assert(inEnumOrder(undoCaptions, &UndoCaptions::kind),
+              "each kind of step needs one row, in the order of the EditKind enum");
 // clang-format on
 
 // A menu item or toolbar position: a command, or a separator when `separator` is set.
@@ -256,6 +258,11 @@ void CommandTable::setOpenCommandsEnabled(bool enabled) {
 }
 
 void CommandTable::showUndoSteps(std::optional<EditKind> toUndo, std::optional<EditKind> toRedo) {
+    // Every slider step adds a step; the captions change far less often.
+    const UndoSteps shown{toUndo, toRedo};
+    if (m_undoStepsShown == shown)
+        return;
+    m_undoStepsShown = shown;
     for (const auto& [command, kind] :
          {std::pair{Command::Undo, toUndo}, std::pair{Command::Redo, toRedo}}) {
         QAction* shared = action(command);

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <array>
 #include <optional>
+#include <utility>
 
 class QMainWindow;
 class QToolBar;
@@ -74,7 +75,10 @@ private:
     void buildToolbar(QMainWindow* window);
     void setEnabledWithToolTip(Command command, bool enabled, const QString& disabledToolTip);
 
+    using UndoSteps = std::pair<std::optional<EditKind>, std::optional<EditKind>>;
+
     std::array<QAction*, commandCount> m_actions{};
+    std::optional<UndoSteps> m_undoStepsShown;
     QToolBar* m_toolbar = nullptr;
 };
 

@@ -131,7 +131,8 @@ void PaletteModel::redo() {
 }
 
 std::optional<EditKind> PaletteModel::kindAt(int stepIndex) const {
-    const auto* step = dynamic_cast<const PaletteStep*>(m_steps->command(stepIndex));
+    // Every step on the stack is a palette step; outside the stack there is none.
+    const auto* step = static_cast<const PaletteStep*>(m_steps->command(stepIndex));
     if (step == nullptr)
         return std::nullopt;
     return step->kind();
