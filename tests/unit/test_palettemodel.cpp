@@ -17,7 +17,7 @@ struct StepScript {
 const Colour grey{128, 128, 128};
 
 // Each starts on the built-in palette with mark 0 selected.
-const std::array<StepScript, 8> stepScripts{{
+const std::array<StepScript, 5> stepScripts{{
     {"a change outside an edit", [](PaletteModel& m) { m.setColour(2, grey); }, 1},
     {"changes inside one edit",
      [](PaletteModel& m) {
@@ -27,29 +27,6 @@ const std::array<StepScript, 8> stepScripts{{
          m.setName(0, QStringLiteral("sky"));
      },
      1},
-    {"two changes",
-     [](PaletteModel& m) {
-         m.setColour(2, grey);
-         m.setName(2, QStringLiteral("sky"));
-     },
-     2},
-    {"one gesture",
-     [](PaletteModel& m) {
-         const int gesture = m.newGesture();
-         for (int red = 1; red < 5; ++red) {
-             const PaletteEdit edit(m, EditKind::ColourChange, gesture);
-             m.setColour(0, Colour{red, 0, 0});
-         }
-     },
-     1},
-    {"two gestures",
-     [](PaletteModel& m) {
-         for (int red = 1; red < 3; ++red) {
-             const PaletteEdit edit(m, EditKind::ColourChange, m.newGesture());
-             m.setColour(0, Colour{red, 0, 0});
-         }
-     },
-     2},
     {"a gesture back to where it started",
      [](PaletteModel& m) {
          const int gesture = m.newGesture();
