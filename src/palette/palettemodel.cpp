@@ -22,7 +22,7 @@ PaletteModel::PaletteModel(QObject* parent) : QObject(parent), m_steps(new QUndo
 }
 
 PaletteModel::~PaletteModel() {
-    // The steps call back into the model; they go while it is whole.
+    // The stack says it is empty as it goes; the model must still be whole to pass that on.
     delete m_steps;
 }
 
