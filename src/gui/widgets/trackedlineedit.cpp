@@ -74,9 +74,10 @@ TrackedLineEdit::TrackedLineEdit(QWidget* parent) : QLineEdit(parent) {
 // Undo and redo only bring back a text the box held before, as a plain length limit allows.
 bool TrackedLineEdit::event(QEvent* event) {
     // The window's Undo and Redo take back whole edits of the palette, typing included; the
-    // box's own history would only fight them.
-    if (m_windowUndo && event->type() == QEvent::ShortcutOverride &&
-        isUndoOrRedoKey(static_cast<const QKeyEvent*>(event))) {
+    // box's own history would only fight them, also while the window has nothing to undo.
+    const bool keyEvent =
+        event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (m_windowUndo && keyEvent && isUndoOrRedoKey(static_cast<const QKeyEvent*>(event))) {
         event->ignore();
         return false;
     }
