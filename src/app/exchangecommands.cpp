@@ -106,6 +106,7 @@ void ExchangeCommands::refuseImport(const QString& path, const QString& reason) 
 }
 
 void ExchangeCommands::showImported(const QList<PaletteMark>& marks) {
+    const PaletteEdit edit(m_model, EditKind::Import);
     for (qsizetype i = 0; i < marks.size(); ++i) {
         const int mark = static_cast<int>(i);
         // A name box shows the placeholder of a colour without a JavaScript name as unnamed.

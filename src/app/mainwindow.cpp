@@ -120,8 +120,10 @@ void MainWindow::connectPanels() {
             m_marks->noteSelectedColourEdited();
     });
     connect(m_notation, &NotationPanel::colourRested, m_marks, &MarksPanel::updatePropertyLetters);
-    connect(m_paletteWindows, &PaletteWindows::colourChosen, m_editor, &ColourEditor::setColour);
-    connect(m_marks, &MarksPanel::colourDropped, m_editor, &ColourEditor::setColour);
+    const auto editColour = [this](const Colour& colour) { m_editor->setColour(colour); };
+    connect(m_paletteWindows, &PaletteWindows::colourChosen, m_editor, editColour);
+    connect(m_marks, &MarksPanel::colourDropped, m_editor, editColour);
+    connect(m_model, &PaletteModel::undoStepsChanged, this, &MainWindow::showUndoSteps);
     m_marks->setDragText([this](const Colour& colour) { return m_notation->textOf(colour); });
     connect(m_document, &PaletteDocument::paletteShown, m_editor, &ColourEditor::focusRedSlider);
 }
@@ -144,11 +146,15 @@ void MainWindow::connectFileCommands() {
 }
 
 void MainWindow::connectEditCommands() {
+    m_commands->onTriggered(Command::Undo, [this] { m_model->undo(); });
+    m_commands->onTriggered(Command::Redo, [this] { m_model->redo(); });
     m_commands->onTriggered(Command::CopyColour, [this] { copyColour(); });
-    m_commands->onTriggered(Command::PasteColour, [this] { m_editor->setColour(m_copiedColour); });
+    m_commands->onTriggered(Command::PasteColour,
+                            [this] { m_editor->setColour(m_copiedColour, EditKind::Paste); });
     m_commands->onTriggered(Command::ColourProperties,
                             [this] { m_properties->describeSelectedColour(); });
     m_commands->onTriggered(Command::FindJavaScriptNames, [this] {
+        const PaletteEdit edit(*m_model, EditKind::FindJavaScriptNames);
         m_properties->findJavaScriptNames();
         m_marks->clearEditedNames();
     });
@@ -181,6 +187,7 @@ void MainWindow::start() {
     // Not left to the first activation: a window manager may never activate a new window, and
     // the clipboard would keep an empty label.
     m_notation->showRememberedNotation(m_editor->colour());
+    showUndoSteps();
 }
 
 void MainWindow::openPaletteFile(const QString& path) {
@@ -221,6 +228,10 @@ void MainWindow::checkColourDepth() {
 void MainWindow::copyColour() {
     m_copiedColour = m_model->selectedColour();
     m_commands->setPasteEnabled(true);
+}
+
+void MainWindow::showUndoSteps() {
+    m_commands->showUndoSteps(m_model->kindToUndo(), m_model->kindToRedo());
 }
 
 void MainWindow::setPickMode(bool on) {

@@ -62,6 +62,8 @@ private:
     void showOptions();
     void setPickMode(bool on);
     void copyColour();
+    // Undo and Redo name the steps they would take, and are greyed when there is none.
+    void showUndoSteps();
     // The last resort: one message at most per run, then every window closes without asking.
     void handleUnexpectedError();
 

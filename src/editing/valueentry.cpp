@@ -112,6 +112,7 @@ TrackedLineEdit* ValueEntry::makeField(const char* name, int typingLimit,
     auto* field = named(new TrackedLineEdit(this), name);
     field->setAccessibleName(accessibleName);
     field->setTypingLimit(typingLimit);
+    field->setWindowUndo(true);
     field->setToolTip(toolTip);
     field->setUpperCaseTyping(true);
     return field;

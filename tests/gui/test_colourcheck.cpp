@@ -57,7 +57,7 @@ void TestColourCheck::ctrlKOpensOneWindowThatBelongsToTheMainWindow() {
         QVERIFY(!window->isEnabled());
     }
     QVERIFY(window->isEnabled());
-    f.ui().mnuEdit->actions().last()->trigger();
+    f.ui().command(Command::ColourCheck)->trigger();
     QCOMPARE(shownColourChecks().size(), 1);
     window->close();
     QTRY_COMPARE(shownColourChecks().size(), 0);

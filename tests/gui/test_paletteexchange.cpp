@@ -18,10 +18,6 @@ const QString gimpFilter = QStringLiteral("GIMP palette (*.gpl)");
 const QString cssFilter = QStringLiteral("CSS custom properties (*.css)");
 const QString tokensFilter = QStringLiteral("Design tokens (*.tokens.json)");
 
-QAction* command(const MainWindowFixture& f, const char* name) {
-    return f.find<QAction>(QLatin1String(name));
-}
-
 } // namespace
 
 class TestPaletteExchange : public QObject {
@@ -84,7 +80,7 @@ void TestPaletteExchange::exportFailureNamesTheFile() {
     MainWindowFixture f;
     const QString path = m_dir.filePath(QStringLiteral("gone/out.gpl"));
     f.scripted.files.paths << path;
-    command(f, "mnuFileExport")->trigger();
+    f.ui().command(Command::ExportPalette)->trigger();
     QCOMPARE(f.scripted.messages.shown.size(), 1);
     QVERIFY(f.scripted.messages.shown.constFirst().text.contains(path));
     QVERIFY(!QFile::exists(path));
@@ -136,7 +132,7 @@ void TestPaletteExchange::importRefusals() {
     if (!bytes.isNull())
         writeFile(path, bytes);
     f.scripted.files.paths << path;
-    command(f, "mnuFileImport")->trigger();
+    f.ui().command(Command::ImportPalette)->trigger();
 
     QCOMPARE(f.scripted.messages.shown.size(), 1);
     const QString text = f.scripted.messages.shown.constFirst().text;
