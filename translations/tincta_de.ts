@@ -668,6 +668,54 @@
         <source>Use the Copy button to enable</source>
         <translation>Zum Aktivieren die Schaltfläche Kopieren benutzen</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Colour Change</source>
+        <translation>&amp;Rückgängig: Farbänderung</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Colour Change</source>
+        <translation>&amp;Wiederherstellen: Farbänderung</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Name Change</source>
+        <translation>&amp;Rückgängig: Namensänderung</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Name Change</source>
+        <translation>&amp;Wiederherstellen: Namensänderung</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Paste</source>
+        <translation>&amp;Rückgängig: Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Paste</source>
+        <translation>&amp;Wiederherstellen: Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Import</source>
+        <translation>&amp;Rückgängig: Import</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Import</source>
+        <translation>&amp;Wiederherstellen: Import</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Find JavaScript Names</source>
+        <translation>&amp;Rückgängig: JavaScript-Namen finden</translation>
+    </message>
+    <message>
+        <source>&amp;Redo Find JavaScript Names</source>
+        <translation>&amp;Wiederherstellen: JavaScript-Namen finden</translation>
+    </message>
 </context>
 <context>
     <name>tincta::ContrastTable</name>

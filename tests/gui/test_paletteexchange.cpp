@@ -168,7 +168,7 @@ void TestPaletteExchange::importReadsWithTheChosenFormat() {
     writeFile(path, readTestData(QStringLiteral("exchange/") + source));
     f.scripted.files.paths << path;
     f.scripted.files.filters << filter;
-    command(f, "mnuFileImport")->trigger();
+    f.ui().command(Command::ImportPalette)->trigger();
 
     QCOMPARE(f.scripted.messages.shown.isEmpty(), imported);
     QCOMPARE(f.markColour(0), imported ? (Colour{10, 11, 12}) : (Colour{255, 0, 0}));
@@ -185,12 +185,12 @@ void TestPaletteExchange::importedNamesSaveAndOpenAgain() {
                           "sun\nset": {"$type": "color", "$value": "#ff8800"},
                           "x": {"$type": "color", "$value": "#010203", "$description": "Sky\ud800x"}})");
     f.scripted.files.paths << tokens << saved << saved;
-    command(f, "mnuFileImport")->trigger();
-    command(f, "mnuFileSaveAs")->trigger();
+    f.ui().command(Command::ImportPalette)->trigger();
+    f.ui().command(Command::SavePaletteAs)->trigger();
     QVERIFY(!f.paletteChanged());
     editPalette(f);
     f.scripted.messages.answers << MessageAnswer::No;
-    command(f, "mnuFileOpen")->trigger();
+    f.ui().command(Command::OpenPalette)->trigger();
 
     QCOMPARE(f.scripted.messages.shown.size(), 1); // the save question, no rejection
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - saved.txt"));
@@ -209,7 +209,7 @@ void TestPaletteExchange::importSaysOnceHowManyNamesItShortened() {
     writeFile(gimp, "GIMP Palette\n1 1 1 " + QByteArray(600000, 'a') + "\n2 2 2 short\n3 3 3 " +
                         QByteArray(300, 'b') + "\n");
     f.scripted.files.paths << gimp << saved;
-    command(f, "mnuFileImport")->trigger();
+    f.ui().command(Command::ImportPalette)->trigger();
 
     QCOMPARE(f.scripted.messages.shown.size(), 1);
     const Message& shown = f.scripted.messages.shown.constFirst();
@@ -221,7 +221,7 @@ void TestPaletteExchange::importSaysOnceHowManyNamesItShortened() {
     QCOMPARE(f.ui().txtName[2]->text(), QString(255, QLatin1Char('b')));
     QVERIFY(f.paletteChanged());
 
-    command(f, "mnuFileSaveAs")->trigger();
+    f.ui().command(Command::SavePaletteAs)->trigger();
     QCOMPARE(f.scripted.messages.shown.size(), 1);
     QVERIFY(!f.paletteChanged());
 }
