@@ -3,9 +3,9 @@
 //
 //   bench_settingsstore     prints medians and maxima
 
-#include "settings/easyreg.h"
+#include "registry/easyreg.h"
+#include "registry/sqlitestore.h"
 #include "settings/settingsrecord.h"
-#include "settings/sqlitestore.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

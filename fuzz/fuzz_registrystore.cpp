@@ -1,7 +1,7 @@
 // Opens arbitrary bytes as the registry store file and reads and writes the program's settings
 // through EasyReg, as a start-up would after the file was damaged or replaced.
-#include "settings/easyreg.h"
-#include "settings/sqlitestore.h"
+#include "registry/easyreg.h"
+#include "registry/sqlitestore.h"
 
 #include <cstddef>
 #include <cstdint>

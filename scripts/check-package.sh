@@ -26,7 +26,7 @@ deb=$(ls "$build"/tincta_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "cpack made no package"
 deb=$(realpath "$deb")
 echo "built $deb"
-dpkg-deb --field "$deb" Package Version Architecture Section Maintainer Depends
+dpkg-deb --field "$deb" Package Version Architecture Section Maintainer Depends Recommends
 
 echo "== package contents"
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
@@ -35,13 +35,17 @@ for file in ./usr/bin/tincta ./usr/share/tincta/help/tincta1.htm ./usr/share/tin
     ./usr/share/metainfo/io.github.tincta.Tincta.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/io.github.tincta.Tincta.svg \
     ./usr/share/doc/tincta/copyright ./usr/share/doc/tincta/changelog.gz \
-    ./usr/share/man/man1/tincta.1.gz; do
+    ./usr/share/man/man1/tincta.1.gz ./usr/share/tincta/translations/tincta_de.qm; do
     grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb --field "$deb" Depends)
 for package in libqt6widgets6 libqt6svg6; do
     count=$(tr ',' '\n' <<<"$depends" | grep -c "^ *$package\b" || true)
     ((count == 1)) || fail "Depends names $package $count times: $depends"
+done
+recommends=$(dpkg-deb --field "$deb" Recommends)
+for package in qt6-wayland xdg-desktop-portal qt6-translations-l10n; do
+    tr ',' '\n' <<<"$recommends" | grep -q "^ *$package\b" || fail "Recommends lacks $package: $recommends"
 done
 echo "contents and dependencies as expected"
 
@@ -90,9 +94,6 @@ echo "$version"
 
 # The program gets a settings folder and a home of its own, so nothing of the user's is touched.
 mkdir -p "$work/home/Desktop" "$work/config"
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
-    /usr/bin/tincta >"$work/tincta.log" 2>&1 &
-app_pid=$!
 
 wait_for_window() { # name, seconds; prints the window id
     local deadline=$((SECONDS + $2)) id
@@ -107,6 +108,22 @@ wait_for_window() { # name, seconds; prints the window id
     done
     return 1
 }
+
+# The installed German catalogue is found by locale.
+LANGUAGE=de HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
+    /usr/bin/tincta >"$work/tincta.log" 2>&1 &
+app_pid=$!
+wait_for_window "Tincta - Neue Palette" 20 >/dev/null || {
+    cat "$work/tincta.log" >&2
+    fail "with LANGUAGE=de the main window is not titled in German"
+}
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+echo "the installed program speaks German with LANGUAGE=de"
+
+LANGUAGE= LC_ALL=C.UTF-8 HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
+    /usr/bin/tincta >"$work/tincta.log" 2>&1 &
+app_pid=$!
 
 main=$(wait_for_window "Tincta - New palette" 20) || {
     cat "$work/tincta.log" >&2

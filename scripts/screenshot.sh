@@ -9,7 +9,7 @@ work=$(mktemp -d)
 source scripts/xvfb.sh
 start_xvfb 1280x1024x24 "$work/xvfb.log" || { cat "$work/xvfb.log" >&2; exit 1; }
 mkdir -p "$work/home/Desktop" "$work/config"
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE= \
     "$program" >"$work/tincta.log" 2>&1 &
 trap 'kill $! $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Tincta - New palette$" | head -n 1)

@@ -24,10 +24,10 @@ const UiText isJavaScript{
     QT_TRANSLATE_NOOP("tincta", "The selected colour is a JavaScript colour.")};
 const UiText isNotJavaScript{
     QT_TRANSLATE_NOOP("tincta", "The selected colour is not a JavaScript colour.")};
-const UiText javaScriptNameIntro{
-    QT_TRANSLATE_NOOP("tincta", "In JavaScript, the name of the selected colour is ")};
+const UiText javaScriptNameSentence{
+    QT_TRANSLATE_NOOP("tincta", "In JavaScript, the name of the selected colour is %1.")};
 const UiText renameQuestion{
-    QT_TRANSLATE_NOOP("tincta", "Do you want to change the name of the selected colour to ")};
+    QT_TRANSLATE_NOOP("tincta", "Do you want to change the name of the selected colour to %1?")};
 const QString cyanName = QStringLiteral("cyan");
 const QString aquaName = QStringLiteral("aqua");
 const UiText cyanShown{QT_TRANSLATE_NOOP("tincta", "cyan (also known as aqua)")};
@@ -68,12 +68,12 @@ void ColourProperties::describeSelectedColour() {
         proposed = magentaName;
         shown = magentaShown;
     }
-    text += isJavaScript + paragraphBreak + javaScriptNameIntro + shown + QLatin1Char('.');
+    text += isJavaScript + paragraphBreak + javaScriptNameSentence.text().arg(shown);
     if (m_model.name(mark) == proposed) {
         inform(text, MessageButtons::Ok);
         return;
     }
-    text += paragraphBreak + renameQuestion + proposed + QLatin1Char('?');
+    text += paragraphBreak + renameQuestion.text().arg(proposed);
     if (inform(text, MessageButtons::YesNo) == MessageAnswer::Yes)
         m_model.setName(mark, proposed);
 }

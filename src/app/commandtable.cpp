@@ -24,7 +24,19 @@ struct CommandEntry {
     const char* caption;
     int shortcut;
     bool checkable;
+    int otherShortcut = 0;
 };
+
+// Row i of each table below belongs to value i of its enum: a row left out or out of place fails
+// to compile instead of handing its slot to another command.
+template <typename Row, std::size_t rows, typename Key>
+constexpr bool inEnumOrder(const std::array<Row, rows>& table, Key Row::*key) {
+    for (std::size_t i = 0; i < rows; ++i) {
+        if (table[i].*key != static_cast<Key>(i))
+            return false;
+    }
+    return true;
+}
 
 constexpr int ctrl(Qt::Key key) {
     return (Qt::CTRL | key).toCombined();
@@ -45,6 +57,8 @@ constexpr std::array<CommandEntry, commandCount> commandEntries{{
     {Command::ExportPalette, "mnuFileExport", QT_TRANSLATE_NOOP("tincta::CommandTable", "Ex&port Palette..."), ctrl(Qt::Key_E), false},
     {Command::ImportPalette, "mnuFileImport", QT_TRANSLATE_NOOP("tincta::CommandTable", "I&mport Palette..."), ctrlShift(Qt::Key_O), false},
     {Command::Exit, "mnuFileExit", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Exit"), ctrl(Qt::Key_W), false},
+    {Command::Undo, "mnuEditUndo", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Undo"), ctrl(Qt::Key_Z), false},
+    {Command::Redo, "mnuEditRedo", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo"), ctrlShift(Qt::Key_Z), false, ctrl(Qt::Key_Y)},
     {Command::CopyColour, "mnuEditCopyColor", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Copy From Colour Mark"), Qt::Key_F2, false},
     {Command::PasteColour, "mnuEditPasteColor", QT_TRANSLATE_NOOP("tincta::CommandTable", "Paste To Colour &Mark"), Qt::Key_F3, false},
     {Command::ColourProperties, "mnuEditColorProperties", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour &Properties..."), Qt::Key_F4, false},
@@ -59,6 +73,24 @@ constexpr std::array<CommandEntry, commandCount> commandEntries{{
     {Command::HomePage, "mnuHomePage", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Visit Tincta Home Page"), 0, false},
     {Command::About, "mnuHelpAboutTincta", QT_TRANSLATE_NOOP("tincta::CommandTable", "&About Tincta..."), 0, false},
 }};
+static_assert(inEnumOrder(commandEntries, &CommandEntry::command),
+              "each command needs one row, in the order of the Command enum");
+
+struct UndoCaptions {
+    EditKind kind;
+    const char* undo;
+    const char* redo;
+};
+
+constexpr std::array<UndoCaptions, editKindCount> undoCaptions{{
+    {EditKind::ColourChange, QT_TRANSLATE_NOOP("tincta::CommandTable", "&Undo Colour Change"), QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo Colour Change")},
+    {EditKind::NameChange, QT_TRANSLATE_NOOP("tincta::CommandTable", "&Undo Name Change"), QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo Name Change")},
+    {EditKind::Paste, QT_TRANSLATE_NOOP("tincta::CommandTable", "&Undo Paste"), QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo Paste")},
+    {EditKind::Import, QT_TRANSLATE_NOOP("tincta::CommandTable", "&Undo Import"), QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo Import")},
+    {EditKind::FindJavaScriptNames, QT_TRANSLATE_NOOP("tincta::CommandTable", "&Undo Find JavaScript Names"), QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo Find JavaScript Names")},
+}};
+static_assert(inEnumOrder(undoCaptions, &UndoCaptions::kind),
+              "each kind of step needs one row, in the order of the EditKind enum");
 // clang-format on
 
 // A menu item or toolbar position: a command, or a separator when `separator` is set.
@@ -89,7 +121,8 @@ const std::array<MenuEntry, 4> menus{{
       item(Command::ImportPalette), separator("mnuFileSeparator1"), item(Command::Exit)}},
     {"mnuEdit",
      QT_TRANSLATE_NOOP("tincta::CommandTable", "&Edit"),
-     {item(Command::CopyColour), item(Command::PasteColour), separator("mnuEditSeparator1"),
+     {item(Command::Undo), item(Command::Redo), separator("mnuEditUndoSeparator"),
+      item(Command::CopyColour), item(Command::PasteColour), separator("mnuEditSeparator1"),
       item(Command::ColourProperties), item(Command::FindJavaScriptNames),
       separator("mnuEditSeparator2"), item(Command::CopyJavaScriptNames),
       item(Command::PasteHtmlHex), separator("mnuEditSeparator3"), item(Command::ColourCheck)}},
@@ -134,6 +167,18 @@ QString translated(const char* text) {
     return QCoreApplication::translate(context, text);
 }
 
+const CommandEntry& entryOf(Command command) {
+    return commandEntries[static_cast<std::size_t>(command)];
+}
+
+// The caption of Undo or Redo: the plain one, or the one that names the step.
+QString undoCaption(Command command, std::optional<EditKind> kind) {
+    if (!kind)
+        return translated(entryOf(command).caption);
+    const UndoCaptions& captions = undoCaptions[static_cast<std::size_t>(*kind)];
+    return translated(command == Command::Undo ? captions.undo : captions.redo);
+}
+
 // The tooltip of a command's toolbar button; empty for a command that has none.
 QString toolbarToolTip(Command command) {
     for (const ToolbarButton& button : toolbarButtons) {
@@ -145,10 +190,17 @@ QString toolbarToolTip(Command command) {
 
 } // namespace
 
+const char* commandName(Command command) {
+    return entryOf(command).name;
+}
+
 CommandTable::CommandTable(QMainWindow* window) : QObject(window) {
     for (const CommandEntry& entry : commandEntries) {
         auto* action = named(new QAction(translated(entry.caption), window), entry.name);
-        action->setShortcut(QKeySequence(entry.shortcut));
+        QList<QKeySequence> shortcuts{QKeySequence(entry.shortcut)};
+        if (entry.otherShortcut != 0)
+            shortcuts.append(QKeySequence(entry.otherShortcut));
+        action->setShortcuts(shortcuts);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setCheckable(entry.checkable);
         m_actions[static_cast<std::size_t>(entry.command)] = action;
@@ -203,6 +255,20 @@ void CommandTable::setEnabledWithToolTip(Command command, bool enabled,
 void CommandTable::setOpenCommandsEnabled(bool enabled) {
     for (Command command : {Command::OpenPalette, Command::OpenInNotepad, Command::ImportPalette})
         setEnabledWithToolTip(command, enabled, tr("Press F7 to enable"));
+}
+
+void CommandTable::showUndoSteps(std::optional<EditKind> toUndo, std::optional<EditKind> toRedo) {
+    // Every slider step adds a step; the captions change far less often.
+    const UndoSteps shown{toUndo, toRedo};
+    if (m_undoStepsShown == shown)
+        return;
+    m_undoStepsShown = shown;
+    for (const auto& [command, kind] :
+         {std::pair{Command::Undo, toUndo}, std::pair{Command::Redo, toRedo}}) {
+        QAction* shared = action(command);
+        shared->setText(undoCaption(command, kind));
+        shared->setEnabled(kind.has_value());
+    }
 }
 
 void CommandTable::setPasteEnabled(bool enabled) {

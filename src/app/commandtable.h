@@ -1,10 +1,13 @@
 #pragma once
 
 #include "gui/platform/errorguard.h"
+#include "palette/editkind.h"
 
 #include <QAction>
 #include <QObject>
 #include <array>
+#include <optional>
+#include <utility>
 
 class QMainWindow;
 class QToolBar;
@@ -22,6 +25,8 @@ enum class Command {
     ExportPalette,
     ImportPalette,
     Exit,
+    Undo,
+    Redo,
     CopyColour,
     PasteColour,
     ColourProperties,
@@ -37,6 +42,9 @@ enum class Command {
     About,
 };
 inline constexpr std::size_t commandCount = static_cast<std::size_t>(Command::About) + 1;
+
+// The object name of the command's action, as tests and accessibility tools find it.
+const char* commandName(Command command);
 
 // Builds the menus and the toolbar of the main window from one table of commands.
 class CommandTable : public QObject {
@@ -59,13 +67,18 @@ public:
     void setOpenCommandsEnabled(bool enabled);
     // Paste To Colour Mark is there once a colour has been copied.
     void setPasteEnabled(bool enabled);
+    // Undo and Redo name the step they would take back or do again; greyed without one.
+    void showUndoSteps(std::optional<EditKind> toUndo, std::optional<EditKind> toRedo);
 
 private:
     void buildMenus(QMainWindow* window);
     void buildToolbar(QMainWindow* window);
     void setEnabledWithToolTip(Command command, bool enabled, const QString& disabledToolTip);
 
+    using UndoSteps = std::pair<std::optional<EditKind>, std::optional<EditKind>>;
+
     std::array<QAction*, commandCount> m_actions{};
+    std::optional<UndoSteps> m_undoStepsShown;
     QToolBar* m_toolbar = nullptr;
 };
 

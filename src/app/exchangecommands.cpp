@@ -2,70 +2,54 @@
 
 #include "app/filedialogs.h"
 #include "app/palettedocument.h"
-#include "palette/designtokens.h"
-#include "palette/exchangeformat.h"
-#include "palette/gimppalette.h"
+#include "palette/formats/exchangeformat.h"
 #include "palette/palettemodel.h"
 #include "palette/regularfile.h"
 
 #include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
+#include <iterator>
+#include <span>
+#include <vector>
 
 namespace tincta {
 
 namespace {
 
-constexpr const char* context = "tincta::ExchangeCommands";
+using Row = ExchangeFormatRow;
 
-using Format = ExchangeFormat;
-
-struct FormatEntry {
-    Format format;
-    const char* filter;
-    QLatin1StringView suffix;
-    bool importable;
-};
-
-constexpr std::array<FormatEntry, 3> formats{{
-    {Format::Gimp, QT_TRANSLATE_NOOP(context, "GIMP palette (*.gpl)"), QLatin1StringView(".gpl"),
-     true},
-    {Format::Css, QT_TRANSLATE_NOOP(context, "CSS custom properties (*.css)"),
-     QLatin1StringView(".css"), false},
-    {Format::Tokens, QT_TRANSLATE_NOOP(context, "Design tokens (*.tokens.json)"),
-     QLatin1StringView(".tokens.json"), true},
-}};
-
-std::vector<FormatEntry> offered(bool forImport) {
-    std::vector<FormatEntry> entries;
-    std::copy_if(formats.begin(), formats.end(), std::back_inserter(entries),
-                 [forImport](const FormatEntry& entry) { return !forImport || entry.importable; });
-    return entries;
+std::vector<Row> offered(bool forImport) {
+    const std::span<const Row> rows = exchangeFormatRows();
+    std::vector<Row> offered;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(offered),
+                 [forImport](const Row& row) { return !forImport || row.read != nullptr; });
+    return offered;
 }
 
-QStringList filters(const std::vector<FormatEntry>& entries) {
+QString filterText(const Row& row) {
+    return QCoreApplication::translate(exchangeFormatContext, row.filter);
+}
+
+QStringList filters(const std::vector<Row>& rows) {
     QStringList list;
-    for (const FormatEntry& entry : entries)
-        list.append(QCoreApplication::translate(context, entry.filter));
+    for (const Row& row : rows)
+        list.append(filterText(row));
     return list;
 }
 
 // The suffix of the path names the format; a name without a known suffix takes the format of the
 // filter the user chose it under.
-Format formatOf(const ChosenFile& file, const std::vector<FormatEntry>& entries) {
-    for (const FormatEntry& entry : entries) {
-        if (file.path.endsWith(entry.suffix, Qt::CaseInsensitive))
-            return entry.format;
+const Row& formatOf(const ChosenFile& file, const std::vector<Row>& rows) {
+    for (const Row& row : rows) {
+        if (file.path.endsWith(row.suffix, Qt::CaseInsensitive))
+            return row;
     }
-    for (const FormatEntry& entry : entries) {
-        if (file.filter == QCoreApplication::translate(context, entry.filter))
-            return entry.format;
+    for (const Row& row : rows) {
+        if (file.filter == filterText(row))
+            return row;
     }
-    return entries.front().format;
-}
-
-ImportResult importedMarks(Format format, const QByteArray& bytes) {
-    return format == Format::Gimp ? readGimpPalette(bytes) : readDesignTokens(bytes);
+    return rows.front();
 }
 
 } // namespace
@@ -77,13 +61,12 @@ ExchangeCommands::ExchangeCommands(QWidget* window, PaletteModel& model,
       m_services(services) {}
 
 void ExchangeCommands::exportPalette() {
-    const std::vector<FormatEntry> entries = offered(false);
+    const std::vector<Row> rows = offered(false);
     const ChosenFile file =
-        askExportFileName(m_services.files, m_window, m_settings, filters(entries));
+        askExportFileName(m_services.files, m_window, m_settings, filters(rows));
     if (file.path.isEmpty())
         return;
-    const QByteArray bytes =
-        exportedPaletteBytes(formatOf(file, entries), m_model.marks(), m_document.filePath());
+    const QByteArray bytes = formatOf(file, rows).write(m_model.marks(), m_document.filePath());
     if (!writeFileAtomically(file.path, bytes))
         warn(m_services.messages, m_window,
              tr("Could not export the palette to\n\n%1\n\nCheck if file or folder is read-only.")
@@ -91,9 +74,9 @@ void ExchangeCommands::exportPalette() {
 }
 
 void ExchangeCommands::importPalette() {
-    const std::vector<FormatEntry> entries = offered(true);
+    const std::vector<Row> rows = offered(true);
     const ChosenFile file =
-        askImportFileName(m_services.files, m_window, m_settings, filters(entries));
+        askImportFileName(m_services.files, m_window, m_settings, filters(rows));
     if (file.path.isEmpty())
         return;
     // One byte over the limit is read, so that a longer file is refused rather than cut.
@@ -102,12 +85,19 @@ void ExchangeCommands::importPalette() {
         refuseImport(file.path, tr("The file cannot be read."));
         return;
     }
-    const ImportResult result = importedMarks(formatOf(file, entries), *bytes);
+    const ImportResult result = formatOf(file, rows).read(*bytes);
     if (!result.ok()) {
         refuseImport(file.path, result.failure->text());
         return;
     }
     showImported(result.marks);
+    if (result.shortenedNames > 0)
+        inform(m_services.messages, m_window,
+               tr("The palette was imported from\n\n%1\n\nNames shortened to their first %2 "
+                  "characters: %3")
+                   .arg(file.path)
+                   .arg(foreignNameMaxCharacters)
+                   .arg(result.shortenedNames));
 }
 
 void ExchangeCommands::refuseImport(const QString& path, const QString& reason) {
@@ -116,6 +106,7 @@ void ExchangeCommands::refuseImport(const QString& path, const QString& reason) 
 }
 
 void ExchangeCommands::showImported(const QList<PaletteMark>& marks) {
+    const PaletteEdit edit(m_model, EditKind::Import);
     for (qsizetype i = 0; i < marks.size(); ++i) {
         const int mark = static_cast<int>(i);
         // A name box shows the placeholder of a colour without a JavaScript name as unnamed.

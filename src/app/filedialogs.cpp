@@ -20,11 +20,11 @@ const UiText exportTitle{QT_TRANSLATE_NOOP("tincta", "Export Palette")};
 const UiText importTitle{QT_TRANSLATE_NOOP("tincta", "Import Palette")};
 
 const QString& startFolder(SettingsRecord& settings) {
-    if (!folderExists(settings.StandardFolder)) {
+    if (!folderExists(settings.standardFolder)) {
         settings.findDefaultFolder();
-        settings.StandardFolder = settings.defaultFolder;
+        settings.standardFolder = settings.defaultFolder;
     }
-    return settings.StandardFolder;
+    return settings.standardFolder;
 }
 
 } // namespace

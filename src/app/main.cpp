@@ -14,20 +14,58 @@
 
 namespace {
 
-// The palette file named on the command line, or an empty text; --help and --version, and
-// anything the parser cannot make sense of, end the program here.
-QString paletteFileArgument(const QApplication& app) {
+void describeProgram(QCoreApplication& app) {
+    QCoreApplication::setApplicationName(QStringLiteral("Tincta"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tincta"));
+    QCoreApplication::setApplicationVersion(tincta::programVersion);
+    tincta::installTranslations(app, QLocale());
+}
+
+struct CommandLine {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Tincta, the colour manager for web developers, "
-                                            "programmers and designers."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QCoreApplication::translate("main", "A palette file to open."),
-                                 QStringLiteral("[FILE]"));
-    parser.process(app);
-    const QStringList files = parser.positionalArguments();
+    QCommandLineOption help;
+    QCommandLineOption version;
+
+    CommandLine() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("main", "Tincta, the colour manager for web developers, "
+                                                "programmers and designers."));
+        parser.addPositionalArgument(QStringLiteral("file"),
+                                     QCoreApplication::translate("main", "A palette file to open."),
+                                     QStringLiteral("[FILE]"));
+    }
+};
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// --help and --version answer here and end the program, before anything needs a display, so
+// they work in a terminal without a graphical session too.
+void answerHelpOrVersion(int argc, char* argv[]) {
+    CommandLine commandLine;
+    commandLine.parser.parse(argumentsOf(argc, argv));
+    const bool help = commandLine.parser.isSet(commandLine.help);
+    if (!help && !commandLine.parser.isSet(commandLine.version))
+        return;
+    QCoreApplication app(argc, argv);
+    describeProgram(app);
+    // Built again now that the translations are in.
+    CommandLine translated;
+    if (help)
+        translated.parser.showHelp(EXIT_SUCCESS);
+    translated.parser.showVersion();
+}
+
+// The palette file named on the command line, or an empty text; anything the parser cannot make
+// sense of ends the program here.
+QString paletteFileArgument(const QApplication& app) {
+    CommandLine commandLine;
+    commandLine.parser.process(app);
+    const QStringList files = commandLine.parser.positionalArguments();
     if (files.size() > 1) {
         std::fputs(
             qPrintable(QCoreApplication::translate("main", "Give one palette file at most.") +
@@ -43,11 +81,9 @@ QString paletteFileArgument(const QApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tincta"));
-    QApplication::setOrganizationName(QStringLiteral("Tincta"));
-    QApplication::setApplicationVersion(tincta::programVersion);
-    tincta::installTranslations(app, QLocale());
+    describeProgram(app);
     const QString paletteFile = paletteFileArgument(app);
     tincta::QtMessageBoxes messages;
     tincta::QtFileDialogs files;

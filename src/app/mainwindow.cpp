@@ -15,14 +15,16 @@
 #include "gui/widgets/resources.h"
 #include "gui/widgets/svgicon.h"
 #include "gui/widgets/swatchgrid.h"
+#include "gui/widgets/windowplacement.h"
 #include "help/helpcommands.h"
 #include "palette/palettemodel.h"
 #include "palettewindows/palettewindows.h"
-#include "settings/customformatdialog.h"
-#include "settings/easyreg.h"
-#include "settings/optionsdialog.h"
-#include "settings/settingsload.h"
+#include "registry/easyreg.h"
 #include "settings/settingsrecord.h"
+#include "settings/windowgeometry.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
+#include "settingsdialogs/settingsload.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -70,7 +72,7 @@ MainWindow::~MainWindow() {
     // than disconnected: each must still tell its end to the accessibility cache.
     for (QObject* child : findChildren<QObject*>())
         child->blockSignals(true);
-    m_help->htmlHelp().HelpClose();
+    m_help->htmlHelp().closeViewer();
 }
 
 void MainWindow::buildLayout() {
@@ -118,10 +120,14 @@ void MainWindow::connectPanels() {
             m_marks->noteSelectedColourEdited();
     });
     connect(m_notation, &NotationPanel::colourRested, m_marks, &MarksPanel::updatePropertyLetters);
-    connect(m_paletteWindows, &PaletteWindows::colourChosen, m_editor, &ColourEditor::setColour);
-    connect(m_marks, &MarksPanel::colourDropped, m_editor, &ColourEditor::setColour);
+    const auto editColour = [this](const Colour& colour) { m_editor->setColour(colour); };
+    connect(m_paletteWindows, &PaletteWindows::colourChosen, m_editor, editColour);
+    connect(m_marks, &MarksPanel::colourDropped, m_editor, editColour);
+    connect(m_model, &PaletteModel::undoStepsChanged, this, &MainWindow::showUndoSteps);
+    // A colour chosen in the Colour Check for another mark selects it: one step, as a drop.
     connect(m_colourCheck, &ColourCheck::colourChosen, this,
             guarded([this](int mark, const Colour& colour) {
+                const PaletteEdit edit(*m_model, EditKind::ColourChange);
                 m_model->select(mark);
                 m_editor->setColour(colour);
             }));
@@ -148,11 +154,15 @@ void MainWindow::connectFileCommands() {
 }
 
 void MainWindow::connectEditCommands() {
+    m_commands->onTriggered(Command::Undo, [this] { m_model->undo(); });
+    m_commands->onTriggered(Command::Redo, [this] { m_model->redo(); });
     m_commands->onTriggered(Command::CopyColour, [this] { copyColour(); });
-    m_commands->onTriggered(Command::PasteColour, [this] { m_editor->setColour(m_copiedColour); });
+    m_commands->onTriggered(Command::PasteColour,
+                            [this] { m_editor->setColour(m_copiedColour, EditKind::Paste); });
     m_commands->onTriggered(Command::ColourProperties,
                             [this] { m_properties->describeSelectedColour(); });
     m_commands->onTriggered(Command::FindJavaScriptNames, [this] {
+        const PaletteEdit edit(*m_model, EditKind::FindJavaScriptNames);
         m_properties->findJavaScriptNames();
         m_marks->clearEditedNames();
     });
@@ -179,8 +189,13 @@ void MainWindow::start() {
     m_registry->DefaultSubKey(programKeyPath);
     buildColourTables();
     loadSettings();
+    restorePlace();
     m_document->showNewPalette();
     m_commands->setPasteEnabled(false);
+    // Not left to the first activation: a window manager may never activate a new window, and
+    // the clipboard would keep an empty label.
+    m_notation->showRememberedNotation(m_editor->colour());
+    showUndoSteps();
 }
 
 void MainWindow::openPaletteFile(const QString& path) {
@@ -192,6 +207,20 @@ void MainWindow::loadSettings() {
     if (result.rememberedFormat)
         m_notation->setRememberedNotation(*result.rememberedFormat);
     reportSettingsLoad(m_services.messages, this, result, m_settingsUnreadableTold);
+}
+
+// Read apart from the settings: whatever this value holds, they are never restored for it.
+void MainWindow::restorePlace() {
+    const QString kept = m_settings->readValue(windowGeometryValueName);
+    // A first start: the window system knows best where a new window goes.
+    if (kept.isEmpty())
+        return;
+    placeAsKept(this, windowGeometryFromText(kept));
+}
+
+void MainWindow::keepPlace() {
+    // A place that cannot be kept only costs the next start its place: nothing to tell.
+    m_settings->saveSettings({{windowGeometryValueName, windowGeometryText(placeToKeep(this))}});
 }
 
 void MainWindow::checkColourDepth() {
@@ -209,6 +238,10 @@ void MainWindow::copyColour() {
     m_commands->setPasteEnabled(true);
 }
 
+void MainWindow::showUndoSteps() {
+    m_commands->showUndoSteps(m_model->kindToUndo(), m_model->kindToRedo());
+}
+
 void MainWindow::setPickMode(bool on) {
     m_pickMode->setOn(on);
     m_commands->setOpenCommandsEnabled(!on);
@@ -216,7 +249,7 @@ void MainWindow::setPickMode(bool on) {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        ErrorGuard::run([this] { m_notation->windowActivated(m_editor->colour()); });
+        ErrorGuard::run([this] { m_notation->showRememberedNotation(m_editor->colour()); });
     else if (event->type() == QEvent::WindowDeactivate)
         ErrorGuard::run([this] { m_notation->windowDeactivated(); });
     return QMainWindow::event(event);
@@ -237,7 +270,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         if (window != this && window->isVisible())
             window->close();
     }
-    m_help->htmlHelp().HelpClose();
+    m_help->htmlHelp().closeViewer();
+    ErrorGuard::run([this] { keepPlace(); });
     event->accept();
 }
 

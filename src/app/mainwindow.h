@@ -52,6 +52,9 @@ private:
     void connectToolCommands();
     void start();
     void checkColourDepth();
+    // Where the window was when the program last closed, and keeping that for the next start.
+    void restorePlace();
+    void keepPlace();
     // Reads the stored settings again and tells the user what the load met.
     void loadSettings();
     SettingsContext settingsContext();
@@ -59,6 +62,8 @@ private:
     void showOptions();
     void setPickMode(bool on);
     void copyColour();
+    // Undo and Redo name the steps they would take, and are greyed when there is none.
+    void showUndoSteps();
     // The last resort: one message at most per run, then every window closes without asking.
     void handleUnexpectedError();
 

@@ -48,7 +48,7 @@ bool PaletteDocument::saveChangesFirst() {
 }
 
 bool PaletteDocument::mayClose() {
-    return m_settings.PromptToSave != 1 || saveChangesFirst();
+    return m_settings.promptToSave != 1 || saveChangesFirst();
 }
 
 void PaletteDocument::show(const PaletteMarks& marks, const QString& caption) {
@@ -132,29 +132,40 @@ bool PaletteDocument::saveAs() {
     return true;
 }
 
+// A palette that cannot be written, or a write that fails part-way, leaves both the file and the
+// saved state as they were, so the palette still counts as changed.
 bool PaletteDocument::saveTo(const QString& path) {
-    if (writePaletteFile(path))
-        return true;
-    warn(m_services.messages, m_window,
-         tr("Could not save. Check if file or folder is read-only."));
-    return false;
+    const WritablePaletteFile file = paletteFile();
+    if (file.unwritable) {
+        warn(m_services.messages, m_window, unwritableText(*file.unwritable));
+        return false;
+    }
+    if (!writeFileAtomically(path, file.bytes)) {
+        warn(m_services.messages, m_window,
+             tr("Could not save. Check if file or folder is read-only."));
+        return false;
+    }
+    m_model.markSaved();
+    return true;
 }
 
-bool PaletteDocument::writePaletteFile(const QString& path) {
+WritablePaletteFile PaletteDocument::paletteFile() const {
     std::array<QString, paletteMarkCount> names;
     std::array<Colour, paletteMarkCount> colours;
     for (int mark = 0; mark < markCount; ++mark) {
         names[static_cast<std::size_t>(mark)] = m_model.name(mark);
         colours[static_cast<std::size_t>(mark)] = m_model.colour(mark);
     }
-    const QByteArray bytes = paletteFileBytes(names, colours, m_settings.CustomFormat);
+    return writablePaletteFile(names, colours, m_settings.customFormat);
+}
 
-    // A failure part-way leaves both the file and the saved state as they were, so the palette
-    // still counts as changed.
-    if (!writeFileAtomically(path, bytes))
-        return false;
-    m_model.markSaved();
-    return true;
+QString PaletteDocument::unwritableText(const UnwritablePalette& unwritable) {
+    if (unwritable.reason == UnwritablePalette::Reason::TooLarge)
+        return tr("Could not save. The names are too long: the palette file would be larger than "
+                  "1 MiB, and Tincta could not open it again.");
+    return tr("Could not save. The name of colour mark %1 holds a line break or half of a "
+              "character, and Tincta could not open the file again.")
+        .arg(unwritable.mark + 1);
 }
 
 } // namespace tincta

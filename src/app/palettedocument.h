@@ -54,7 +54,9 @@ private:
     // The bytes of the file, or nothing when it cannot be read or is too long to be a palette.
     std::optional<QStringList> readFileLines(const QString& path);
     bool saveTo(const QString& path);
-    bool writePaletteFile(const QString& path);
+    // The palette file of the marks as they are, or why Open could not read it back.
+    WritablePaletteFile paletteFile() const;
+    static QString unwritableText(const UnwritablePalette& unwritable);
     void show(const PaletteMarks& marks, const QString& caption);
 
     QWidget* m_window;

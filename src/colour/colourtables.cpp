@@ -105,20 +105,9 @@ constexpr PackedColour packRgb(std::uint32_t rgb) {
                 static_cast<int>(rgb & 0xFFu));
 }
 
-QString hexText(PackedColour colour) {
-    const Colour c = unpack(colour);
-    QString text;
-    text.reserve(7);
-    text.append(QLatin1Char('#'));
-    appendHexPair(text, c.red);
-    appendHexPair(text, c.green);
-    appendHexPair(text, c.blue);
-    return text;
-}
-
 QString caption(std::string_view name, PackedColour colour) {
     return QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())) + QLatin1Char(' ') +
-           hexText(colour);
+           hexTriplet(unpack(colour));
 }
 
 int javaScriptTableIndex(std::string_view name) {
@@ -148,7 +137,7 @@ Tables makeTables() {
     }
     for (int i = 0; i < failsafeCount; ++i) {
         t.failsafeColours[i] = packRgb(failsafeRgb[i]);
-        t.failsafeHex[i] = hexText(t.failsafeColours[i]);
+        t.failsafeHex[i] = hexTriplet(unpack(t.failsafeColours[i]));
     }
     for (int i = 0; i < javaScriptCount; ++i) {
         const NamedColour& entry = javaScriptTable[i];
@@ -200,15 +189,18 @@ int javaScriptIndex(PackedColour colour) {
     return found != byColour.end() && found->first == colour ? found->second : -1;
 }
 
+int propertyFlags(PackedColour colour) {
+    return (isWebsafe(colour) ? 4 : 0) | (isFailsafe(colour) ? 2 : 0) |
+           (javaScriptIndex(colour) >= 0 ? 1 : 0);
+}
+
 QString propertyLetters(PackedColour colour) {
     // Shared constant texts: no allocation on the refresh path.
     static const std::array<QString, 8> letters{
         QString(),           QStringLiteral("J"),  QStringLiteral("F"),  QStringLiteral("FJ"),
         QStringLiteral("W"), QStringLiteral("WJ"), QStringLiteral("WF"), QStringLiteral("WFJ"),
     };
-    const int mask = (isWebsafe(colour) ? 4 : 0) | (isFailsafe(colour) ? 2 : 0) |
-                     (javaScriptIndex(colour) >= 0 ? 1 : 0);
-    return letters[mask];
+    return letters[static_cast<std::size_t>(propertyFlags(colour))];
 }
 
 QString javaScriptName(PackedColour colour) {

@@ -34,6 +34,8 @@ inline const ColourTables& colourTables() {
 
 // "W" websafe, "F" failsafe, "J" JavaScript colour, in that order; empty for none.
 QString propertyLetters(PackedColour colour);
+// The same properties as bits: 4 websafe, 2 failsafe, 1 JavaScript colour.
+int propertyFlags(PackedColour colour);
 
 // Index of the first JavaScript table entry with this colour, or -1.
 int javaScriptIndex(PackedColour colour);

@@ -106,6 +106,32 @@ void appendHexPair(QString& out, int value, HexCase letterCase) {
     out.append(QLatin1Char(digits[byte & 0xFu]));
 }
 
+QString hexTriplet(const Colour& colour) {
+    QString text;
+    text.reserve(7);
+    text.append(QLatin1Char('#'));
+    for (const int channel : {colour.red, colour.green, colour.blue}) {
+        appendHexPair(text, channel);
+    }
+    return text;
+}
+
+std::optional<Colour> colourFromHex(QStringView text) {
+    constexpr qsizetype hexLength = 7;
+    if (text.size() != hexLength || !text.startsWith(u'#')) {
+        return std::nullopt;
+    }
+    Colour colour;
+    int* channels[] = {&colour.red, &colour.green, &colour.blue};
+    for (int i = 0; i < 3; ++i) {
+        *channels[i] = hexPairValue(text.sliced(1 + 2 * i, 2));
+        if (*channels[i] < 0) {
+            return std::nullopt;
+        }
+    }
+    return colour;
+}
+
 void appendDecimal(QString& out, long long value) {
     char buffer[24];
     int length = 0;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "colour/colour.h"
+
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 namespace tincta {
 
@@ -22,6 +25,12 @@ enum class HexCase { Upper, Lower };
 // Appends the low byte of `value` as two hex digits ("0A" or "0a"), without allocating when
 // `out` has room.
 void appendHexPair(QString& out, int value, HexCase letterCase = HexCase::Upper);
+
+// "#RRGGBB": "#" and the channels as upper-case hex pairs.
+QString hexTriplet(const Colour& colour);
+
+// "#" and six hex digits in either case; nullopt for any other text.
+std::optional<Colour> colourFromHex(QStringView text);
 
 // Appends `value` as decimal text without leading zeros ("0", "255", "-5").
 void appendDecimal(QString& out, long long value);

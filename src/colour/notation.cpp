@@ -2,6 +2,7 @@
 
 #include "colour/conversions.h"
 #include "colour/cssnotation.h"
+#include "colour/enumrows.h"
 
 #include <array>
 
@@ -44,95 +45,187 @@ void appendPacked(QString& out, const Colour& c) {
 // Room for the longest built-in notation, ".NET HTML", so one allocation serves each text.
 constexpr qsizetype builtInCapacity = 40;
 
+// A prefix, a body and a suffix: the shape of every built-in notation.
+template <typename AppendBody>
+QString framed(QLatin1StringView prefix, AppendBody appendBody, QLatin1StringView suffix) {
+    QString text;
+    text.reserve(builtInCapacity);
+    text.append(prefix);
+    appendBody(text);
+    text.append(suffix);
+    return text;
+}
+
+QString hexText(QLatin1StringView prefix, Channels order, HexCase letterCase,
+                QLatin1StringView suffix = {}) {
+    return framed(
+        prefix, [&](QString& text) { appendHex(text, order, letterCase); }, suffix);
+}
+
+// Decimal channels in brackets: "RGB(" with ", " between them, "Color(" with ",".
+QString decimalsText(QLatin1StringView prefix, const Colour& c, QLatin1StringView separator) {
+    return framed(
+        prefix, [&](QString& text) { appendDecimals(text, c, separator); }, QLatin1StringView(")"));
+}
+
+QString packedText(QLatin1StringView prefix, const Colour& c, QLatin1StringView suffix) {
+    return framed(
+        prefix, [&](QString& text) { appendPacked(text, c); }, suffix);
+}
+
+QString htmlHexText(const Colour& c, const QString&) {
+    return hexTriplet(c);
+}
+
+QString lowerCaseHtmlHexText(const Colour& c, const QString&) {
+    return hexText(QLatin1StringView("#"), rgb(c), HexCase::Lower);
+}
+
+QString vbHexText(const Colour& c, const QString&) {
+    return hexText(QLatin1StringView("&H00"), bgr(c), HexCase::Upper, QLatin1StringView("&"));
+}
+
+QString vbText(const Colour& c, const QString&) {
+    return decimalsText(QLatin1StringView("RGB("), c, QLatin1StringView(", "));
+}
+
+QString cppHexText(const Colour& c, const QString&) {
+    return hexText(QLatin1StringView("0x00"), bgr(c), HexCase::Lower);
+}
+
+QString delphiHexText(const Colour& c, const QString&) {
+    return hexText(QLatin1StringView("$00"), bgr(c), HexCase::Upper);
+}
+
+QString accessText(const Colour& c, const QString&) {
+    return packedText({}, c, {});
+}
+
+QString dotNetHtmlText(const Colour& c, const QString&) {
+    return hexText(QLatin1StringView("ColorTranslator.FromHtml(\"#"), rgb(c), HexCase::Upper,
+                   QLatin1StringView("\")"));
+}
+
+QString dotNetOleText(const Colour& c, const QString&) {
+    return packedText(QLatin1StringView("ColorTranslator.FromOle("), c, QLatin1StringView(")"));
+}
+
+QString dotNetWin32Text(const Colour& c, const QString&) {
+    return packedText(QLatin1StringView("ColorTranslator.FromWin32("), c, QLatin1StringView(")"));
+}
+
+QString javaText(const Colour& c, const QString&) {
+    return decimalsText(QLatin1StringView("Color("), c, QLatin1StringView(","));
+}
+
+QString customText(const Colour& c, const QString& customTemplate) {
+    return expandCustomTemplate(customTemplate, c);
+}
+
+QString cssRgbRowText(const Colour& c, const QString&) {
+    return cssRgbText(c);
+}
+
+QString cssHslRowText(const Colour& c, const QString&) {
+    return cssHslText(c);
+}
+
+QString cssOklchRowText(const Colour& c, const QString&) {
+    return cssOklchText(c);
+}
+
+// The index is stored data that other programs read: a row keeps its number wherever it sits.
+constexpr StoredNotation storedAs(int formatIndex) {
+    return {formatIndex, {}};
+}
+
+constexpr StoredNotation storedAsCss(const char* key) {
+    return {0, QLatin1StringView(key)};
+}
+
+constexpr auto rows = std::to_array<NotationRow>({
+    {Notation::HtmlHex, "HTML Hex", storedAs(0), htmlHexText, colourFromHex, "FFCC00"},
+    {Notation::LowerCaseHtmlHex, "Lower Case HTML Hex", storedAs(1), lowerCaseHtmlHexText,
+     colourFromHex, "ffcc00"},
+    {Notation::VbHex, "VB Hex", storedAs(2), vbHexText, nullptr, nullptr},
+    {Notation::Vb, "VB", storedAs(3), vbText, nullptr, nullptr},
+    {Notation::CppHex, "C++ Hex", storedAs(4), cppHexText, nullptr, nullptr},
+    {Notation::DelphiHex, "Delphi Hex", storedAs(5), delphiHexText, nullptr, nullptr},
+    {Notation::Access, "Access", storedAs(6), accessText, nullptr, nullptr},
+    {Notation::DotNetHtml, ".NET HTML", storedAs(7), dotNetHtmlText, nullptr, nullptr},
+    {Notation::DotNetOle, ".NET OLE", storedAs(8), dotNetOleText, nullptr, nullptr},
+    {Notation::DotNetWin32, ".NET Win32", storedAs(9), dotNetWin32Text, nullptr, nullptr},
+    {Notation::Java, "Java", storedAs(10), javaText, nullptr, nullptr},
+    {Notation::Custom, "Custom", storedAs(11), customText, nullptr, nullptr},
+    {Notation::CssRgb, "CSS rgb()", storedAsCss("rgb"), cssRgbRowText, colourFromCssRgb, nullptr},
+    {Notation::CssHsl, "CSS hsl()", storedAsCss("hsl"), cssHslRowText, nullptr, nullptr},
+    {Notation::CssOklch, "CSS oklch()", storedAsCss("oklch"), cssOklchRowText, nullptr, nullptr},
+});
+
+static_assert(hasOneRowPerEnumerator<Notation>(rows), "every notation needs exactly one row");
+static_assert(rowsFollowTheEnum(rows, &NotationRow::notation),
+              "the rows must follow the order of enum Notation");
+
+const Colour exampleColour{255, 204, 0};
+
 } // namespace
 
+std::span<const NotationRow> notationRows() {
+    return rows;
+}
+
+const NotationRow& notationRow(Notation notation) {
+    return rows[static_cast<std::size_t>(notation)];
+}
+
+std::optional<Notation> notationAtRow(int row) {
+    if (row < 0 || row >= notationCount) {
+        return std::nullopt;
+    }
+    return static_cast<Notation>(row);
+}
+
 const QStringList& notationNames() {
-    static const QStringList names{
-        QStringLiteral("HTML Hex"),    QStringLiteral("Lower Case HTML Hex"),
-        QStringLiteral("VB Hex"),      QStringLiteral("VB"),
-        QStringLiteral("C++ Hex"),     QStringLiteral("Delphi Hex"),
-        QStringLiteral("Access"),      QStringLiteral(".NET HTML"),
-        QStringLiteral(".NET OLE"),    QStringLiteral(".NET Win32"),
-        QStringLiteral("Java"),        QStringLiteral("Custom"),
-        QStringLiteral("CSS rgb()"),   QStringLiteral("CSS hsl()"),
-        QStringLiteral("CSS oklch()"),
-    };
+    static const QStringList names = [] {
+        QStringList list;
+        for (const NotationRow& row : rows) {
+            list.append(QLatin1StringView(row.listName));
+        }
+        return list;
+    }();
     return names;
 }
 
-std::optional<QString> notationText(int index, const Colour& colour,
-                                    const QString& customTemplate) {
-    if (index < 0 || index >= notationCount) {
+std::optional<QString> notationText(int row, const Colour& colour, const QString& customTemplate) {
+    const std::optional<Notation> notation = notationAtRow(row);
+    if (!notation) {
         return std::nullopt;
     }
-    switch (index) {
-    case customNotation:
-        return expandCustomTemplate(customTemplate, colour);
-    case cssRgbNotation:
-        return cssRgbText(colour);
-    case cssHslNotation:
-        return cssHslText(colour);
-    case cssOklchNotation:
-        return cssOklchText(colour);
-    default:
-        break;
+    return notationText(*notation, colour, customTemplate);
+}
+
+QString notationText(Notation notation, const Colour& colour, const QString& customTemplate) {
+    return notationRow(notation).text(colour, customTemplate);
+}
+
+QString notationExample(Notation notation, const QString& customTemplate) {
+    const NotationRow& row = notationRow(notation);
+    if (row.fixedExample != nullptr) {
+        return QLatin1StringView(row.fixedExample);
     }
-    QString text;
-    text.reserve(builtInCapacity);
-    switch (index) {
-    case 0:
-        text.append(QLatin1Char('#'));
-        appendHex(text, rgb(colour), HexCase::Upper);
-        break;
-    case 1:
-        text.append(QLatin1Char('#'));
-        appendHex(text, rgb(colour), HexCase::Lower);
-        break;
-    case 2:
-        text.append(QLatin1StringView("&H00"));
-        appendHex(text, bgr(colour), HexCase::Upper);
-        text.append(QLatin1Char('&'));
-        break;
-    case 3:
-        text.append(QLatin1StringView("RGB("));
-        appendDecimals(text, colour, QLatin1StringView(", "));
-        text.append(QLatin1Char(')'));
-        break;
-    case 4:
-        text.append(QLatin1StringView("0x00"));
-        appendHex(text, bgr(colour), HexCase::Lower);
-        break;
-    case 5:
-        text.append(QLatin1StringView("$00"));
-        appendHex(text, bgr(colour), HexCase::Upper);
-        break;
-    case 6:
-        appendPacked(text, colour);
-        break;
-    case 7:
-        text.append(QLatin1StringView("ColorTranslator.FromHtml(\"#"));
-        appendHex(text, rgb(colour), HexCase::Upper);
-        text.append(QLatin1StringView("\")"));
-        break;
-    case 8:
-        text.append(QLatin1StringView("ColorTranslator.FromOle("));
-        appendPacked(text, colour);
-        text.append(QLatin1Char(')'));
-        break;
-    case 9:
-        text.append(QLatin1StringView("ColorTranslator.FromWin32("));
-        appendPacked(text, colour);
-        text.append(QLatin1Char(')'));
-        break;
-    case 10:
-        text.append(QLatin1StringView("Color("));
-        appendDecimals(text, colour, QLatin1StringView(","));
-        text.append(QLatin1Char(')'));
-        break;
-    default:
-        break;
+    return row.text(exampleColour, customTemplate);
+}
+
+std::optional<Colour> colourFromNotationText(QStringView text) {
+    for (const NotationRow& row : rows) {
+        if (row.parse == nullptr) {
+            continue;
+        }
+        if (const std::optional<Colour> colour = row.parse(text)) {
+            return colour;
+        }
     }
-    return text;
+    return std::nullopt;
 }
 
 QString expandCustomTemplate(const QString& customTemplate, const Colour& colour) {

@@ -5,6 +5,7 @@
 #include "colourcheck/contrasttable.h"
 #include "colourcheck/scalepanel.h"
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/svgicon.h"
 #include "gui/widgets/widgethelpers.h"
 #include "gui/widgets/windowplacement.h"
@@ -52,6 +53,7 @@ ColourCheckWindow::ColourCheckWindow(const PaletteModel& palette)
     setWindowTitle(tr("Colour Check"));
     setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
+    makeSideWindow(this);
     m_tabs->addTab(scrolling(contrastPage()), tr("C&ontrast"));
     m_tabs->addTab(scrolling(m_vision), tr("Colour &blindness"));
     m_tabs->addTab(scrolling(m_scale), tr("&Scale and harmonies"));
@@ -146,10 +148,9 @@ void ColourCheck::open() {
         auto* window = new ColourCheckWindow(m_palette);
         connect(window, &ColourCheckWindow::colourChosen, this, &ColourCheck::colourChosen);
         connect(window, &ColourCheckWindow::copyRequested, this, &ColourCheck::copyRequested);
-        belongTo(window, m_mainWindow);
+        waitWithMainWindow(window, m_mainWindow);
         window->resize(window->preferredSize());
-        if (!placeBeside(window, m_mainWindow, Placement::Right))
-            placeBeside(window, m_mainWindow, Placement::Below);
+        placeBeside(window, m_mainWindow, Placement::Right);
         m_window = window;
     }
     bringForward(m_window);

@@ -2,7 +2,7 @@
 
 #include "colour/contrast.h"
 #include "gui/platform/errorguard.h"
-#include "gui/widgets/colourspeech.h"
+#include "colour/conversions.h"
 #include "gui/widgets/widgethelpers.h"
 
 #include <QCoreApplication>
@@ -100,7 +100,7 @@ void ContrastSuggestions::showRow(Row& row, int mark, const Colour& changed, con
         return;
     }
     row.colour = suggestion->colour;
-    const QString hex = htmlHexText(pack(suggestion->colour));
+    const QString hex = hexTriplet(suggestion->colour);
     const QString ratio = contrastRatioText(suggestion->ratio);
     const bool passes = suggestion->colour == changed;
     row.finding->setText(passes ? tr("%1, %2: passes already").arg(hex, ratio)

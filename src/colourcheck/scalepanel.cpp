@@ -2,7 +2,7 @@
 
 #include "colour/colourscale.h"
 #include "gui/platform/errorguard.h"
-#include "gui/widgets/colourspeech.h"
+#include "colour/conversions.h"
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/widgethelpers.h"
 
@@ -80,7 +80,7 @@ SwatchGrid* ScalePanel::addGrid(const QString& caption, const char* name) {
 }
 
 void ScalePanel::showMark(const Colour& colour, const QString& markName) {
-    m_heading->setText(tr("Made from %1, %2").arg(markName, htmlHexText(pack(colour))));
+    m_heading->setText(tr("Made from %1, %2").arg(markName, hexTriplet(colour)));
     showScale(colour);
     showHarmonies(colour);
 }
@@ -91,7 +91,7 @@ void ScalePanel::showScale(const Colour& colour) {
     for (int i = 0; i < scaleStepCount; ++i) {
         const ScaleStep& step = steps[static_cast<std::size_t>(i)];
         m_scale->setCellColour(i, pack(step.colour));
-        const QString hex = htmlHexText(pack(step.colour));
+        const QString hex = hexTriplet(step.colour);
         m_scale->setCellToolTip(i, step.isOrigin
                                        ? tr("Step %1: %2, the mark itself").arg(step.step).arg(hex)
                                        : tr("Step %1: %2").arg(step.step).arg(hex));
@@ -108,7 +108,7 @@ void ScalePanel::showHarmonies(const Colour& colour) {
             grid->setCellColour(index, pack(partners[cell].colour));
             grid->setCellToolTip(index, tr("Hue %1: %2")
                                             .arg(turnText(partners[cell].hueTurn),
-                                                 htmlHexText(pack(partners[cell].colour))));
+                                                 hexTriplet(partners[cell].colour)));
         }
     }
 }
@@ -155,7 +155,7 @@ void ScalePanel::startDrag(SwatchGrid* grid, int cell) {
         return;
     auto* data = new QMimeData;
     data->setColorData(toQColor(*colour));
-    data->setText(htmlHexText(pack(*colour)));
+    data->setText(hexTriplet(*colour));
     QPixmap swatch(dragSwatchSide, dragSwatchSide);
     swatch.fill(toQColor(*colour));
     auto* drag = new QDrag(grid);

@@ -9,6 +9,7 @@
 #include "palette/palettemodel.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -31,11 +32,13 @@ ColourEditor::ColourEditor(PaletteModel& model, MessageBoxes& messages, QWidget*
     m_colourBar->setAccessibleName(tr("Colour bar"));
     m_colourBar->setAccessibleDescription(tr("Shades of the selected colour"));
     for (QScrollBar* slider : m_channelSliders) {
+        slider->installEventFilter(this);
         connect(slider, &QScrollBar::valueChanged, this, guarded([this] { refresh(true); }));
     }
     connect(m_colourBar, &SwatchGrid::cellClicked, this,
             guarded([this](int cell) { onColourBarClicked(cell); }));
-    connect(m_valueEntry, &ValueEntry::colourEntered, this, &ColourEditor::setColour);
+    connect(m_valueEntry, &ValueEntry::colourEntered, this,
+            [this](const Colour& colour) { setColour(colour); });
     connect(m_valueEntry, &ValueEntry::notationChosen, this, [this] { refresh(true); });
     connect(&m_model, &PaletteModel::selectionChanged, this, &ColourEditor::showSelectedMark);
     connect(&m_model, &PaletteModel::paletteReset, this, [this] {
@@ -101,7 +104,31 @@ Colour ColourEditor::colour() const {
                   m_channelSliders[2]->value()};
 }
 
-void ColourEditor::setColour(const Colour& colour) {
+bool ColourEditor::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_sliderGesture = m_model.newGesture();
+        break;
+    case QEvent::KeyPress:
+        if (!static_cast<const QKeyEvent*>(event)->isAutoRepeat())
+            m_sliderGesture = m_model.newGesture();
+        break;
+    case QEvent::KeyRelease:
+        if (!static_cast<const QKeyEvent*>(event)->isAutoRepeat())
+            m_sliderGesture = 0;
+        break;
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusOut:
+        m_sliderGesture = 0;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ColourEditor::setColour(const Colour& colour, EditKind kind) {
+    const PaletteEdit edit(m_model, kind);
     m_channelSliders[0]->setValue(colour.red);
     m_channelSliders[1]->setValue(colour.green);
     m_channelSliders[2]->setValue(colour.blue);
@@ -118,6 +145,8 @@ void ColourEditor::showSelectedMark() {
 }
 
 void ColourEditor::refresh(bool byEdit) {
+    // What the refresh changes of the names belongs to the step of the colour.
+    const PaletteEdit edit(m_model, EditKind::ColourChange, m_sliderGesture);
     const Colour shown = colour();
     m_model.setColour(m_model.selectedMark(), shown);
     m_valueEntry->showColour(shown);

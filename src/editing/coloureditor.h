@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/colour.h"
+#include "palette/editkind.h"
 
 #include <QObject>
 #include <array>
@@ -35,8 +36,8 @@ public:
     // The slider positions as a colour.
     Colour colour() const;
     // Moves the sliders red, green, blue in that order, as the user would; each real change
-    // refreshes the selected colour as an edit.
-    void setColour(const Colour& colour);
+    // refreshes the selected colour as an edit, and all of them are one undo step.
+    void setColour(const Colour& colour, EditKind kind = EditKind::ColourChange);
     void setHtmlHexMode(bool on);
     void focusRedSlider();
 
@@ -48,6 +49,11 @@ Q_SIGNALS:
     // Every display of the selected colour is up to date; `byEdit` tells an edit of its colour
     // from showing another mark or palette.
     void refreshed(tincta::Colour colour, bool byEdit);
+
+protected:
+    // Tells the gestures on the sliders apart: what one press of the mouse or of a key does to
+    // them (a drag, a held key) is one undo step.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QScrollBar* makeSlider(const char* name, const QString& accessibleName);
@@ -67,6 +73,8 @@ private:
     ColourBox* m_pickPreview = nullptr;
     ValueEntry* m_valueEntry;
     SwatchGrid* m_colourBar;
+    // The gesture the sliders are in; 0 between gestures.
+    int m_sliderGesture = 0;
 };
 
 } // namespace tincta

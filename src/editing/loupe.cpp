@@ -48,9 +48,7 @@ QRect Loupe::magnifiedRect() const {
 
 void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF pointer) {
     m_area = area;
-    m_colourText = QStringLiteral("#");
-    for (int channel : {picked.red, picked.green, picked.blue})
-        appendHexPair(m_colourText, channel);
+    m_colourText = hexTriplet(picked);
     m_positionText =
         QStringLiteral("%1, %2").arg(area.devicePosition.x()).arg(area.devicePosition.y());
     const QScreen* screen = QGuiApplication::screenAt(pointer.toPoint());

@@ -125,6 +125,7 @@ void MarksPanel::buildMark(int mark) {
 
     auto* name = named(new TrackedLineEdit(this), indexed("txtName", mark));
     name->setTypingLimit(nameBoxLength);
+    name->setWindowUndo(true);
     name->setToolTip(tr("Click and type a colour name"));
     name->setAccessibleName(spokenMark(QT_TR_NOOP("Name of colour mark %1"), mark));
     name->setMinimumWidth(
@@ -134,14 +135,18 @@ void MarksPanel::buildMark(int mark) {
     connect(name, &QLineEdit::textChanged, this, guarded([this, mark] { onNameTyped(mark); }));
     connect(name, &TrackedLineEdit::clicked, this, guarded([this, mark] { onNameClicked(mark); }));
     connect(name, &TrackedLineEdit::doubleClicked, name, &QLineEdit::selectAll);
-    connect(name, &TrackedLineEdit::focusGained, this, [name](Qt::FocusReason reason) {
+    m_nameGestures[at(mark)] = m_model.newGesture();
+    connect(name, &TrackedLineEdit::focusGained, this, [this, name, mark](Qt::FocusReason reason) {
+        m_nameGestures[at(mark)] = m_model.newGesture();
         if (isTabFocus(reason))
             name->selectAll();
     });
-    connect(name, &TrackedLineEdit::focusLost, this, [this] { m_selectNameOnClick = true; });
+    connect(name, &TrackedLineEdit::focusLost, this, [this, mark] {
+        m_nameGestures[at(mark)] = m_model.newGesture();
+        m_selectNameOnClick = true;
+    });
 
     auto* letters = named(new QLabel(this), indexed("lblColorProp", mark));
-    letters->setAccessibleName(spokenMark(QT_TR_NOOP("Properties of colour mark %1"), mark));
     letters->setMinimumWidth(letters->fontMetrics().horizontalAdvance(QStringLiteral("WFJ")) + 4);
     letters->setFixedHeight(markRowHeight);
     m_propertyLetters[at(mark)] = letters;
@@ -207,6 +212,7 @@ QString MarksPanel::pickFromSampleToolTip() {
 }
 
 void MarksPanel::onNameTyped(int mark) {
+    const PaletteEdit edit(m_model, EditKind::NameChange, m_nameGestures[at(mark)]);
     TrackedLineEdit* box = m_nameBoxes[at(mark)];
     setEdited(mark, false);
     if (box->text() == notJavaScriptColour)
@@ -245,8 +251,14 @@ void MarksPanel::setEdited(int mark, bool edited) {
 }
 
 void MarksPanel::updatePropertyLetters() {
-    for (int mark = 0; mark < markCount; ++mark)
-        m_propertyLetters[at(mark)]->setText(propertyLetters(pack(m_model.colour(mark))));
+    for (int mark = 0; mark < markCount; ++mark) {
+        const PackedColour colour = pack(m_model.colour(mark));
+        QLabel* letters = m_propertyLetters[at(mark)];
+        letters->setText(propertyLetters(colour));
+        // A screen reader hears the letters' meaning, not three capitals.
+        letters->setAccessibleName(
+            tr("Colour mark %1 properties: %2").arg(mark + 1).arg(spokenProperties(colour)));
+    }
 }
 
 void MarksPanel::setSamplesActive(bool active) {
@@ -302,6 +314,8 @@ bool MarksPanel::onRowDropEvent(int mark, QDropEvent* event) {
     event->acceptProposedAction();
     if (event->type() == QEvent::Drop) {
         ErrorGuard::run([this, mark, &colour] {
+            // Undoing the drop selects again the mark that was selected before it.
+            const PaletteEdit edit(m_model, EditKind::ColourChange);
             m_model.select(mark);
             Q_EMIT colourDropped(*colour);
         });

@@ -91,6 +91,8 @@ private:
     std::array<TrackedLineEdit*, markCount> m_nameBoxes{};
     std::array<QLabel*, markCount> m_propertyLetters{};
     std::array<bool, markCount> m_edited{};
+    // Typing into one name box until it loses the focus is one undo step.
+    std::array<int, markCount> m_nameGestures{};
     QString m_pickToolTip = pickFromSampleToolTip();
     // A click into a name box selects the whole name, once after the box lost the focus.
     bool m_selectNameOnClick = true;

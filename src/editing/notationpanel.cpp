@@ -58,7 +58,7 @@ void NotationPanel::buildClipboardRow(QWidget* parent) {
 void NotationPanel::render(const Colour& colour) {
     m_colour = colour;
     if (const std::optional<QString> text = renderedText(colour))
-        m_clipboardLabel->setText(*text);
+        showSentText(*text);
     m_ticksSinceChange = 0;
     // A timer already ticking keeps its phase, so the copy still falls on its third tick; an
     // idle one starts again here.
@@ -66,17 +66,24 @@ void NotationPanel::render(const Colour& colour) {
         m_timer->start();
 }
 
+void NotationPanel::showSentText(const QString& text) {
+    m_clipboardLabel->setText(text);
+    // The label's name is what a screen reader speaks, so it carries the text itself.
+    m_clipboardLabel->setAccessibleName(text.isEmpty() ? tr("Sent to clipboard: nothing")
+                                                       : tr("Sent to clipboard: %1").arg(text));
+}
+
 std::optional<QString> NotationPanel::renderedText(const Colour& colour) const {
     if (m_javaScriptNames)
         return javaScriptName(pack(colour));
-    return notationText(m_list->currentRow(), colour, m_settings.CustomFormat);
+    return notationText(m_list->currentRow(), colour, m_settings.customFormat);
 }
 
 QString NotationPanel::textOf(const Colour& colour) const {
     return renderedText(colour).value_or(QString());
 }
 
-void NotationPanel::windowActivated(const Colour& colour) {
+void NotationPanel::showRememberedNotation(const Colour& colour) {
     if (!m_javaScriptNames)
         m_list->setCurrentRow(m_rememberedNotation);
     render(colour);

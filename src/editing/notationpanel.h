@@ -36,8 +36,9 @@ public:
     void copyColour(const tincta::Colour& colour);
     // The notation chosen before the window was last left, or the stored standard one.
     void setRememberedNotation(int index) { m_rememberedNotation = index; }
-    // The window became active: the remembered notation comes back and the colour is rendered.
-    void windowActivated(const Colour& colour);
+    // At the end of the start and whenever the window becomes active: the remembered notation
+    // comes back and the colour is rendered, so it goes to the clipboard.
+    void showRememberedNotation(const Colour& colour);
     void windowDeactivated();
     // Copy JavaScript Names: the label gets the colour's JavaScript name instead of a notation,
     // and the list is set aside until the mode ends.
@@ -52,6 +53,7 @@ Q_SIGNALS:
 
 private:
     void buildClipboardRow(QWidget* parent);
+    void showSentText(const QString& text);
     // Nothing while no notation is chosen: the label then keeps what it shows.
     std::optional<QString> renderedText(const Colour& colour) const;
     void onTick();

@@ -4,6 +4,7 @@
 #include "colour/conversions.h"
 #include "gui/platform/errorguard.h"
 #include "gui/platform/services.h"
+#include "gui/widgets/accessiblerole.h"
 #include "gui/widgets/trackedlineedit.h"
 #include "gui/widgets/widgethelpers.h"
 
@@ -62,6 +63,8 @@ ValueEntry::ValueEntry(MessageBoxes& messages, QWidget* parent)
       m_decimalButton(named(new QRadioButton(tr("Dec"), this), "optSetDec")),
       m_hexButton(named(new QRadioButton(tr("Hex"), this), "optSetHex")) {
     setObjectName(QStringLiteral("frmSet"));
+    setAccessibleRole(this, QAccessible::Grouping);
+    setAccessibleName(tr("Colour values"));
     m_setButton->setAutoDefault(false);
     // A push button is at least 75 pixels wide by default; the three-letter caption needs far
     // less, and the window must fit a 640-pixel-wide screen (1280 device pixels at twice the
@@ -109,6 +112,7 @@ TrackedLineEdit* ValueEntry::makeField(const char* name, int typingLimit,
     auto* field = named(new TrackedLineEdit(this), name);
     field->setAccessibleName(accessibleName);
     field->setTypingLimit(typingLimit);
+    field->setWindowUndo(true);
     field->setToolTip(toolTip);
     field->setUpperCaseTyping(true);
     return field;
@@ -189,7 +193,7 @@ void ValueEntry::setFromHtmlHex() {
             return;
         }
     }
-    warn(m_messages, window(), field->text() + tr(" is not a valid HTML Hex value."));
+    warn(m_messages, window(), tr("%1 is not a valid HTML Hex value.").arg(field->text()));
 }
 
 void ValueEntry::setHtmlHexMode(bool on, const Colour& colour) {

@@ -1,5 +1,6 @@
 #include "help/aboutbox.h"
 
+#include "gui/platform/errorguard.h"
 #include "gui/platform/shellhelpers.h"
 #include "gui/widgets/linklabel.h"
 #include "gui/widgets/uitext.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace tincta {
 
@@ -58,6 +60,13 @@ QLabel* wrappedLabel(const QString& name, const QString& text, int width, QWidge
     return label;
 }
 
+LinkLabel* linkLabel(const QString& name, const QString& address, QWidget* parent) {
+    auto* link = new LinkLabel(address, parent);
+    link->setObjectName(name);
+    link->setBackgroundRole(QPalette::Base);
+    return link;
+}
+
 } // namespace
 
 AboutBox::AboutBox(const Services& services, QWidget* parent)
@@ -67,91 +76,71 @@ AboutBox::AboutBox(const Services& services, QWidget* parent)
     // Modal to the program's windows only: the help viewer stays usable beside it, as a help
     // program of its own would.
     setWindowModality(Qt::WindowModal);
-
-    picInfo = new AboutPicture(this);
-    picInfo->setObjectName(QStringLiteral("picInfo"));
-    picInfo->setMinimumWidth(panelMinimumWidth);
-
-    lblTitle = textLabel(QStringLiteral("lblTitle"), titleText, picInfo);
-    QFont titleFont = lblTitle->font();
-    titleFont.setPointSize(titlePointSize);
-    titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    lblSlogan = wrappedLabel(QStringLiteral("lblSlogan"), sloganText, sloganWidth, picInfo);
-    lblMoreInfo = textLabel(QStringLiteral("lblMoreInfo"), moreInfoText, picInfo);
-    lblLink = new LinkLabel(homePageAddress, picInfo);
-    lblLink->setObjectName(QStringLiteral("lblLink"));
-    lblLink->setBackgroundRole(QPalette::Base);
-    lblFeedbackInfo = textLabel(QStringLiteral("lblFeedbackInfo"), feedbackInfoText, picInfo);
-    lblMailLink = new LinkLabel(feedbackAddress, picInfo);
-    lblMailLink->setObjectName(QStringLiteral("lblMailLink"));
-    lblMailLink->setBackgroundRole(QPalette::Base);
-    lblDisclaimer =
-        wrappedLabel(QStringLiteral("lblDisclaimer"), disclaimerText, disclaimerWidth, picInfo);
-    lblVersion =
-        textLabel(QStringLiteral("lblVersion"), versionText.text().arg(programVersion), picInfo);
-
-    cmdOK = new QPushButton(okText, picInfo);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
-    cmdOK->setMinimumWidth(okWidth);
-
-    auto* panel = new QVBoxLayout(picInfo);
-    panel->setContentsMargins(24, 28, 24, 26);
-    panel->setSpacing(0);
-    panel->addWidget(lblTitle, 0, Qt::AlignHCenter);
-    panel->addSpacing(6);
-    panel->addWidget(lblSlogan, 0, Qt::AlignHCenter);
-    panel->addSpacing(22);
-    panel->addWidget(lblMoreInfo, 0, Qt::AlignHCenter);
-    panel->addSpacing(3);
-    panel->addWidget(lblLink, 0, Qt::AlignHCenter);
-    panel->addSpacing(14);
-    panel->addWidget(lblFeedbackInfo, 0, Qt::AlignHCenter);
-    panel->addSpacing(3);
-    panel->addWidget(lblMailLink, 0, Qt::AlignHCenter);
-    panel->addSpacing(18);
-    panel->addWidget(lblDisclaimer, 0, Qt::AlignHCenter);
-    panel->addSpacing(10);
-    panel->addWidget(lblVersion, 0, Qt::AlignHCenter);
-    panel->addSpacing(24);
-    panel->addWidget(cmdOK, 0, Qt::AlignHCenter);
+    buildPanel();
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(panelMargins.width(), panelMargins.height(), panelMargins.width(),
                               panelMargins.height());
-    outer->addWidget(picInfo);
+    outer->addWidget(m_panel);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
     // Escape reaches QDialog::reject and Enter the default button, whichever control has focus.
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(lblLink, &LinkLabel::clicked, this, [this] { lblLink_Click(); });
-    connect(lblMailLink, &LinkLabel::clicked, this, [this] { lblMailLink_Click(); });
-    cmdOK->setFocus();
+    connect(m_okButton, &QPushButton::clicked, this, guarded([this] { accept(); }));
+    connect(m_homePageLink, &LinkLabel::clicked, this, guarded([this] { openHomePage(); }));
+    connect(m_mailLink, &LinkLabel::clicked, this, guarded([this] { openMailClient(); }));
+    m_okButton->setFocus();
 }
 
-void AboutBox::cmdOK_Click() {
-    accept();
-}
+void AboutBox::buildPanel() {
+    m_panel = new AboutPicture(this);
+    m_panel->setObjectName(QStringLiteral("picInfo"));
+    m_panel->setMinimumWidth(panelMinimumWidth);
 
-void AboutBox::lblLink_Click() {
-    bool opened = false;
-    try {
-        opened = openWithShell(m_services.launcher, lblLink->text());
-    } catch (...) {
+    // Made top to bottom, the order in which screen readers and Tab meet them.
+    QLabel* title = textLabel(QStringLiteral("lblTitle"), titleText, m_panel);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(titlePointSize);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    QLabel* slogan = wrappedLabel(QStringLiteral("lblSlogan"), sloganText, sloganWidth, m_panel);
+    QLabel* moreInfo = textLabel(QStringLiteral("lblMoreInfo"), moreInfoText, m_panel);
+    m_homePageLink = linkLabel(QStringLiteral("lblLink"), homePageAddress, m_panel);
+    QLabel* feedbackInfo = textLabel(QStringLiteral("lblFeedbackInfo"), feedbackInfoText, m_panel);
+    m_mailLink = linkLabel(QStringLiteral("lblMailLink"), feedbackAddress, m_panel);
+    QLabel* disclaimer =
+        wrappedLabel(QStringLiteral("lblDisclaimer"), disclaimerText, disclaimerWidth, m_panel);
+    // The program's version, below the fixed texts of the box.
+    QLabel* version =
+        textLabel(QStringLiteral("lblVersion"), versionText.text().arg(programVersion), m_panel);
+    m_okButton = new QPushButton(okText, m_panel);
+    m_okButton->setObjectName(QStringLiteral("cmdOK"));
+    m_okButton->setDefault(true);
+    m_okButton->setAutoDefault(true);
+    m_okButton->setMinimumWidth(okWidth);
+
+    auto* column = new QVBoxLayout(m_panel);
+    column->setContentsMargins(24, 28, 24, 26);
+    column->setSpacing(0);
+    // Each control with the space below it.
+    const std::pair<QWidget*, int> rows[] = {
+        {title, 6},       {slogan, 22},     {moreInfo, 3}, {m_homePageLink, 14}, {feedbackInfo, 3},
+        {m_mailLink, 18}, {disclaimer, 10}, {version, 24}, {m_okButton, 0}};
+    for (const auto& [widget, spaceBelow] : rows) {
+        column->addWidget(widget, 0, Qt::AlignHCenter);
+        if (spaceBelow > 0)
+            column->addSpacing(spaceBelow);
     }
-    if (!opened)
+}
+
+// A launcher that refuses gets the warning; one that throws goes to the last resort with
+// everything else that throws.
+void AboutBox::openHomePage() {
+    if (!openWithShell(m_services.launcher, m_homePageLink->text()))
         warn(m_services.messages, this, browserProblem);
 }
 
-void AboutBox::lblMailLink_Click() {
-    bool opened = false;
-    try {
-        opened = openMailTo(m_services.launcher, lblMailLink->text());
-    } catch (...) {
-    }
-    if (!opened)
+void AboutBox::openMailClient() {
+    if (!openMailTo(m_services.launcher, m_mailLink->text()))
         warn(m_services.messages, this, mailClientProblem);
 }
 

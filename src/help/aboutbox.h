@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
 
 namespace tincta {
@@ -20,24 +19,16 @@ class AboutBox : public QDialog {
 public:
     AboutBox(const Services& services, QWidget* parent);
 
-    void cmdOK_Click();
-    void lblLink_Click();
-    void lblMailLink_Click();
-
-    AboutPicture* picInfo = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblSlogan = nullptr;
-    QLabel* lblMoreInfo = nullptr;
-    LinkLabel* lblLink = nullptr;
-    QLabel* lblFeedbackInfo = nullptr;
-    LinkLabel* lblMailLink = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    // The program's version, below the fixed texts of the box.
-    QLabel* lblVersion = nullptr;
-    QPushButton* cmdOK = nullptr;
-
 private:
+    void buildPanel();
+    void openHomePage();
+    void openMailClient();
+
     Services m_services;
+    AboutPicture* m_panel = nullptr;
+    LinkLabel* m_homePageLink = nullptr;
+    LinkLabel* m_mailLink = nullptr;
+    QPushButton* m_okButton = nullptr;
 };
 
 } // namespace tincta

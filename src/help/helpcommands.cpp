@@ -15,14 +15,7 @@ void HelpCommands::showHelp() {
 }
 
 bool HelpCommands::displayTopic(const QString& topic) {
-    try {
-        // Set anew every time: another topic may have been shown since.
-        m_htmlHelp.setCHMFile(HTMLHelp::programHelpFolder());
-        m_htmlHelp.setTopicURL(topic);
-        return m_htmlHelp.DisplayTopicURL();
-    } catch (...) {
-        return false;
-    }
+    return m_htmlHelp.displayTopic(HTMLHelp::programHelpFolder(), topic);
 }
 
 bool HelpCommands::showTopic(const QString& topic) {
@@ -32,13 +25,10 @@ bool HelpCommands::showTopic(const QString& topic) {
     return shown;
 }
 
+// A launcher that refuses gets the warning; one that throws goes to the last resort with
+// everything else that throws.
 void HelpCommands::openHomePage() {
-    bool opened = false;
-    try {
-        opened = openWithShell(m_services.launcher, homePageAddress);
-    } catch (...) {
-    }
-    if (!opened)
+    if (!openWithShell(m_services.launcher, homePageAddress))
         warn(m_services.messages, m_window, browserProblem);
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/platform/services.h"
 #include "gui/platform/shellhelpers.h"
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/svgicon.h"
 #include "gui/widgets/themecolours.h"
 #include "gui/widgets/uitext.h"
@@ -23,13 +24,14 @@ namespace {
 
 const QString viewerName = QStringLiteral("helpViewer");
 const UiText defaultTitle{QT_TRANSLATE_NOOP("tincta", "Tincta Help")};
-const QString titleSeparator = QStringLiteral(" - ");
+const UiText pageTitle{QT_TRANSLATE_NOOP("tincta", "%1 - Tincta Help")};
 const UiText backText{QT_TRANSLATE_NOOP("tincta", "&Back")};
 const UiText forwardText{QT_TRANSLATE_NOOP("tincta", "&Forward")};
 const UiText homeText{QT_TRANSLATE_NOOP("tincta", "&Home")};
 const UiText backToolTip{QT_TRANSLATE_NOOP("tincta", "Back (Alt+Left)")};
 const UiText forwardToolTip{QT_TRANSLATE_NOOP("tincta", "Forward (Alt+Right)")};
 const UiText homeToolTip{QT_TRANSLATE_NOOP("tincta", "Contents (Alt+Home)")};
+const UiText helpPageName{QT_TRANSLATE_NOOP("tincta", "Help page")};
 const QString mailScheme = QStringLiteral("mailto");
 constexpr QSize viewerSize(760, 600);
 constexpr int documentMargin = 10;
@@ -64,6 +66,7 @@ HelpViewer::HelpViewer(const Services& services, QWidget* parent)
     setObjectName(viewerName);
     setWindowTitle(defaultTitle);
     setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
+    makeSideWindow(this);
     // Never larger than the screen, whatever its size and scale.
     if (const QScreen* shown = screen())
         resize(viewerSize.boundedTo(shown->availableGeometry().size() * screenShare));
@@ -88,6 +91,7 @@ HelpViewer::HelpViewer(const Services& services, QWidget* parent)
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setAccessibleName(helpPageName);
     // Links are followed here, so that web and mail links reach the launcher and its refusal
     // can be reported.
     m_browser->setOpenLinks(false);
@@ -147,7 +151,7 @@ void HelpViewer::updateTitle() {
     if (title.isEmpty() || title == defaultTitle)
         setWindowTitle(defaultTitle);
     else
-        setWindowTitle(title + titleSeparator + defaultTitle);
+        setWindowTitle(pageTitle.text().arg(title));
 }
 
 } // namespace tincta

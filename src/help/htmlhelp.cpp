@@ -46,12 +46,12 @@ HTMLHelp::HTMLHelp(const Services& services) : m_services(services) {}
 
 HTMLHelp::~HTMLHelp() = default;
 
-bool HTMLHelp::DisplayTopicURL() {
+bool HTMLHelp::displayTopic(const QString& helpFolder, const QString& topic) {
     try {
-        const QString file = topicFile(m_topicUrl);
+        const QString file = topicFile(topic);
         QString folder;
-        if (holdsTopic(m_chmFile, file))
-            folder = m_chmFile;
+        if (holdsTopic(helpFolder, file))
+            folder = helpFolder;
         else if (holdsTopic(builtInHelpFolder, file))
             folder = builtInHelpFolder;
         else
@@ -59,14 +59,14 @@ bool HTMLHelp::DisplayTopicURL() {
         if (!m_viewer)
             m_viewer = std::make_unique<HelpViewer>(m_services);
         m_viewer->setHomeTopic(topicUrl(folder, mainHelpTopic));
-        m_viewer->showTopic(topicUrl(folder, m_topicUrl));
+        m_viewer->showTopic(topicUrl(folder, topic));
         return true;
     } catch (...) {
         return false;
     }
 }
 
-void HTMLHelp::HelpClose() {
+void HTMLHelp::closeViewer() {
     if (!m_viewer)
         return;
     m_viewer->close();

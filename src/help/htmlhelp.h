@@ -10,9 +10,7 @@ namespace tincta {
 
 class HelpViewer;
 
-// Opens the help topics in a viewer window of our own. `CHMFile` names where the topics live:
-// the program's help folder (or the compiled-in copies, ":/help"); `TopicURL` the page in it.
-// Nothing here throws to its callers.
+// Opens the help topics in a viewer window of our own. Nothing here throws to its callers.
 class HTMLHelp {
 public:
     explicit HTMLHelp(const Services& services);
@@ -20,16 +18,12 @@ public:
     HTMLHelp(const HTMLHelp&) = delete;
     HTMLHelp& operator=(const HTMLHelp&) = delete;
 
-    void setTopicURL(const QString& vData) { m_topicUrl = vData; }
-    QString TopicURL() const { return m_topicUrl; }
-    void setCHMFile(const QString& vData) { m_chmFile = vData; }
-    QString CHMFile() const { return m_chmFile; }
-
-    // Shows the viewer at `TopicURL`, opening it if needed. False when the topic is found
-    // neither in `CHMFile` nor among the compiled-in copies, or the viewer cannot be shown.
-    bool DisplayTopicURL();
+    // Shows the viewer at `topic` ("tincta10.htm", perhaps with an anchor) of the help in
+    // `helpFolder`, opening it if needed. False when the topic is found neither there nor among
+    // the compiled-in copies, or the viewer cannot be shown.
+    bool displayTopic(const QString& helpFolder, const QString& topic);
     // Closes the viewer, if one is open.
-    void HelpClose();
+    void closeViewer();
 
     // The open viewer, or nullptr.
     HelpViewer* viewer() const { return m_viewer.get(); }
@@ -45,8 +39,6 @@ public:
 
 private:
     Services m_services;
-    QString m_topicUrl;
-    QString m_chmFile;
     std::unique_ptr<HelpViewer> m_viewer;
 };
 

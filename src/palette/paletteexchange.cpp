@@ -21,13 +21,8 @@ public:
 
 constexpr QLatin1StringView colourIdentifierStem{"colour-"};
 
-bool isHexDigit(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-Colour unpackRgb(uint rgb) {
-    return {static_cast<std::int32_t>(rgb >> 16), static_cast<std::int32_t>((rgb >> 8) & 0xFF),
-            static_cast<std::int32_t>(rgb & 0xFF)};
+bool isControl(QChar c) {
+    return c.category() == QChar::Other_Control;
 }
 
 bool keptInIdentifier(char32_t c) {
@@ -88,7 +83,35 @@ ImportResult ImportResult::firstSix(QList<PaletteMark> colours) {
         return refused(ImportProblem::NoColours);
     }
     colours.resize(std::min<qsizetype>(colours.size(), paletteMarkCount));
-    return {std::move(colours), std::nullopt};
+    int shortened = 0;
+    for (PaletteMark& mark : colours) {
+        ForeignName name = foreignName(mark.name);
+        mark.name = std::move(name.name);
+        shortened += name.shortened ? 1 : 0;
+    }
+    return {std::move(colours), std::nullopt, shortened};
+}
+
+ForeignName foreignName(const QString& name) {
+    QString cleaned;
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < name.size(); ++i, ++characters) {
+        if (characters == foreignNameMaxCharacters) {
+            return {cleaned, true};
+        }
+        const QChar c = name[i];
+        if (isControl(c)) {
+            while (i + 1 < name.size() && isControl(name[i + 1])) {
+                ++i;
+            }
+            cleaned.append(u' ');
+        } else if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            cleaned.append(c).append(name[++i]);
+        } else {
+            cleaned.append(c.isSurrogate() ? QChar(QChar::ReplacementCharacter) : c);
+        }
+    }
+    return {cleaned, false};
 }
 
 bool isPlaceholderName(const QString& name) {
@@ -97,18 +120,6 @@ bool isPlaceholderName(const QString& name) {
 
 QString importedName(const QString& name) {
     return name.isEmpty() || name == untitledName ? QString(typeAColourName) : name;
-}
-
-std::optional<Colour> colourFromHex(QStringView text) {
-    constexpr qsizetype hexLength = 7;
-    if (text.size() != hexLength || !text.startsWith(u'#')) {
-        return std::nullopt;
-    }
-    const QStringView digits = text.sliced(1);
-    if (!std::all_of(digits.begin(), digits.end(), isHexDigit)) {
-        return std::nullopt;
-    }
-    return unpackRgb(digits.toUInt(nullptr, 16));
 }
 
 QString lowerCaseHex(const Colour& colour) {

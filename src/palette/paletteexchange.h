@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/conversions.h"
 #include "palette/palettefile.h"
 
 #include <QByteArray>
@@ -38,15 +39,30 @@ struct ImportFailure {
     QString text() const;
 };
 
+// The longest name a mark takes from another program's file, in characters.
+inline constexpr qsizetype foreignNameMaxCharacters = 255;
+
+struct ForeignName {
+    QString name;
+    bool shortened = false; // cut to its first foreignNameMaxCharacters characters
+};
+
+// A name from another program's file as a mark may hold it: each run of control characters (line
+// breaks, tabs) becomes one blank, so that the name stays on its line of the palette file; half a
+// surrogate pair becomes U+FFFD, as no file can hold it; and only the first 255 characters stay.
+ForeignName foreignName(const QString& name);
+
 // Either the colours of a file or why it was refused.
 struct ImportResult {
     QList<PaletteMark> marks; // the file's first colours in order, one to six; empty on failure
     std::optional<ImportFailure> failure;
+    int shortenedNames = 0; // how many of the names in `marks` foreignName() shortened
 
     bool ok() const { return !failure.has_value(); }
 
     static ImportResult refused(ImportProblem problem, int line = 0, const QString& token = {});
-    // The first six of a file's colours; a file without any is refused.
+    // The first six of a file's colours with their names made foreignName()s; a file without
+    // any colour is refused.
     static ImportResult firstSix(QList<PaletteMark> colours);
 };
 
@@ -55,9 +71,6 @@ bool isPlaceholderName(const QString& name);
 
 // The name a mark takes from an imported colour: "Untitled" and the empty name mean none.
 QString importedName(const QString& name);
-
-// "#" and six hex digits in either case; nullopt for any other text.
-std::optional<Colour> colourFromHex(QStringView text);
 
 // "#rrggbb" in lower case, as style sheets and design tokens write a colour.
 QString lowerCaseHex(const Colour& colour);

@@ -14,7 +14,6 @@ constexpr QLatin1StringView currentHeader{"THIS FILE WAS MADE IN TINCTA. DO NOT 
 constexpr QLatin1StringView versionAdvice{
     "Do not use versions prior to Tincta 8.0 when you open this file."};
 constexpr QLatin1StringView dataSection{"[Tincta data]"};
-constexpr QLatin1StringView customLabel{"Custom:"};
 constexpr QLatin1StringView lineEnd{"\r\n"};
 
 // Older layouts, told apart by line 1; each mark takes linesPerMark lines.
@@ -52,14 +51,17 @@ void appendBlock(QStringList& lines, const QString& name, const Colour& colour,
                  const QString& customTemplate) {
     lines.append(QString());
     lines.append(QLatin1Char('[') + name + QLatin1Char(']'));
-    const QStringList& names = notationNames();
-    for (int index = 0; index < customNotation; ++index) {
-        lines.append(names[index] + QLatin1StringView(": ") + *notationText(index, colour, {}));
-    }
-    if (customTemplate.isEmpty()) {
-        lines.append(customLabel);
-    } else {
-        lines.append(customLabel + QLatin1Char(' ') + expandCustomTemplate(customTemplate, colour));
+    for (const NotationRow& notation : notationRows()) {
+        if (!notation.stored.isClassic()) {
+            continue;
+        }
+        // An empty template writes the label alone, without a trailing blank.
+        const QString text = notation.text(colour, customTemplate);
+        QString line = QLatin1StringView(notation.listName) + QLatin1Char(':');
+        if (!text.isEmpty()) {
+            line += QLatin1Char(' ') + text;
+        }
+        lines.append(line);
     }
 }
 
@@ -88,6 +90,12 @@ QByteArray encodeFileText(const QString& text) {
         }
     }
     return text.toUtf8();
+}
+
+// A line break would end the name's line early and shift every later line; half a surrogate pair
+// has no encoding and would be written as something else.
+bool isWritableName(QStringView name) {
+    return name.isValidUtf16() && !name.contains(u'\r') && !name.contains(u'\n');
 }
 
 std::optional<Colour> channels(int red, int green, int blue) {
@@ -208,6 +216,21 @@ QByteArray paletteFileBytes(const std::array<QString, paletteMarkCount>& nameBox
         appendBlock(lines, writtenName(nameBoxTexts[i]), colours[i], customTemplate);
     }
     return encodeFileText(lines.join(lineEnd) + lineEnd);
+}
+
+WritablePaletteFile writablePaletteFile(const std::array<QString, paletteMarkCount>& nameBoxTexts,
+                                        const std::array<Colour, paletteMarkCount>& colours,
+                                        const QString& customTemplate) {
+    for (int i = 0; i < paletteMarkCount; ++i) {
+        if (!isWritableName(nameBoxTexts[static_cast<std::size_t>(i)])) {
+            return {{}, UnwritablePalette{UnwritablePalette::Reason::NameNotWritable, i}};
+        }
+    }
+    QByteArray bytes = paletteFileBytes(nameBoxTexts, colours, customTemplate);
+    if (bytes.size() > paletteFileMaxBytes) {
+        return {{}, UnwritablePalette{UnwritablePalette::Reason::TooLarge, 0}};
+    }
+    return {std::move(bytes), std::nullopt};
 }
 
 PaletteFileLines paletteFileLines(const QByteArray& bytes) {

@@ -42,6 +42,27 @@ QByteArray paletteFileBytes(const std::array<QString, paletteMarkCount>& nameBox
                             const std::array<Colour, paletteMarkCount>& colours,
                             const QString& customTemplate);
 
+// Why a palette cannot be written as a file that Open reads back as it is.
+struct UnwritablePalette {
+    enum class Reason {
+        NameNotWritable, // a line break would split the name's line; half a surrogate pair has
+                         // no encoding
+        TooLarge,        // over paletteFileMaxBytes, which Open refuses
+    };
+    Reason reason = Reason::TooLarge;
+    int mark = 0; // NameNotWritable: the first mark with such a name, from 0
+};
+
+struct WritablePaletteFile {
+    QByteArray bytes; // empty when unwritable
+    std::optional<UnwritablePalette> unwritable;
+};
+
+// paletteFileBytes(), unless Open would not read that file back as the same palette.
+WritablePaletteFile writablePaletteFile(const std::array<QString, paletteMarkCount>& nameBoxTexts,
+                                        const std::array<Colour, paletteMarkCount>& colours,
+                                        const QString& customTemplate);
+
 struct PaletteFileLines {
     QStringList lines;    // without terminators, line 1 first; empty when tooLong
     bool tooLong = false; // over paletteFileMaxBytes or paletteFileMaxLines: reject the file

@@ -21,7 +21,7 @@ namespace {
 // Opening a pipe or a device never waits here, but reading one may, so the opened handle must
 // be a file on a disk.
 bool openRegularFile(const QString& path, QFile& file) {
-    if (!QFileInfo(path).isFile())
+    if (!isRegularFile(path))
         return false;
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -33,7 +33,7 @@ bool openRegularFile(const QString& path, QFile& file) {
 // The path may be swapped for a pipe between the check and the open, so the descriptor is
 // opened without blocking and checked again.
 bool openRegularFile(const QString& path, QFile& file) {
-    if (!QFileInfo(path).isFile())
+    if (!isRegularFile(path))
         return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -50,6 +50,10 @@ bool openRegularFile(const QString& path, QFile& file) {
 
 } // namespace
 
+bool isRegularFile(const QString& path) {
+    return QFileInfo(path).isFile();
+}
+
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
     QFile file;
     if (!openRegularFile(path, file))
@@ -61,6 +65,8 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) 
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    if (QFileInfo::exists(path) && !isRegularFile(path))
+        return false;
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
            file.write(bytes) == bytes.size() && file.commit();

@@ -1,6 +1,7 @@
 #include "palettewindows/javascriptwindow.h"
 
 #include "colour/colourtables.h"
+#include "gui/platform/errorguard.h"
 #include "gui/widgets/svgicon.h"
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/uitext.h"
@@ -53,6 +54,8 @@ QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& ke
     button->setToolTip(toolTip);
     button->setCheckable(true);
     group->addAction(button);
+    // A toolbar's buttons skip Tab, yet the sort order has no other way in from the keyboard.
+    toolbar->widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -74,16 +77,15 @@ JavaScriptWindow::JavaScriptWindow()
     m_dotNet = addSortButton(m_sortToolbar, group, dotNetKey, dotNetToolTip, dotNetImage);
     m_alphabetically->setChecked(true);
     connect(group, &QActionGroup::triggered, this,
-            [this](QAction* button) { guarded([&] { onSortChosen(button); }); });
+            guarded([this](const QAction* button) { onSortChosen(button); }));
 
     m_grid->setObjectName(gridName);
     m_grid->setAccessibleName(tr("JavaScript colours"));
     m_grid->setFocus();
     m_grid->setCellRects(squares(scale()));
     m_grid->setGeometry(0, toolbarHeight, width(), height() - toolbarHeight);
-    connect(m_grid, &SwatchGrid::cellPressed, this, [this](int index, Qt::MouseButton button) {
-        guarded([&] { onCellPressed(index, button); });
-    });
+    connect(m_grid, &SwatchGrid::cellPressed, this,
+            guarded([this](int index, Qt::MouseButton button) { onCellPressed(index, button); }));
 }
 
 void JavaScriptWindow::load(int sortIndex) {

@@ -1,5 +1,6 @@
 #include "palettewindows/palettewindow.h"
 
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/svgicon.h"
 
 #include <QCloseEvent>
@@ -54,6 +55,7 @@ PaletteWindow::PaletteWindow(const QString& name, const QString& caption, QSize 
     setWindowTitle(caption);
     setWindowIcon(svgIcon(programIcon));
     setAttribute(Qt::WA_DeleteOnClose);
+    makeSideWindow(this);
     setFixedSize(scaledTwipsRect(m_scale, 0, 0, clientTwips.width(), clientTwips.height()).size());
 }
 

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "colour/colour.h"
-#include "gui/platform/errorguard.h"
 #include "gui/widgets/widgethelpers.h"
 
 #include <QRect>
 #include <QWidget>
-#include <functional>
 
 namespace tincta {
 
@@ -35,7 +33,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void guarded(const std::function<void()>& handler) const { ErrorGuard::run(handler); }
 
 Q_SIGNALS:
     // A left press on a cell: the colour becomes the selected colour.

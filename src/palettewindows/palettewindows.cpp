@@ -1,11 +1,11 @@
 #include "palettewindows/palettewindows.h"
 
 #include "gui/platform/errorguard.h"
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/widgethelpers.h"
 #include "gui/widgets/windowplacement.h"
-#include "palettewindows/failsafewindow.h"
+#include "palettewindows/fixedpalettewindow.h"
 #include "palettewindows/javascriptwindow.h"
-#include "palettewindows/websafewindow.h"
 #include "settings/settingsrecord.h"
 
 #include <QPushButton>
@@ -25,18 +25,27 @@ QPushButton* addButton(QLayout* column, const char* name, const QString& caption
     return button;
 }
 
+auto makeFixedPaletteWindow(const FixedPalette& palette) {
+    return [&palette] { return std::make_unique<FixedPaletteWindow>(palette); };
+}
+
+void loadFixedPalette(FixedPaletteWindow& window) {
+    window.load();
+}
+
 } // namespace
 
 // Creates and fills a window unless one is open, then shows it. A window that fails to fill is
 // not kept: the error handler closes everything anyway.
-template <typename Window, typename Load>
-void PaletteWindows::openOnce(QPointer<Window>& window, const QWidget* anchor, bool below,
-                              Load load) {
+template <typename Window, typename Make, typename Load>
+void PaletteWindows::openOnce(QPointer<Window>& window, Make make, const QWidget* anchor,
+                              bool below, Load load) {
     if (window.isNull() || window->isClosed()) {
-        auto created = std::make_unique<Window>();
-        belongTo(created.get(), m_mainWindow);
+        std::unique_ptr<Window> created = make();
+        waitWithMainWindow(created.get(), m_mainWindow);
         load(*created);
-        placeBeside(created.get(), anchor, below ? Placement::Below : Placement::Right);
+        placeBeside(created.get(), anchor, below ? Placement::Below : Placement::Right,
+                    m_mainWindow);
         connect(created.get(), &PaletteWindow::colourChosen, this, &PaletteWindows::colourChosen);
         window = created.release();
     }
@@ -71,11 +80,11 @@ PaletteWindows::~PaletteWindows() {
     delete m_javaScript.data();
 }
 
-WebsafeWindow* PaletteWindows::websafe() const {
+FixedPaletteWindow* PaletteWindows::websafe() const {
     return m_websafe;
 }
 
-FailsafeWindow* PaletteWindows::failsafe() const {
+FixedPaletteWindow* PaletteWindows::failsafe() const {
     return m_failsafe;
 }
 
@@ -84,19 +93,21 @@ JavaScriptWindow* PaletteWindows::javaScript() const {
 }
 
 void PaletteWindows::openWebsafe() {
-    openOnce(m_websafe, m_mainWindow, true, [](WebsafeWindow& window) { window.load(); });
+    openOnce(m_websafe, makeFixedPaletteWindow(websafePalette), m_mainWindow, true,
+             loadFixedPalette);
 }
 
 void PaletteWindows::openFailsafe() {
     const QWidget* anchor = m_websafe.isNull() || m_websafe->isClosed()
                                 ? m_mainWindow
                                 : static_cast<const QWidget*>(m_websafe.data());
-    openOnce(m_failsafe, anchor, true, [](FailsafeWindow& window) { window.load(); });
+    openOnce(m_failsafe, makeFixedPaletteWindow(failsafePalette), anchor, true, loadFixedPalette);
 }
 
 void PaletteWindows::openJavaScript() {
-    openOnce(m_javaScript, m_mainWindow, false,
-             [this](JavaScriptWindow& window) { window.load(m_settings.SortIndex); });
+    openOnce(
+        m_javaScript, [] { return std::make_unique<JavaScriptWindow>(); }, m_mainWindow, false,
+        [this](JavaScriptWindow& window) { window.load(m_settings.sortIndex); });
 }
 
 } // namespace tincta

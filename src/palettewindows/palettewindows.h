@@ -6,9 +6,8 @@
 
 namespace tincta {
 
-class FailsafeWindow;
+class FixedPaletteWindow;
 class JavaScriptWindow;
-class WebsafeWindow;
 class SettingsRecord;
 
 // The three buttons that open the reference palette windows, one of each at most. Each is a
@@ -30,22 +29,23 @@ public:
     void openJavaScript();
 
     // The open windows, or nullptr.
-    WebsafeWindow* websafe() const;
-    FailsafeWindow* failsafe() const;
+    FixedPaletteWindow* websafe() const;
+    FixedPaletteWindow* failsafe() const;
     JavaScriptWindow* javaScript() const;
 
 Q_SIGNALS:
     void colourChosen(tincta::Colour colour);
 
 private:
-    template <typename Window, typename Load>
-    void openOnce(QPointer<Window>& window, const QWidget* anchor, bool below, Load load);
+    template <typename Window, typename Make, typename Load>
+    void openOnce(QPointer<Window>& window, Make make, const QWidget* anchor, bool below,
+                  Load load);
 
     QWidget* m_mainWindow;
     const SettingsRecord& m_settings;
     QWidget* m_buttons;
-    QPointer<WebsafeWindow> m_websafe;
-    QPointer<FailsafeWindow> m_failsafe;
+    QPointer<FixedPaletteWindow> m_websafe;
+    QPointer<FixedPaletteWindow> m_failsafe;
     QPointer<JavaScriptWindow> m_javaScript;
 };
 

@@ -1,60 +1,97 @@
 #include "settings/settingsrecord.h"
 
+#include "colour/enumrows.h"
 #include "colour/notation.h"
 #include "palette/pathhelpers.h"
-#include "settings/easyreg.h"
+#include "registry/easyreg.h"
 
 #include <QDir>
 #include <QStandardPaths>
-#include <QStringList>
+#include <algorithm>
 #include <array>
+#include <span>
 
 namespace tincta {
 
 namespace {
 
-const QString noCustomFormat;
-const QString defaultFormatIndex = QStringLiteral("0");
-const QString defaultSortIndex = QStringLiteral("0");
-const QString defaultPromptToSave = QStringLiteral("1");
+const QString noText;
+const QString firstFormatIndex = QStringLiteral("0");
+const QString switchOff = QStringLiteral("0");
+const QString switchOn = QStringLiteral("1");
 
-const QStringList& acceptedFormatIndexes() {
-    static const QStringList texts = {
-        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),  QStringLiteral("3"),
-        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),  QStringLiteral("7"),
-        QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11")};
-    return texts;
+// Exact and case-sensitive, as every stored value is compared.
+bool isSwitch(const QString& text) {
+    return text == switchOff || text == switchOn;
 }
 
-// A stored switch: exactly "0" or "1".
-std::optional<qint16> switchValue(const QString& text) {
-    if (text == QLatin1String("0"))
-        return 0;
-    if (text == QLatin1String("1"))
-        return 1;
-    return std::nullopt;
+bool isCustomFormat(const QString& text) {
+    return text.size() <= customFormatMaxLength;
 }
+
+// One of the texts "0" to "11": the FormatIndex of a notation the palette file lists.
+bool isFormatIndex(const QString& text) {
+    const std::span<const NotationRow> rows = notationRows();
+    return std::any_of(rows.begin(), rows.end(), [&text](const NotationRow& row) {
+        return row.stored.isClassic() && text == QString::number(row.stored.formatIndex);
+    });
+}
+
+// Any text: one that names no notation is ignored.
+bool isAnyText(const QString&) {
+    return true;
+}
+
+struct StoredValueRow {
+    StoredSetting setting;
+    const char* name;
+    bool (*check)(const QString& text);
+    QString (*defaultText)(const SettingsRecord& record);
+};
+
+constexpr auto storedValueRows = std::to_array<StoredValueRow>({
+    {StoredSetting::CustomFormat, customFormatValueName, isCustomFormat,
+     [](const SettingsRecord&) { return noText; }},
+    {StoredSetting::FormatIndex, formatIndexValueName, isFormatIndex,
+     [](const SettingsRecord&) { return firstFormatIndex; }},
+    {StoredSetting::SortIndex, sortIndexValueName, isSwitch,
+     [](const SettingsRecord&) { return switchOff; }},
+    {StoredSetting::PromptToSave, promptToSaveValueName, isSwitch,
+     [](const SettingsRecord&) { return switchOn; }},
+    {StoredSetting::StandardFolder, standardFolderValueName, folderExists,
+     [](const SettingsRecord& record) { return record.defaultFolder; }},
+    {StoredSetting::CssFormat, cssFormatValueName, isAnyText,
+     [](const SettingsRecord&) { return noText; }},
+});
+
+static_assert(hasOneRowPerEnumerator<StoredSetting>(storedValueRows),
+              "every stored setting needs exactly one row");
+static_assert(rowsFollowTheEnum(storedValueRows, &StoredValueRow::setting),
+              "the rows must follow the order of enum StoredSetting");
 
 std::string utf8(const QString& text) {
     return text.toStdString();
 }
 
-struct CssFormatName {
-    int notation;
-    QLatin1StringView name;
-};
-
-constexpr std::array<CssFormatName, 3> cssFormatNames{{
-    {cssRgbNotation, QLatin1StringView("rgb")},
-    {cssHslNotation, QLatin1StringView("hsl")},
-    {cssOklchNotation, QLatin1StringView("oklch")},
-}};
+qint16 switchValue(const QString& text) {
+    return text == switchOn ? 1 : 0;
+}
 
 // Exact and case-sensitive, as every stored value is compared.
-std::optional<int> cssNotationNamed(const QString& cssFormat) {
-    for (const CssFormatName& css : cssFormatNames) {
-        if (cssFormat == css.name)
-            return css.notation;
+std::optional<Notation> notationWithKey(const QString& cssFormat) {
+    if (cssFormat.isEmpty())
+        return std::nullopt;
+    for (const NotationRow& row : notationRows()) {
+        if (cssFormat == row.stored.cssFormat)
+            return row.notation;
+    }
+    return std::nullopt;
+}
+
+std::optional<Notation> notationWithIndex(int formatIndex) {
+    for (const NotationRow& row : notationRows()) {
+        if (row.stored.isClassic() && row.stored.formatIndex == formatIndex)
+            return row.notation;
     }
     return std::nullopt;
 }
@@ -62,23 +99,26 @@ std::optional<int> cssNotationNamed(const QString& cssFormat) {
 } // namespace
 
 int standardNotation(int formatIndex, const QString& cssFormat) {
-    return cssNotationNamed(cssFormat).value_or(formatIndex);
+    // A FormatIndex other than the one stored beside the key was written by a program that
+    // knows nothing of CssFormat, after our last choice: it is the newer one.
+    const std::optional<Notation> keyed = notationWithKey(cssFormat);
+    if (keyed && notationRow(*keyed).stored.formatIndex == formatIndex)
+        return listRow(*keyed);
+    return listRow(notationWithIndex(formatIndex).value_or(Notation{}));
 }
 
 bool isWrittenCssFormat(const QString& cssFormat) {
-    return cssFormat.isEmpty() || cssNotationNamed(cssFormat).has_value();
+    return cssFormat.isEmpty() || notationWithKey(cssFormat).has_value();
 }
 
 QString storedFormatIndex(int notation) {
-    return QString::number(notation < classicNotationCount ? notation : 0);
+    const std::optional<Notation> row = notationAtRow(notation);
+    return QString::number(row ? notationRow(*row).stored.formatIndex : 0);
 }
 
 QString storedCssFormat(int notation) {
-    for (const CssFormatName& css : cssFormatNames) {
-        if (notation == css.notation)
-            return css.name;
-    }
-    return QString();
+    const std::optional<Notation> row = notationAtRow(notation);
+    return row ? QString(notationRow(*row).stored.cssFormat) : QString();
 }
 
 FolderLookup systemFolderLookup() {
@@ -105,17 +145,22 @@ SettingsLoadResult SettingsRecord::loadSettings(bool javaScriptNamesMode) {
     SettingsLoadResult result;
     const auto waitDeadline = std::chrono::steady_clock::now() + loadWaitLimit;
     m_registry.beginBatch(waitDeadline);
-    bool acceptable = false;
+    std::optional<StoredTexts> texts;
     try {
-        acceptable = readSettings(javaScriptNamesMode, result);
+        texts = readStoredTexts();
     } catch (...) {
-        acceptable = false;
+        // A load that fails as a whole restores the defaults, as an unacceptable value does.
+        texts.reset();
     }
     StoreReport report = m_registry.endBatch();
     result.storeUnreadable = report.unusable;
-    if (!acceptable) {
+    if (texts) {
+        useStoredTexts(*texts);
+        if (!javaScriptNamesMode)
+            result.rememberedFormat = standardFormat;
+    } else {
         if (result.storeUnreadable) {
-            useDefaultSettings();
+            useStoredTexts(defaultTexts());
         } else {
             m_registry.beginBatch(waitDeadline);
             restoreDefaultSettings();
@@ -130,56 +175,44 @@ SettingsLoadResult SettingsRecord::loadSettings(bool javaScriptNamesMode) {
     return result;
 }
 
-bool SettingsRecord::readSettings(bool javaScriptNamesMode, SettingsLoadResult& result) {
+std::optional<SettingsRecord::StoredTexts> SettingsRecord::readStoredTexts() {
     findDefaultFolder();
-
-    const QString customFormat = read(customFormatValueName, noCustomFormat);
-    if (customFormat.size() > customFormatMaxLength)
-        return false;
-    CustomFormat = customFormat;
-
-    const QString formatIndex = read(formatIndexValueName, defaultFormatIndex);
-    if (!acceptedFormatIndexes().contains(formatIndex))
-        return false;
-    CssFormat = read(cssFormatValueName, QString());
-    standardFormat = static_cast<qint16>(standardNotation(formatIndex.toInt(), CssFormat));
-    if (!javaScriptNamesMode)
-        result.rememberedFormat = standardFormat;
-
-    const auto sortIndex = switchValue(read(sortIndexValueName, defaultSortIndex));
-    if (!sortIndex)
-        return false;
-    SortIndex = *sortIndex;
-
-    const auto promptToSave = switchValue(read(promptToSaveValueName, defaultPromptToSave));
-    if (!promptToSave)
-        return false;
-    PromptToSave = *promptToSave;
-
-    const QString standardFolder = read(standardFolderValueName, defaultFolder);
-    if (!folderExists(standardFolder))
-        return false;
-    StandardFolder = standardFolder;
-    return true;
+    StoredTexts texts;
+    for (const StoredValueRow& row : storedValueRows) {
+        QString text = read(row.name, row.defaultText(*this));
+        if (!row.check(text))
+            return std::nullopt;
+        texts[static_cast<std::size_t>(row.setting)] = std::move(text);
+    }
+    return texts;
 }
 
-void SettingsRecord::useDefaultSettings() {
-    CustomFormat = noCustomFormat;
-    CssFormat.clear();
-    standardFormat = 0;
-    SortIndex = 0;
-    PromptToSave = 1;
-    StandardFolder = defaultFolder;
+SettingsRecord::StoredTexts SettingsRecord::defaultTexts() const {
+    StoredTexts texts;
+    for (const StoredValueRow& row : storedValueRows)
+        texts[static_cast<std::size_t>(row.setting)] = row.defaultText(*this);
+    return texts;
+}
+
+// The texts have passed their checks.
+void SettingsRecord::useStoredTexts(const StoredTexts& texts) {
+    const auto text = [&texts](StoredSetting setting) -> const QString& {
+        return texts[static_cast<std::size_t>(setting)];
+    };
+    customFormat = text(StoredSetting::CustomFormat);
+    cssFormat = text(StoredSetting::CssFormat);
+    standardFormat =
+        static_cast<qint16>(standardNotation(text(StoredSetting::FormatIndex).toInt(), cssFormat));
+    sortIndex = switchValue(text(StoredSetting::SortIndex));
+    promptToSave = switchValue(text(StoredSetting::PromptToSave));
+    standardFolder = text(StoredSetting::StandardFolder);
 }
 
 void SettingsRecord::restoreDefaultSettings() {
-    useDefaultSettings();
-    m_registry.SetString(customFormatValueName, utf8(CustomFormat));
-    m_registry.SetString(formatIndexValueName, utf8(defaultFormatIndex));
-    m_registry.SetString(sortIndexValueName, utf8(defaultSortIndex));
-    m_registry.SetString(promptToSaveValueName, utf8(defaultPromptToSave));
-    m_registry.SetString(standardFolderValueName, utf8(StandardFolder));
-    m_registry.SetString(cssFormatValueName, utf8(CssFormat));
+    const StoredTexts texts = defaultTexts();
+    useStoredTexts(texts);
+    for (const StoredValueRow& row : storedValueRows)
+        m_registry.SetString(row.name, utf8(texts[static_cast<std::size_t>(row.setting)]));
 }
 
 SettingsSaveResult SettingsRecord::saveSettings(const SettingValues& values) {
@@ -192,6 +225,13 @@ SettingsSaveResult SettingsRecord::saveSettings(const SettingValues& values) {
     }
     const StoreReport report = m_registry.endBatch();
     return {saved, QString::fromStdString(report.damagedStoreKeptAs)};
+}
+
+QString SettingsRecord::readValue(const char* valueName) {
+    m_registry.beginBatch(std::chrono::steady_clock::now() + loadWaitLimit);
+    const QString text = read(valueName, QString());
+    m_registry.endBatch();
+    return text;
 }
 
 QString SettingsRecord::read(const char* valueName, const QString& defaultValue) {

@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -34,14 +36,29 @@ struct FolderLookup {
 // The user's desktop and home folders as the system reports them.
 FolderLookup systemFolderLookup();
 
-// The standard notation that a stored FormatIndex (0..11) and CssFormat stand for: a CssFormat
-// naming a CSS notation wins; any other text in it is ignored.
+// The standard notation (a list row) that a stored FormatIndex (0..11) and CssFormat stand for:
+// a CssFormat naming a notation wins while FormatIndex is what that notation stores beside it
+// (0); any other text in it is ignored.
 int standardNotation(int formatIndex, const QString& cssFormat);
-// Whether CssFormat holds what the program writes there: empty or a CSS notation's name.
+// Whether CssFormat holds what the program writes there: empty or a notation's key.
 bool isWrittenCssFormat(const QString& cssFormat);
-// How the standard notation `notation` (0..14) is stored, as FormatIndex and as CssFormat.
+// How the standard notation in list row `notation` is stored, as FormatIndex and as CssFormat.
 QString storedFormatIndex(int notation);
 QString storedCssFormat(int notation);
+
+// The stored values, in the order a load reads them and a restore writes them. A new one needs
+// its row in settingsrecord.cpp: the build fails without it.
+enum class StoredSetting {
+    CustomFormat,
+    FormatIndex,
+    SortIndex,
+    PromptToSave,
+    StandardFolder,
+    CssFormat,
+    Count // keep last: the number of stored values
+};
+
+inline constexpr auto storedSettingCount = static_cast<std::size_t>(StoredSetting::Count);
 
 struct SettingsLoadResult {
     // The caller shows settingsRestoredMessage.
@@ -71,13 +88,13 @@ class SettingsRecord {
 public:
     explicit SettingsRecord(EasyReg& registry, FolderLookup folders = systemFolderLookup());
 
-    QString CustomFormat;
-    qint16 SortIndex = 0;
-    qint16 PromptToSave = 0;
-    QString StandardFolder;
+    QString customFormat;
+    qint16 sortIndex = 0;
+    qint16 promptToSave = 0;
+    QString standardFolder;
     QString defaultFolder;
     // The CssFormat text the most recent load read, whatever it holds.
-    QString CssFormat;
+    QString cssFormat;
     // The standard notation (0..14) the most recent load accepted.
     qint16 standardFormat = 0;
 
@@ -97,9 +114,17 @@ public:
     // fails. The record in memory is the caller's to update.
     SettingsSaveResult saveSettings(const SettingValues& values);
 
+    // A stored value outside the settings, read on its own and never checked here: empty when
+    // it is missing or the store cannot be read within loadWaitLimit.
+    QString readValue(const char* valueName);
+
 private:
-    bool readSettings(bool javaScriptNamesMode, SettingsLoadResult& result);
-    void useDefaultSettings();
+    using StoredTexts = std::array<QString, storedSettingCount>;
+
+    // The stored texts, or nullopt at the first that its check refuses.
+    std::optional<StoredTexts> readStoredTexts();
+    StoredTexts defaultTexts() const;
+    void useStoredTexts(const StoredTexts& texts);
     QString read(const char* valueName, const QString& defaultValue);
 
     EasyReg& m_registry;

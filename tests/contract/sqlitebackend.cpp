@@ -1,7 +1,7 @@
 // The contract run against the SQLite store: a fresh file for each case.
 #include "storecontract.h"
 
-#include "settings/sqlitestore.h"
+#include "registry/sqlitestore.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -2,8 +2,8 @@
 
 #include "contractrunner.h"
 
-#include "settings/easyreg.h"
-#include "settings/registrystore.h"
+#include "registry/easyreg.h"
+#include "registry/registrystore.h"
 
 #include <memory>
 #include <string>

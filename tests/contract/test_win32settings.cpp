@@ -4,7 +4,7 @@
 #include "contractrunner.h"
 #include "win32testsupport.h"
 
-#include "settings/easyreg.h"
+#include "registry/easyreg.h"
 #include "settings/settingsnames.h"
 
 #include <algorithm>

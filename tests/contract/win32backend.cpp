@@ -2,7 +2,7 @@
 #include "storecontract.h"
 #include "win32testsupport.h"
 
-#include "settings/win32registrystore.h"
+#include "registry/win32registrystore.h"
 
 #include <windows.h>
 

@@ -1,7 +1,8 @@
 """A screen reader finds its way through the program: over AT-SPI every focusable control of the
 main window, the three palette windows and the two settings dialogs has a name, a colour sample
 tells its colour in words, and a websafe cell found by its name and pressed puts its colour on the
-clipboard.
+clipboard. The labels speak what they show, kept current: the property letters of a mark in words,
+and what was sent to the clipboard after a change of notation. Escape closes the side windows.
 
 Runs under the system's python, which has pyatspi, with a D-Bus session bus of its own."""
 
@@ -86,6 +87,39 @@ def named_descendant(window, name, role=None):
     return None
 
 
+def spoken_label(window, prefix):
+    """The name of the one label whose spoken text starts with prefix, read afresh."""
+    for node, _ in walk(window):
+        if node.name.startswith(prefix):
+            return node.name
+    return None
+
+
+def wait_for_spoken(window, prefix, expected):
+    spoken = e2e.wait_until(lambda: spoken_label(window, prefix) == expected, 5, 0.1)
+    e2e.check(spoken, f"the label speaks {spoken_label(window, prefix)!r}, not {expected!r}")
+
+
+def escape_closes(session, title):
+    window = session.find_window(title, timeout=10)
+    session.focus(window)
+    session.key("Escape")
+    e2e.check(e2e.wait_until(lambda: not session.window_exists(title), 5),
+              f"Escape left the {title!r} window open")
+
+
+def notation_change_is_spoken(session, main):
+    session.focus(session.window)
+    e2e.set_colour(session, "990000")
+    wait_for_spoken(main, "Sent to clipboard", "Sent to clipboard: #990000")
+    # The notation list follows the HTML hex field; "CSS hsl()" is its last entry but one.
+    session.key("Tab")
+    session.key("End")
+    session.key("Up")
+    session.wait_for_clipboard("hsl(0 100% 30%)")
+    wait_for_spoken(main, "Sent to clipboard", "Sent to clipboard: hsl(0 100% 30%)")
+
+
 def press(node):
     action = node.queryAction()
     e2e.check(action.nActions > 0, f"{node.name!r} cannot be pressed")
@@ -107,6 +141,9 @@ def test(program):
             e2e.check(sample, "no sample named 'Colour of mark 1'")
             e2e.check(sample.description == "#FF0000, named red",
                       f"the first sample tells {sample.description!r}")
+            wait_for_spoken(main, "Colour mark 1 properties",
+                            "Colour mark 1 properties: websafe, failsafe, JavaScript name")
+            wait_for_spoken(main, "Sent to clipboard", "Sent to clipboard: #FF0000")
 
             for button, title in (("Websafe Palette", "Websafe"), ("Failsafe Palette", "Failsafe"),
                                   ("JavaScript Palette", "JavaScript")):
@@ -130,6 +167,12 @@ def test(program):
                           f"the {title!r} dialog did not close")
             missing = {title: paths for title, paths in unnamed.items() if paths}
             e2e.check(not missing, f"controls without a name: {missing}")
+
+            escape_closes(session, "Websafe")
+            session.focus(session.window)
+            session.key("ctrl+k")
+            escape_closes(session, "Colour Check")
+            notation_change_is_spoken(session, main)
         finally:
             daemon.terminate()
             daemon.wait(timeout=5)

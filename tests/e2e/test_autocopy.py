@@ -1,13 +1,30 @@
-"""The clipboard follows the selected colour: after start, after typed entry, after another
-notation; it leaves another program's text alone while nothing changes, and copies again when
-the user comes back to the window."""
+"""The clipboard follows the selected colour: after start (even when the window is never
+activated), after typed entry, after another notation; it leaves another program's text alone
+while nothing changes, and copies again when the user comes back to the window."""
 
 import time
 
 import tincta_e2e as e2e
 
 
+def check_start_never_activated(program):
+    """A window manager that keeps new windows from taking the focus: the start still copies."""
+    with e2e.Session(program) as session:
+        session.set_clipboard("before")
+        session.move_mouse(1279, 799)
+        session.focus_elsewhere()
+        session.launch()
+        session.window = session.find_window(e2e.WINDOW_TITLE)
+        started = time.monotonic()
+        copied = e2e.wait_until(lambda: session.clipboard() == "#FF0000", 2.0)
+        e2e.check(copied, f"clipboard holds {session.clipboard()!r} "
+                          f"{time.monotonic() - started:.1f} s after the window appeared")
+        focused = session.run(["xdotool", "getwindowfocus"], check=False).stdout.strip()
+        e2e.check(focused != session.window, "the window was activated after all")
+
+
 def test(program):
+    check_start_never_activated(program)
     with e2e.Session(program) as session:
         session.start()
         session.wait_for_clipboard("#FF0000")

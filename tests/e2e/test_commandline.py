@@ -1,7 +1,7 @@
 """The command line: --version prints one line and ends with status 0, --help shows the FILE
-argument, a palette file named on the command line opens at start as Open opens it (the caption
-names it, its first colour goes to the clipboard), and a file that is no palette gets Open's
-message and leaves the new palette."""
+argument, both with and without a display; a palette file named on the command line opens at
+start as Open opens it (the caption names it, its first colour goes to the clipboard), and a
+file that is no palette gets Open's message and leaves the new palette."""
 
 import os
 import re
@@ -10,8 +10,9 @@ import subprocess
 import tincta_e2e as e2e
 from tincta_e2e import golden
 
-def run_and_end(session, *args):
-    result = session.run([session.program, *args], check=False)
+def run_and_end(session, *args, env=None):
+    result = subprocess.run([session.program, *args], env=env or session.env, capture_output=True,
+                            text=True, timeout=10)
     return result.returncode, result.stdout
 
 
@@ -28,19 +29,28 @@ def start_with(session, argument, title, folder):
     session.focus(session.window)
 
 
-def check_version_and_help(session):
-    status, output = run_and_end(session, "--version")
+def check_version_and_help(session, env=None):
+    status, output = run_and_end(session, "--version", env=env)
     e2e.check(status == 0, f"--version ended with status {status}")
     lines = output.splitlines()
     e2e.check(len(lines) == 1 and re.fullmatch(r"Tincta \d+\.\d+\.\d+", lines[0]),
               f"--version printed {output!r}")
-    status, output = run_and_end(session, "--help")
+    status, output = run_and_end(session, "--help", env=env)
     e2e.check(status == 0 and "[FILE]" in output and "--version" in output, f"--help printed {output!r}")
+
+
+def without_display(session):
+    """The environment of a terminal with no graphical session, as a packager's build has."""
+    env = dict(session.env)
+    env.pop("DISPLAY", None)
+    env.pop("WAYLAND_DISPLAY", None)
+    return env
 
 
 def test(program):
     with e2e.Session(program) as session:
         check_version_and_help(session)
+        check_version_and_help(session, without_display(session))
 
         # A relative name, as a terminal gives it: the caption names the file alone.
         folder = os.path.join(session.home, "Desktop")

@@ -62,6 +62,10 @@ class Session:
                         XDG_RUNTIME_DIR=self.runtime, HOME=self.home, QT_QPA_PLATFORM="xcb",
                         LC_ALL="C.UTF-8", **(env or {}))
         self.env.pop("WAYLAND_DISPLAY", None)
+        # LANGUAGE outranks LC_ALL for the texts' language: the program speaks English unless a
+        # test asks otherwise.
+        if "LANGUAGE" not in (env or {}):
+            self.env.pop("LANGUAGE", None)
         self.process = None
         self.window = None
 

@@ -4,10 +4,10 @@
 // the test's own settings folder.
 
 #include "gui/platform/services.h"
-#include "settings/easyreg.h"
-#include "settings/settingsload.h"
+#include "registry/easyreg.h"
+#include "registry/sqlitestore.h"
 #include "settings/settingsrecord.h"
-#include "settings/sqlitestore.h"
+#include "settingsdialogs/settingsload.h"
 
 #include <QApplication>
 #include <QString>

@@ -25,6 +25,14 @@ struct ModalVisit {
     QString caption;
 };
 
+// The box's controls, found as screen readers and scripts find them.
+template <typename T = QLabel> T* control(const QWidget* box, const char* name) {
+    auto* found = box->findChild<T*>(QLatin1String(name));
+    if (found == nullptr)
+        qFatal("the about box has no %s", name);
+    return found;
+}
+
 } // namespace
 
 class TestAboutBox : public QObject {
@@ -61,13 +69,13 @@ void TestAboutBox::closesFromTheMenu() {
         visit.modal = box->isModal();
         visit.caption = box->windowTitle();
         if (how == QLatin1String("ok"))
-            QTest::mouseClick(box->cmdOK, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(box, "cmdOK"), Qt::LeftButton);
         else if (how == QLatin1String("escape"))
             QTest::keyClick(box, Qt::Key_Escape);
         else if (how == QLatin1String("enter"))
             QTest::keyClick(box, Qt::Key_Enter);
         else if (how == QLatin1String("return"))
-            QTest::keyClick(box->lblDisclaimer, Qt::Key_Return);
+            QTest::keyClick(control(box, "lblDisclaimer"), Qt::Key_Return);
         else
             box->close();
     });
@@ -94,32 +102,39 @@ void TestAboutBox::showsItsTexts() {
     AboutBox box(scripted.services, nullptr);
     box.show();
     QCOMPARE(box.objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(box.lblTitle->text(), QStringLiteral("Tincta 2005"));
-    QCOMPARE(box.lblTitle->font().pointSize(), 12);
-    QVERIFY(box.lblTitle->font().bold());
-    QCOMPARE(box.lblSlogan->text(),
+    const QLabel* title = control(&box, "lblTitle");
+    QCOMPARE(title->text(), QStringLiteral("Tincta 2005"));
+    QCOMPARE(title->font().pointSize(), 12);
+    QVERIFY(title->font().bold());
+    QCOMPARE(control(&box, "lblSlogan")->text(),
              QStringLiteral("The smart and easy colour manager for developers, designers, and "
                             "other artistic people."));
-    QCOMPARE(box.lblMoreInfo->text(), QStringLiteral("Learn more about Tincta on the web:"));
-    QCOMPARE(box.lblFeedbackInfo->text(), QStringLiteral("Send comments and suggestions to:"));
-    QCOMPARE(box.lblLink->text(), homePageAddress);
-    QCOMPARE(box.lblMailLink->text(), feedbackAddress);
-    QVERIFY(box.lblDisclaimer->text().contains(QStringLiteral("without warranties")));
-    QCOMPARE(box.lblVersion->text(), QStringLiteral("Version ") + programVersion);
-    QVERIFY(box.lblVersion->y() > box.lblDisclaimer->y());
-    QCOMPARE(box.cmdOK->text(), QStringLiteral("OK"));
-    QVERIFY(box.cmdOK->isDefault());
-    for (LinkLabel* link : {box.lblLink, box.lblMailLink}) {
+    QCOMPARE(control(&box, "lblMoreInfo")->text(),
+             QStringLiteral("Learn more about Tincta on the web:"));
+    QCOMPARE(control(&box, "lblFeedbackInfo")->text(),
+             QStringLiteral("Send comments and suggestions to:"));
+    QCOMPARE(control<LinkLabel>(&box, "lblLink")->text(), homePageAddress);
+    QCOMPARE(control<LinkLabel>(&box, "lblMailLink")->text(), feedbackAddress);
+    const QLabel* disclaimer = control(&box, "lblDisclaimer");
+    QVERIFY(disclaimer->text().contains(QStringLiteral("without warranties")));
+    const QLabel* version = control(&box, "lblVersion");
+    QCOMPARE(version->text(), QStringLiteral("Version ") + programVersion);
+    QVERIFY(version->y() > disclaimer->y());
+    const auto* ok = control<QPushButton>(&box, "cmdOK");
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QVERIFY(ok->isDefault());
+    const auto* panel = control<AboutPicture>(&box, "picInfo");
+    for (const char* name : {"lblLink", "lblMailLink"}) {
+        const auto* link = control<LinkLabel>(&box, name);
         QVERIFY(link->font().underline());
         // The theme's link colour, which reads on the panel in light and dark themes.
         QCOMPARE(link->palette().color(link->foregroundRole()),
-                 box.picInfo->palette().color(QPalette::Link));
+                 panel->palette().color(QPalette::Link));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     }
     // Every text fits: nothing is cut off at the panel's edges.
     for (QLabel* label : box.findChildren<QLabel*>()) {
-        QVERIFY2(box.picInfo->rect().contains(
-                     QRect(label->mapTo(box.picInfo, QPoint(0, 0)), label->size())),
+        QVERIFY2(panel->rect().contains(QRect(label->mapTo(panel, QPoint(0, 0)), label->size())),
                  qPrintable(label->objectName()));
         if (label->wordWrap())
             QVERIFY2(label->height() >= label->heightForWidth(label->width()),
@@ -181,12 +196,13 @@ void TestAboutBox::onlyALeftClickOnTheLinkCounts() {
     ScriptedServices scripted;
     AboutBox box(scripted.services, nullptr);
     box.show();
-    QTest::mouseClick(box.lblLink, Qt::RightButton);
-    QTest::mouseClick(box.lblMailLink, Qt::MiddleButton);
+    auto* homePage = control<LinkLabel>(&box, "lblLink");
+    QTest::mouseClick(homePage, Qt::RightButton);
+    QTest::mouseClick(control<LinkLabel>(&box, "lblMailLink"), Qt::MiddleButton);
     // Pressed on the link but let go beside it: no click.
-    QTest::mousePress(box.lblLink, Qt::LeftButton);
-    QTest::mouseRelease(box.lblLink, Qt::LeftButton, {},
-                        QPoint(box.lblLink->width() + 5, box.lblLink->height() + 5));
+    QTest::mousePress(homePage, Qt::LeftButton);
+    QTest::mouseRelease(homePage, Qt::LeftButton, {},
+                        QPoint(homePage->width() + 5, homePage->height() + 5));
     QVERIFY(scripted.launcher.opened.isEmpty());
 }
 

@@ -1,17 +1,24 @@
 #include "mainwindowfixture.h"
 #include "palettewindowhelpers.h"
 #include "settingsstore.h"
+#include "testdata.h"
 
 #include "help/aboutbox.h"
-#include "settings/customformatdialog.h"
-#include "settings/optionsdialog.h"
+#include "settings/settingsnames.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QColor>
+#include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <memory>
 
 using namespace tincta;
@@ -64,6 +71,10 @@ struct AccessibilityFixture : MainWindowFixture {
                 ->window();
         if (name == QLatin1String("frmColourCheck"))
             return openColourCheck();
+        if (name == QLatin1String("helpViewer")) {
+            QTest::keyClick(window.get(), Qt::Key_F1);
+            return topLevelNamed(name);
+        }
         if (name == QLatin1String("frmOptions"))
             dialog = std::make_unique<OptionsDialog>(window.get(), context);
         else if (name == QLatin1String("frmCustomFormat"))
@@ -80,6 +91,16 @@ struct AccessibilityFixture : MainWindowFixture {
         ui().hsbBlue->setValue(colour.blue);
     }
 };
+
+Colour colourOf(const QString& htmlHex) {
+    const QColor colour(htmlHex);
+    return Colour{colour.red(), colour.green(), colour.blue()};
+}
+
+QAccessible::Role roleOf(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face != nullptr ? face->role() : QAccessible::NoRole;
+}
 
 // Gives the grid's window the focus, as opening or clicking it does.
 void activate(SwatchGrid* grid) {
@@ -103,6 +124,20 @@ private Q_SLOTS:
     void websafeKeys();
     void colourBarKeys();
     void optionsFieldsHaveAccessKeys();
+    void propertyLettersAreSpokenInWords_data();
+    void propertyLettersAreSpokenInWords();
+    void clipboardLabelSpeaksWhatWasSent_data();
+    void clipboardLabelSpeaksWhatWasSent();
+    void standardFolderLabelSpeaksTheFolder();
+    void cellsSpeakTheirColour_data();
+    void cellsSpeakTheirColour();
+    void windowsAndGroupsHaveTheirRoles_data();
+    void windowsAndGroupsHaveTheirRoles();
+    void sortButtonsTakeTheFocus();
+    void aboutLinksWorkFromTheKeyboard_data();
+    void aboutLinksWorkFromTheKeyboard();
+    void tabLandsOnTheCheckedOption_data();
+    void tabLandsOnTheCheckedOption();
 };
 
 void TestAccessibility::everyControlHasAName_data() {
@@ -158,7 +193,7 @@ void TestAccessibility::gridCellIsFoundByNameAndPressed_data() {
                              << "#3300FF" << Colour{0x33, 0x00, 0xFF};
     QTest::newRow("failsafe") << "frmFailsafe"
                               << "lblFailsafeColor"
-                              << "#800080" << Colour{0x80, 0x00, 0x80};
+                              << "#800080, named purple" << Colour{0x80, 0x00, 0x80};
     QTest::newRow("javascript") << "frmJavaScript"
                                 << "lblJavaScriptColor"
                                 << "aliceblue #F0F8FF" << Colour{0xF0, 0xF8, 0xFF};
@@ -262,6 +297,198 @@ void TestAccessibility::optionsFieldsHaveAccessKeys() {
         QVERIFY2(!used.contains(key), qPrintable(text));
         used.insert(key);
     }
+}
+
+void TestAccessibility::propertyLettersAreSpokenInWords_data() {
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("spoken");
+    for (const QStringList& row :
+         readTestTable(QStringLiteral("accessibility/spoken-properties.txt")))
+        QTest::newRow(qPrintable(row.value(0))) << QLatin1Char('#') + row.value(0) << row.value(1);
+}
+
+void TestAccessibility::propertyLettersAreSpokenInWords() {
+    QFETCH(QString, colour);
+    QFETCH(QString, spoken);
+    AccessibilityFixture f;
+    f.setColour(colourOf(colour));
+    waitForAutocopy();
+    QCOMPARE(accessibleName(f.ui().lblColorProp[0]), spoken);
+}
+
+void TestAccessibility::clipboardLabelSpeaksWhatWasSent_data() {
+    QTest::addColumn<QString>("notation");
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("spoken");
+    for (const QStringList& row :
+         readTestTable(QStringLiteral("accessibility/spoken-clipboard.txt")))
+        QTest::newRow(qPrintable(row.value(0))) << row.value(0) << row.value(1) << row.value(2);
+}
+
+void TestAccessibility::clipboardLabelSpeaksWhatWasSent() {
+    QFETCH(QString, notation);
+    QFETCH(QString, colour);
+    QFETCH(QString, spoken);
+    AccessibilityFixture f;
+    const QList<QListWidgetItem*> items = f.ui().lstAutocopy->findItems(notation, Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    f.ui().lstAutocopy->setCurrentItem(items.constFirst());
+    f.setColour(colourOf(colour));
+    QCOMPARE(accessibleName(f.ui().lblClipboard), spoken);
+}
+
+void TestAccessibility::standardFolderLabelSpeaksTheFolder() {
+    clearStoredSettings();
+    AccessibilityFixture f;
+    QWidget* dialog = f.open(QStringLiteral("frmOptions"));
+    auto* folder = dialog->findChild<QLabel*>(QStringLiteral("lblSelectedStandardFolder"));
+    QCOMPARE(accessibleName(folder), QStringLiteral("Standard folder: ") + folder->text());
+    const QString chosen = QDir::tempPath();
+    f.scripted.files.paths = {chosen};
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdChange"))->click();
+    QCOMPARE(accessibleName(folder), QStringLiteral("Standard folder: ") + chosen);
+}
+
+void TestAccessibility::cellsSpeakTheirColour_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("spoken");
+    for (const QStringList& row : readTestTable(QStringLiteral("accessibility/spoken-cells.txt"))) {
+        QTest::addRow("%s %s", qPrintable(row.value(1)), qPrintable(row.value(2)))
+            << row.value(0) << row.value(1) << row.value(2).toInt() << row.value(3);
+    }
+}
+
+void TestAccessibility::cellsSpeakTheirColour() {
+    QFETCH(QString, window);
+    QFETCH(QString, grid);
+    QFETCH(int, cell);
+    QFETCH(QString, spoken);
+    AccessibilityFixture f;
+    auto* swatches = f.open(window)->findChild<SwatchGrid*>(grid);
+    QVERIFY(swatches != nullptr);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(swatches);
+    QCOMPARE(face->child(cell)->text(QAccessible::Name), spoken);
+}
+
+void TestAccessibility::windowsAndGroupsHaveTheirRoles_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<int>("role");
+    const auto window = static_cast<int>(QAccessible::Window);
+    const int anyRole = -1;
+    for (const char* name :
+         {"frmWebsafe", "frmFailsafe", "frmJavaScript", "frmColourCheck", "helpViewer", "frmMain"})
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(name) << window;
+    QTest::newRow("value entry") << "frmMain"
+                                 << "frmSet" << static_cast<int>(QAccessible::Grouping);
+    QTest::newRow("help page") << "helpViewer"
+                               << "helpBrowser" << anyRole;
+}
+
+void TestAccessibility::windowsAndGroupsHaveTheirRoles() {
+    QFETCH(QString, window);
+    QFETCH(QString, object);
+    QFETCH(int, role);
+    AccessibilityFixture f;
+    QWidget* shown = f.open(window);
+    QVERIFY(shown != nullptr);
+    QWidget* widget = shown->objectName() == object ? shown : shown->findChild<QWidget*>(object);
+    QVERIFY(widget != nullptr);
+    if (role >= 0)
+        QCOMPARE(static_cast<int>(roleOf(widget)), role);
+    QVERIFY2(!accessibleName(widget).trimmed().isEmpty(), qPrintable(object));
+}
+
+void TestAccessibility::sortButtonsTakeTheFocus() {
+    AccessibilityFixture f;
+    QWidget* window = f.open(QStringLiteral("frmJavaScript"));
+    auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("tbrSortTools"));
+    const QList<QToolButton*> buttons = toolbar->findChildren<QToolButton*>();
+    QStringList reached;
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (auto* button = qobject_cast<QToolButton*>(QApplication::focusWidget()))
+            reached << button->defaultAction()->objectName();
+    }
+    reached.removeDuplicates();
+    reached.sort();
+    QCOMPARE(reached, (QStringList{QStringLiteral("Alphabetically"), QStringLiteral("DotNet")}));
+    // Space presses the focused button as a click does.
+    auto* dotNet = toolbar->widgetForAction(toolbar->findChild<QAction*>(QStringLiteral("DotNet")));
+    dotNet->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dotNet, Qt::Key_Space);
+    SwatchGrid* grid = window->findChild<SwatchGrid*>(QStringLiteral("lblJavaScriptColor"));
+    QCOMPARE(grid->cellToolTip(0), QStringLiteral("black #000000"));
+}
+
+void TestAccessibility::aboutLinksWorkFromTheKeyboard_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("scheme");
+    QTest::newRow("home page, Enter") << "lblLink" << int(Qt::Key_Return) << "https";
+    QTest::newRow("home page, Space") << "lblLink" << int(Qt::Key_Space) << "https";
+    QTest::newRow("mail, Enter") << "lblMailLink" << int(Qt::Key_Return) << "mailto";
+}
+
+void TestAccessibility::aboutLinksWorkFromTheKeyboard() {
+    QFETCH(QString, link);
+    QFETCH(int, key);
+    QFETCH(QString, scheme);
+    AccessibilityFixture f;
+    QWidget* about = f.open(QStringLiteral("frmAbout"));
+    about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    auto* label = about->findChild<QWidget*>(link);
+    QVERIFY(label->focusPolicy() & Qt::TabFocus);
+    label->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(label, static_cast<Qt::Key>(key));
+    QCOMPARE(f.scripted.launcher.opened.size(), 1);
+    QCOMPARE(f.scripted.launcher.opened.constFirst().scheme(), scheme);
+    QVERIFY(about->isVisible());
+}
+
+void TestAccessibility::tabLandsOnTheCheckedOption_data() {
+    QTest::addColumn<QString>("sortIndex");
+    QTest::addColumn<QString>("promptToSave");
+    QTest::addColumn<QStringList>("reached");
+    QTest::newRow("second of each") << "1"
+                                    << "0" << QStringList{"optDotNet", "optNo", "cmdOK"};
+    QTest::newRow("first of each") << "0"
+                                   << "1" << QStringList{"optAlphabetically", "optYes", "cmdOK"};
+}
+
+void TestAccessibility::tabLandsOnTheCheckedOption() {
+    QFETCH(QString, sortIndex);
+    QFETCH(QString, promptToSave);
+    QFETCH(QStringList, reached);
+    clearStoredSettings();
+    storeSetting(sortIndexValueName, sortIndex);
+    storeSetting(promptToSaveValueName, promptToSave);
+    AccessibilityFixture f;
+    auto* dialog = qobject_cast<OptionsDialog*>(f.open(QStringLiteral("frmOptions")));
+    dialog->load();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    const auto tabFrom = [dialog](const QString& start) {
+        dialog->findChild<QWidget*>(start)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        return dialog->focusWidget()->objectName();
+    };
+    QStringList visited{tabFrom(QStringLiteral("cmdChange"))};
+    while (visited.size() < reached.size())
+        visited << tabFrom(visited.constLast());
+    QCOMPARE(visited, reached);
+    // A choice made with the arrows moves the Tab stop with it.
+    QWidget* checked = dialog->findChild<QWidget*>(reached.constFirst());
+    checked->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(checked, sortIndex == QLatin1String("1") ? Qt::Key_Up : Qt::Key_Down);
+    const QString moved = dialog->focusWidget()->objectName();
+    QVERIFY(moved != reached.constFirst());
+    QCOMPARE(tabFrom(QStringLiteral("cmdChange")), moved);
 }
 
 QTEST_MAIN(TestAccessibility)

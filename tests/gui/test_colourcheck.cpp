@@ -1,16 +1,18 @@
 #include "mainwindowfixture.h"
 
-#include "gui/widgets/colourspeech.h"
+#include "colour/conversions.h"
 #include "gui/widgets/swatchgrid.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QWindow>
 
 using namespace tincta;
 using namespace tincta::test;
@@ -61,8 +63,17 @@ void TestColourCheck::ctrlKOpensOneWindowThatBelongsToTheMainWindow() {
     QWidget* window = f.openColourCheck();
     QVERIFY(window != nullptr);
     QCOMPARE(window->windowTitle(), QStringLiteral("Colour Check"));
-    QVERIFY(window->windowHandle()->transientParent() == f.window->windowHandle());
-    f.ui().mnuEdit->actions().last()->trigger();
+    // It belongs to the main window by waiting with it while a dialog holds it, not by a tie the
+    // window system would use to keep it above the main window.
+    QVERIFY(window->windowHandle()->transientParent() == nullptr);
+    {
+        QDialog dialog(f.window.get());
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.show();
+        QVERIFY(!window->isEnabled());
+    }
+    QVERIFY(window->isEnabled());
+    f.ui().command(Command::ColourCheck)->trigger();
     QCOMPARE(shownColourChecks().size(), 1);
     window->close();
     QTRY_COMPARE(shownColourChecks().size(), 0);
@@ -197,6 +208,10 @@ void TestColourCheck::suggestionsForTheCurrentPair() {
     waitForAutocopy();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#767676"));
     QVERIFY(!apply->isEnabled());
+    // Applying is one step of the palette: Undo gives the grey back.
+    f.ui().command(Command::Undo)->trigger();
+    QCOMPARE(unpack(f.ui().picSample[0]->colour()), (Colour{0x77, 0x77, 0x77}));
+    QCOMPARE(ratioShown(table, 0, 1), QStringLiteral("4.47:1"));
 }
 
 void TestColourCheck::cellsAndSuggestionsNameTheMarks() {
@@ -239,7 +254,7 @@ void TestColourCheck::scaleStepsAreTakenAndCopied() {
     scale->setFocus();
     scale->setCurrentCell(lightest);
     QTest::keyClick(scale, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), htmlHexText(pack(tint)));
+    QCOMPARE(QGuiApplication::clipboard()->text(), hexTriplet(tint));
     QTest::keyClick(scale, Qt::Key_Return);
     QCOMPARE(unpack(f.ui().picSample[0]->colour()), tint);
     // The complementary partner of a blue is an orange.

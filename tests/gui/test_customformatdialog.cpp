@@ -1,10 +1,12 @@
 #include "mainwindowfixture.h"
 #include "settingsstore.h"
 
-#include "settings/customformatdialog.h"
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,6 +42,21 @@ void showActive(QDialog& dialog) {
     QTRY_VERIFY(dialog.isAncestorOf(QApplication::focusWidget()));
 }
 
+const QString emoji = QStringLiteral("\U0001F600"); // two UTF-16 units
+
+// The dialog shown and active over a main window, its box holding `text`.
+struct OpenCustomFormat {
+    CustomFormatFixture f;
+    CustomFormatDialog dialog{f.window.get(), f.context(), {}};
+    QLineEdit* box = formatBox(&dialog);
+
+    explicit OpenCustomFormat(const QString& text) {
+        dialog.load();
+        showActive(dialog);
+        box->setText(text);
+    }
+};
+
 QString repeated(int count) {
     QString text;
     for (int i = 0; i < count; ++i)
@@ -58,6 +75,8 @@ private Q_SLOTS:
     void codeButtons();
     void insertCode_data();
     void insertCode();
+    void typingLimit_data();
+    void typingLimit();
     void tabOrder();
     void codeButtonReachedByTabReplacesTheSelection();
     void opensWithTheStoredTemplate();
@@ -153,6 +172,8 @@ void TestCustomFormatDialog::insertCode_data() {
     QTest::newRow("selection in a full text")
         << repeated(250) << 10 << 2 << QStringList{"cmdLG"}
         << repeated(10) + "%LG%" + repeated(250).mid(12, 236) << 14;
+    QTest::newRow("cut before a pair")
+        << repeated(245) + emoji << 0 << 0 << QStringList{"cmdUR"} << "%UR%" + repeated(245) << 4;
 }
 
 void TestCustomFormatDialog::insertCode() {
@@ -162,22 +183,55 @@ void TestCustomFormatDialog::insertCode() {
     QFETCH(QStringList, buttons);
     QFETCH(QString, expected);
     QFETCH(int, caret);
-    CustomFormatFixture f;
-    CustomFormatDialog dialog(f.window.get(), f.context(), {});
-    dialog.load();
-    showActive(dialog);
-    QLineEdit* box = formatBox(&dialog);
-    box->setText(text);
+    OpenCustomFormat open(text);
+    QLineEdit* box = open.box;
     if (length > 0)
         box->setSelection(start, length);
     else
         box->setCursorPosition(start);
     for (const QString& button : buttons)
-        click(&dialog, button);
+        click(&open.dialog, button);
     QCOMPARE(box->text(), expected);
     QCOMPARE(box->cursorPosition(), caret);
     QVERIFY(!box->hasSelectedText());
     QVERIFY(box->hasFocus());
+}
+
+// The 250-unit limit of typing and pasting never keeps half of a character.
+void TestCustomFormatDialog::typingLimit_data() {
+    QTest::addColumn<QString>("text"); // the caret at its end
+    QTest::addColumn<bool>("paste");   // else typed
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("typed past 250") << repeated(250) << false << "x" << repeated(250);
+    QTest::newRow("pair with one unit left") << repeated(249) << false << emoji << repeated(249);
+    QTest::newRow("pair with two units left")
+        << repeated(248) << false << emoji << repeated(248) + emoji;
+    QTest::newRow("paste cut at 250")
+        << repeated(245) << true << "0123456789" << repeated(245) + "01234";
+    QTest::newRow("pasted pair with one unit left")
+        << repeated(249) << true << emoji << repeated(249);
+    QTest::newRow("paste cut before a pair")
+        << repeated(247) << true << "xy" + emoji << repeated(247) + "xy";
+}
+
+void TestCustomFormatDialog::typingLimit() {
+    QFETCH(QString, text);
+    QFETCH(bool, paste);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    OpenCustomFormat open(text);
+    QLineEdit* box = open.box;
+    box->setCursorPosition(static_cast<int>(text.size()));
+    if (paste) {
+        QGuiApplication::clipboard()->setText(input);
+        QTest::keySequence(box, QKeySequence::Paste);
+    } else {
+        // One key press with the whole character, as a keyboard or input method sends it.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, input);
+        QApplication::sendEvent(box, &press);
+    }
+    QCOMPARE(box->text(), expected);
 }
 
 void TestCustomFormatDialog::tabOrder() {
@@ -216,19 +270,18 @@ void TestCustomFormatDialog::codeButtonReachedByTabReplacesTheSelection() {
 void TestCustomFormatDialog::opensWithTheStoredTemplate() {
     storeSetting(customFormatValueName, QStringLiteral("rgb(%DR%)"));
     CustomFormatFixture f;
-    f.settings.record.CustomFormat.clear();
+    f.settings.record.customFormat.clear();
     CustomFormatDialog dialog(f.window.get(), f.context(), {});
     dialog.load();
     QCOMPARE(formatBox(&dialog)->text(), QStringLiteral("rgb(%DR%)"));
     QCOMPARE(formatBox(&dialog)->cursorPosition(), 9);
     QVERIFY(!formatBox(&dialog)->hasSelectedText());
-    QCOMPARE(formatBox(&dialog)->maxLength(), 250);
     showActive(dialog);
     QVERIFY(formatBox(&dialog)->hasFocus());
     QCOMPARE(formatBox(&dialog)->cursorPosition(), 9);
     QVERIFY(!formatBox(&dialog)->hasSelectedText());
     // The main window's Custom notation follows what was loaded.
-    QCOMPARE(f.settings.record.CustomFormat, QStringLiteral("rgb(%DR%)"));
+    QCOMPARE(f.settings.record.customFormat, QStringLiteral("rgb(%DR%)"));
     QVERIFY(f.scripted.messages.shown.isEmpty());
 }
 
@@ -306,7 +359,7 @@ void TestCustomFormatDialog::closingWithoutOkWritesNothing() {
         dialog.close();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(storedSetting(customFormatValueName), QStringLiteral("kept"));
-    QCOMPARE(f.settings.record.CustomFormat, QStringLiteral("kept"));
+    QCOMPARE(f.settings.record.customFormat, QStringLiteral("kept"));
 }
 
 void TestCustomFormatDialog::help_data() {

@@ -165,25 +165,21 @@ void TestHelp::topicsOnDiskComeFirst() {
     writeTopic(folder.path(), mainHelpTopic, QStringLiteral("Local contents"));
     ScriptedServices scripted;
     HTMLHelp help(scripted.services);
-    help.setCHMFile(folder.path());
-    help.setTopicURL(mainHelpTopic);
-    QVERIFY(help.DisplayTopicURL());
+    QVERIFY(help.displayTopic(folder.path(), mainHelpTopic));
     QCOMPARE(help.viewer()->source(), QUrl::fromLocalFile(folder.path() + "/tincta1.htm"));
     QCOMPARE(help.viewer()->windowTitle(), QStringLiteral("Local contents - Tincta Help"));
 
     // A folder without the topic falls back to the copies built into the program.
-    help.setTopicURL(QStringLiteral("tincta10.htm"));
-    QVERIFY(help.DisplayTopicURL());
+    QVERIFY(help.displayTopic(folder.path(), QStringLiteral("tincta10.htm")));
     QCOMPARE(help.viewer()->source(), QUrl(QStringLiteral("qrc:/help/tincta10.htm")));
 
     // An anchor is kept, and the file before it is what has to exist.
-    help.setTopicURL(QStringLiteral("tincta1.htm#files"));
-    QVERIFY(help.DisplayTopicURL());
+    QVERIFY(help.displayTopic(folder.path(), QStringLiteral("tincta1.htm#files")));
     QCOMPARE(help.viewer()->source().fragment(), QStringLiteral("files"));
 
-    help.HelpClose();
+    help.closeViewer();
     QVERIFY(help.viewer() == nullptr);
-    help.HelpClose(); // closing twice is harmless
+    help.closeViewer(); // closing twice is harmless
 }
 
 void TestHelp::helpFolderIsTheFirstThatHoldsTheContents_data() {
@@ -253,9 +249,7 @@ void TestHelp::viewerLinks() {
     ScriptedServices scripted;
     scripted.launcher.succeed = launcherSucceeds;
     HTMLHelp help(scripted.services);
-    help.setCHMFile(builtInHelpFolder);
-    help.setTopicURL(mainHelpTopic);
-    QVERIFY(help.DisplayTopicURL());
+    QVERIFY(help.displayTopic(builtInHelpFolder, mainHelpTopic));
     QTextBrowser* browser = help.viewer()->browser();
     const QUrl before = browser->source();
     Q_EMIT browser->anchorClicked(before.resolved(QUrl(link)));
@@ -282,9 +276,7 @@ void TestHelp::viewerLinks() {
 void TestHelp::viewerNavigatesBackForwardAndHome() {
     ScriptedServices scripted;
     HTMLHelp help(scripted.services);
-    help.setCHMFile(builtInHelpFolder);
-    help.setTopicURL(QStringLiteral("tincta10.htm"));
-    QVERIFY(help.DisplayTopicURL());
+    QVERIFY(help.displayTopic(builtInHelpFolder, QStringLiteral("tincta10.htm")));
     HelpViewer* viewer = help.viewer();
     auto* back = viewer->findChild<QAction*>(QStringLiteral("helpBack"));
     auto* forward = viewer->findChild<QAction*>(QStringLiteral("helpForward"));

@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
 #include "settingsstore.h"
 
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #include "settingsstore.h"
 
 #include "colour/notation.h"
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -97,7 +97,7 @@ void TestOptionsDialog::exampleText_data() {
     QTest::newRow("CSS hsl()") << 13 << none << "hsl(48 100% 50%)";
     QTest::newRow("CSS oklch()") << 14 << "%UR%"
                                  << "oklch(86.5% 0.177 90.4)";
-    QTest::newRow("past the list") << 15 << "%UR%"
+    QTest::newRow("past the list") << notationCount << "%UR%"
                                    << "";
 }
 
@@ -128,7 +128,7 @@ void TestOptionsDialog::selectingANotationShowsItsExample() {
     dialog.load();
     dialog.show();
     auto* list = control<QListWidget>(&dialog, "lstStandardFormat");
-    QCOMPARE(list->count(), 15);
+    QCOMPARE(list->count(), notationCount);
     QCOMPARE(list->item(row)->text(), notationNames()[row]);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
@@ -193,9 +193,9 @@ void TestOptionsDialog::okWritesTheFourValues() {
     QCOMPARE(storedSetting(standardFolderValueName), folder.path());
     QVERIFY(storedSetting(customFormatValueName).isNull());
     const SettingsRecord& record = f.settings.record;
-    QCOMPARE(record.SortIndex, 1);
-    QCOMPARE(record.PromptToSave, 0);
-    QCOMPARE(record.StandardFolder, folder.path());
+    QCOMPARE(record.sortIndex, 1);
+    QCOMPARE(record.promptToSave, 0);
+    QCOMPARE(record.standardFolder, folder.path());
     // The standard notation counts from the next start; this window keeps its own.
     QCOMPARE(f.ui().lstAutocopy->currentRow(), 0);
 }
@@ -251,10 +251,13 @@ void TestOptionsDialog::cssNotationIsStoredBesideFormatIndex_data() {
     QTest::newRow("oklch() to Java") << "0"
                                      << "oklch" << 14 << 10 << "10"
                                      << "";
-    // FormatIndex as an earlier version left it: CssFormat still wins.
-    QTest::newRow("rgb() beside Access, unchanged") << "6"
-                                                    << "rgb" << 12 << 12 << "6"
-                                                    << "rgb";
+    // FormatIndex as another program left it beside our CssFormat: FormatIndex wins.
+    QTest::newRow("Access beside rgb() to rgb()") << "6"
+                                                  << "rgb" << 6 << 12 << "0"
+                                                  << "rgb";
+    QTest::newRow("Access beside rgb(), unchanged") << "6"
+                                                    << "rgb" << 6 << 6 << "6"
+                                                    << "";
 }
 
 void TestOptionsDialog::cssNotationIsStoredBesideFormatIndex() {
@@ -331,9 +334,9 @@ void TestOptionsDialog::closingWithoutOkWritesNothing() {
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!programRegistry()->ExistingKey(HKEY_CURRENT_USER, programKeyPath));
     const SettingsRecord& after = f.settings.record;
-    QCOMPARE(after.SortIndex, before.SortIndex);
-    QCOMPARE(after.PromptToSave, before.PromptToSave);
-    QCOMPARE(after.StandardFolder, before.StandardFolder);
+    QCOMPARE(after.sortIndex, before.sortIndex);
+    QCOMPARE(after.promptToSave, before.promptToSave);
+    QCOMPARE(after.standardFolder, before.standardFolder);
 }
 
 void TestOptionsDialog::enterIsOk() {

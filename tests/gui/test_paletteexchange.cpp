@@ -18,10 +18,6 @@ const QString gimpFilter = QStringLiteral("GIMP palette (*.gpl)");
 const QString cssFilter = QStringLiteral("CSS custom properties (*.css)");
 const QString tokensFilter = QStringLiteral("Design tokens (*.tokens.json)");
 
-QAction* command(const MainWindowFixture& f, const char* name) {
-    return f.find<QAction>(QLatin1String(name));
-}
-
 } // namespace
 
 class TestPaletteExchange : public QObject {
@@ -35,6 +31,10 @@ private Q_SLOTS:
     void importTakesTheFirstColoursAsAnEdit();
     void importRefusals_data();
     void importRefusals();
+    void importReadsWithTheChosenFormat_data();
+    void importReadsWithTheChosenFormat();
+    void importedNamesSaveAndOpenAgain();
+    void importSaysOnceHowManyNamesItShortened();
 
 private:
     QTemporaryDir m_dir;
@@ -80,7 +80,7 @@ void TestPaletteExchange::exportFailureNamesTheFile() {
     MainWindowFixture f;
     const QString path = m_dir.filePath(QStringLiteral("gone/out.gpl"));
     f.scripted.files.paths << path;
-    command(f, "mnuFileExport")->trigger();
+    f.ui().command(Command::ExportPalette)->trigger();
     QCOMPARE(f.scripted.messages.shown.size(), 1);
     QVERIFY(f.scripted.messages.shown.constFirst().text.contains(path));
     QVERIFY(!QFile::exists(path));
@@ -132,12 +132,97 @@ void TestPaletteExchange::importRefusals() {
     if (!bytes.isNull())
         writeFile(path, bytes);
     f.scripted.files.paths << path;
-    command(f, "mnuFileImport")->trigger();
+    f.ui().command(Command::ImportPalette)->trigger();
 
     QCOMPARE(f.scripted.messages.shown.size(), 1);
     const QString text = f.scripted.messages.shown.constFirst().text;
     QVERIFY2(text.contains(path) && text.contains(reason), qPrintable(text));
     QCOMPARE(f.markColour(0), (Colour{255, 0, 0}));
+    QVERIFY(!f.paletteChanged());
+}
+
+void TestPaletteExchange::importReadsWithTheChosenFormat_data() {
+    QTest::addColumn<QString>("source"); // under tests/data/exchange
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("GIMP by filter") << "names.gpl"
+                                    << "colours.txt" << gimpFilter << true;
+    QTest::newRow("tokens by filter") << "names.tokens.json"
+                                      << "colours.txt" << tokensFilter << true;
+    QTest::newRow("tokens by suffix") << "names.tokens.json"
+                                      << "colours.tokens.json" << gimpFilter << true;
+    QTest::newRow("GIMP chosen as tokens") << "names.gpl"
+                                           << "colours.txt" << tokensFilter << false;
+    QTest::newRow("tokens chosen as GIMP") << "names.tokens.json"
+                                           << "colours.txt" << gimpFilter << false;
+}
+
+void TestPaletteExchange::importReadsWithTheChosenFormat() {
+    QFETCH(QString, source);
+    QFETCH(QString, name);
+    QFETCH(QString, filter);
+    QFETCH(bool, imported);
+    MainWindowFixture f;
+    const QString path = m_dir.filePath(name);
+    writeFile(path, readTestData(QStringLiteral("exchange/") + source));
+    f.scripted.files.paths << path;
+    f.scripted.files.filters << filter;
+    f.ui().command(Command::ImportPalette)->trigger();
+
+    QCOMPARE(f.scripted.messages.shown.isEmpty(), imported);
+    QCOMPARE(f.markColour(0), imported ? (Colour{10, 11, 12}) : (Colour{255, 0, 0}));
+}
+
+// Line breaks and half a character from another program's file would break the palette file or
+// be saved as something else while the palette counts as saved.
+void TestPaletteExchange::importedNamesSaveAndOpenAgain() {
+    MainWindowFixture f;
+    const QString tokens = m_dir.filePath(QStringLiteral("x.tokens.json"));
+    const QString saved = m_dir.filePath(QStringLiteral("saved.txt"));
+    writeFile(tokens,
+              R"({"sky": {"$type": "color", "$value": "#336699", "$description": "Sky\r\nblue"},
+                          "sun\nset": {"$type": "color", "$value": "#ff8800"},
+                          "x": {"$type": "color", "$value": "#010203", "$description": "Sky\ud800x"}})");
+    f.scripted.files.paths << tokens << saved << saved;
+    f.ui().command(Command::ImportPalette)->trigger();
+    f.ui().command(Command::SavePaletteAs)->trigger();
+    QVERIFY(!f.paletteChanged());
+    editPalette(f);
+    f.scripted.messages.answers << MessageAnswer::No;
+    f.ui().command(Command::OpenPalette)->trigger();
+
+    QCOMPARE(f.scripted.messages.shown.size(), 1); // the save question, no rejection
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Tincta - saved.txt"));
+    const QStringList names{"Sky blue", "sun set", QStringLiteral("Sky\uFFFDx")};
+    const QList<Colour> colours{{0x33, 0x66, 0x99}, {0xFF, 0x88, 0x00}, {1, 2, 3}};
+    for (int mark = 0; mark < 3; ++mark) {
+        QCOMPARE(f.ui().txtName[mark]->text(), names[mark]);
+        QCOMPARE(f.markColour(mark), colours[mark]);
+    }
+}
+
+void TestPaletteExchange::importSaysOnceHowManyNamesItShortened() {
+    MainWindowFixture f;
+    const QString gimp = m_dir.filePath(QStringLiteral("long.gpl"));
+    const QString saved = m_dir.filePath(QStringLiteral("saved.txt"));
+    writeFile(gimp, "GIMP Palette\n1 1 1 " + QByteArray(600000, 'a') + "\n2 2 2 short\n3 3 3 " +
+                        QByteArray(300, 'b') + "\n");
+    f.scripted.files.paths << gimp << saved;
+    f.ui().command(Command::ImportPalette)->trigger();
+
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    const Message& shown = f.scripted.messages.shown.constFirst();
+    QCOMPARE(shown.icon, MessageIcon::Information);
+    QVERIFY2(shown.text.contains(gimp) && shown.text.contains(QStringLiteral("255 characters: 2")),
+             qPrintable(shown.text));
+    QCOMPARE(f.ui().txtName[0]->text(), QString(255, QLatin1Char('a')));
+    QCOMPARE(f.ui().txtName[1]->text(), QStringLiteral("short"));
+    QCOMPARE(f.ui().txtName[2]->text(), QString(255, QLatin1Char('b')));
+    QVERIFY(f.paletteChanged());
+
+    f.ui().command(Command::SavePaletteAs)->trigger();
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
     QVERIFY(!f.paletteChanged());
 }
 

@@ -89,8 +89,7 @@ void verifyOpenCommands(const Controls& ui, bool pickModeOn) {
              pickModeOn ? QStringLiteral("Press F7 to enable")
                         : QStringLiteral("Open Palette In Notepad (Ctrl+I)"));
     // Import takes a palette in like Open, and is set aside with it.
-    const auto* import =
-        ui.mnuFileOpen->parent()->findChild<QAction*>(QStringLiteral("mnuFileImport"));
+    const QAction* import = ui.command(Command::ImportPalette);
     QCOMPARE(import->isEnabled(), !pickModeOn);
     QCOMPARE(import->toolTip() == QStringLiteral("Press F7 to enable"), pickModeOn);
 }

@@ -14,6 +14,7 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSignalSpy>
@@ -34,6 +35,34 @@ struct PortalAnswer {
     double blue = 0;
 };
 
+QDBusArgument colourStructure(const QList<double>& channels) {
+    QDBusArgument colour;
+    colour.beginStructure();
+    for (double channel : channels)
+        colour << channel;
+    colour.endStructure();
+    return colour;
+}
+
+QVariantMap colourResults(const QList<double>& channels) {
+    return {{QStringLiteral("color"), QVariant::fromValue(colourStructure(channels))}};
+}
+
+// A Response signal on the request object, sent from `bus`, whoever owns that connection.
+void sendResponse(QDBusConnection bus, const QString& request, const QVariantList& arguments) {
+    QDBusMessage response = QDBusMessage::createSignal(
+        request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+    response.setArguments(arguments);
+    bus.send(response);
+}
+
+// Waits until the bus has handled everything sent on `bus` so far.
+void flush(QDBusConnection bus) {
+    bus.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
+}
+
 // The screenshot interface of a desktop portal: records each PickColor request and answers it
 // at once when an answer is queued, or later through answer().
 class FakePortal : public QObject, protected QDBusContext {
@@ -44,15 +73,8 @@ public:
     explicit FakePortal(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
     void answer(const QString& request, const PortalAnswer& answer) {
-        QDBusArgument colour;
-        colour.beginStructure();
-        colour << answer.red << answer.green << answer.blue;
-        colour.endStructure();
-        QDBusMessage response = QDBusMessage::createSignal(
-            request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
-        response << answer.response
-                 << QVariantMap{{QStringLiteral("color"), QVariant::fromValue(colour)}};
-        m_bus.send(response);
+        sendResponse(m_bus, request,
+                     {answer.response, colourResults({answer.red, answer.green, answer.blue})});
     }
 
     QDBusConnection bus() const { return m_bus; }
@@ -86,6 +108,24 @@ public Q_SLOTS:
     QDBusObjectPath Screenshot(const QString&, const QVariantMap&) { return {}; }
 };
 
+// Counts the portal's answers as they reach the program's connection. Connected after the
+// program's own portal, so by the time an answer is counted the program has handled it.
+class AnswerCounter : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AnswerCounter(QDBusConnection bus) {
+        // QtDBus delivers signals only to named slots.
+        bus.connect(QString(), QString(), QStringLiteral("org.freedesktop.portal.Request"),
+                    QStringLiteral("Response"), this, SLOT(onResponse(QDBusMessage)));
+    }
+
+    int count = 0;
+
+public Q_SLOTS:
+    void onResponse(const QDBusMessage&) { ++count; }
+};
+
 enum class Desktop { NoSessionBus, NoPortal, NoScreenshotInterface, NoPickColor };
 
 } // namespace
@@ -102,8 +142,10 @@ private Q_SLOTS:
     void colourFromPortal_data();
     void colourFromPortal();
     void answeredPickAppliesTheColourAsAReleaseDoes();
-    void cancelledPickChangesNothing_data();
-    void cancelledPickChangesNothing();
+    void cancelledPickChangesNothingSilently();
+    void failedPickSaysSoOnceAndChangesNothing_data();
+    void failedPickSaysSoOnceAndChangesNothing();
+    void responseFromAnotherConnectionIsIgnored();
     void missingPortalSaysSoOnceAndChangesNothing_data();
     void missingPortalSaysSoOnceAndChangesNothing();
     void staleRequestsAreIgnored();
@@ -188,17 +230,22 @@ void TestPortalPick::colourFromPortal() {
 }
 
 struct PortalFixture {
-    explicit PortalFixture(QDBusConnection bus) : portal(std::move(bus)), f(&portal) {
+    explicit PortalFixture(const QDBusConnection& bus) : portal(bus), f(&portal), answers(bus) {
         QTest::keyClick(f.window.get(), Qt::Key_F7);
     }
     ColourBox* sample() const { return f.ui().picSample[0]; }
     void press() { QTest::mousePress(sample(), Qt::LeftButton, {}, QPoint(5, 5)); }
     void release() { QTest::mouseRelease(sample(), Qt::LeftButton, {}, QPoint(5, 5)); }
-    // A little time for the bus to carry the call and the answer.
-    static void settle() { QTest::qWait(300); }
+    void pick() {
+        press();
+        release();
+    }
+    // Every call the program made to the portal has had its reply and been handled.
+    bool callsAnswered() const { return portal.findChildren<QDBusPendingCallWatcher*>().isEmpty(); }
 
     DesktopColourPortal portal;
     MainWindowFixture f;
+    AnswerCounter answers;
 };
 
 void TestPortalPick::answeredPickAppliesTheColourAsAReleaseDoes() {
@@ -226,26 +273,71 @@ void TestPortalPick::answeredPickAppliesTheColourAsAReleaseDoes() {
     QCOMPARE(p.f.scripted.screen.reads, 0);
 }
 
-void TestPortalPick::cancelledPickChangesNothing_data() {
-    QTest::addColumn<uint>("response");
-    QTest::newRow("cancelled by the user") << 1U;
-    QTest::newRow("ended another way") << 2U;
-}
-
-void TestPortalPick::cancelledPickChangesNothing() {
-    QFETCH(uint, response);
+void TestPortalPick::cancelledPickChangesNothingSilently() {
     FakePortal fake(connect(QStringLiteral("portal")));
     QVERIFY(ownPortalName(fake.bus(), &fake));
     PortalFixture p(connect(QStringLiteral("app")));
     QSignalSpy cancelled(&p.portal, &ColourPortal::pickCancelled);
-    fake.queued.append({response, 0.2, 0.4, 0.6});
+    fake.queued.append({1, 0.2, 0.4, 0.6});
     p.press();
     p.release();
     QTRY_COMPARE(cancelled.count(), 1);
-    PortalFixture::settle();
+    QTRY_VERIFY(p.callsAnswered());
     QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
     QCOMPARE(p.f.markColour(0), (Colour{255, 0, 0}));
     QVERIFY(!p.f.paletteChanged());
+    QVERIFY(p.f.scripted.messages.shown.isEmpty());
+}
+
+void TestPortalPick::failedPickSaysSoOnceAndChangesNothing_data() {
+    QTest::addColumn<QVariantList>("arguments");
+    const QVariantMap red = colourResults({1.0, 0.0, 0.0});
+    QTest::newRow("ended another way") << QVariantList{2U, red};
+    QTest::newRow("unknown response") << QVariantList{3U, red};
+    QTest::newRow("no colour") << QVariantList{0U, QVariantMap()};
+    QTest::newRow("colour of two channels") << QVariantList{0U, colourResults({0.2, 0.4})};
+    QTest::newRow("colour not a number") << QVariantList{0U, colourResults({qQNaN(), 0.0, 0.0})};
+    QTest::newRow("colour as a text")
+        << QVariantList{0U, QVariantMap{{QStringLiteral("color"), QStringLiteral("#336699")}}};
+    QTest::newRow("no results") << QVariantList{0U};
+    QTest::newRow("response as a text") << QVariantList{QStringLiteral("0"), red};
+}
+
+void TestPortalPick::failedPickSaysSoOnceAndChangesNothing() {
+    QFETCH(QVariantList, arguments);
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
+    PortalFixture p(connect(QStringLiteral("app")));
+    p.pick();
+    QTRY_COMPARE(fake.requests.size(), 1);
+    sendResponse(fake.bus(), fake.requests[0], arguments);
+    QTRY_COMPARE(p.f.scripted.messages.shown.size(), 1);
+    QCOMPARE(p.f.scripted.messages.shown[0].text, PickMode::portalUnavailableText());
+    QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
+    QVERIFY(!p.f.paletteChanged());
+    // The next pick works, and the failed one said nothing more meanwhile.
+    fake.queued.append({0, 0.2, 0.4, 0.6});
+    p.pick();
+    QTRY_COMPARE(p.f.sliderColour(), (Colour{0x33, 0x66, 0x99}));
+    QCOMPARE(p.f.scripted.messages.shown.size(), 1);
+}
+
+// Another program on the session bus may send a Response on our request object before the
+// portal does; only the portal's answer counts.
+void TestPortalPick::responseFromAnotherConnectionIsIgnored() {
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
+    const QDBusConnection forger = connect(QStringLiteral("forger"));
+    PortalFixture p(connect(QStringLiteral("app")));
+    QSignalSpy picked(&p.portal, &ColourPortal::colourPicked);
+    p.pick();
+    QTRY_COMPARE(fake.requests.size(), 1);
+    sendResponse(forger, fake.requests[0], {0U, colourResults({0.8, 0.1, 0.1})});
+    flush(forger);
+    fake.answer(fake.requests[0], {0, 0.2, 0.4, 0.6});
+    QTRY_COMPARE(p.f.sliderColour(), (Colour{0x33, 0x66, 0x99}));
+    QCOMPARE(picked.count(), 1);
+    QCOMPARE(p.f.markColour(0), (Colour{0x33, 0x66, 0x99}));
     QVERIFY(p.f.scripted.messages.shown.isEmpty());
 }
 
@@ -266,10 +358,9 @@ void TestPortalPick::missingPortalSaysSoOnceAndChangesNothing() {
         QVERIFY(ownPortalName(connect(QStringLiteral("portal")), &old));
     PortalFixture p(desktop == Desktop::NoSessionBus ? QDBusConnection(QStringLiteral("none"))
                                                      : connect(QStringLiteral("app")));
-    p.press();
-    p.release();
+    p.pick();
     QTRY_COMPARE(p.f.scripted.messages.shown.size(), 1);
-    PortalFixture::settle();
+    QTRY_VERIFY(p.callsAnswered());
     QCOMPARE(p.f.scripted.messages.shown.size(), 1);
     QCOMPARE(p.f.scripted.messages.shown[0].text, PickMode::portalUnavailableText());
     QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
@@ -280,14 +371,13 @@ void TestPortalPick::staleRequestsAreIgnored() {
     FakePortal fake(connect(QStringLiteral("portal")));
     QVERIFY(ownPortalName(fake.bus(), &fake));
     PortalFixture p(connect(QStringLiteral("app")));
-    p.press();
-    p.release();
-    p.press();
-    p.release();
+    p.pick();
+    QTRY_COMPARE(fake.requests.size(), 1);
+    p.pick();
     QTRY_COMPARE(fake.requests.size(), 2);
     // The first request was overtaken by the second.
     fake.answer(fake.requests[0], {0, 0.2, 0.4, 0.6});
-    PortalFixture::settle();
+    QTRY_COMPARE(p.answers.count, 1);
     QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
     fake.answer(fake.requests[1], {0, 1.0, 1.0, 1.0});
     QTRY_COMPARE(p.f.sliderColour(), (Colour{255, 255, 255}));
@@ -297,7 +387,7 @@ void TestPortalPick::staleRequestsAreIgnored() {
     QTRY_COMPARE(fake.requests.size(), 3);
     QTest::keyClick(p.f.window.get(), Qt::Key_F7);
     fake.answer(fake.requests[2], {0, 0.0, 0.0, 0.0});
-    PortalFixture::settle();
+    QTRY_COMPARE(p.answers.count, 4);
     QCOMPARE(p.f.sliderColour(), (Colour{255, 255, 255}));
     QVERIFY(p.f.scripted.messages.shown.isEmpty());
 }

@@ -2,10 +2,11 @@
 #include "settingsstore.h"
 #include "testdata.h"
 
-#include "settings/easyreg.h"
+#include "registry/easyreg.h"
+#include "registry/sqlitestore.h"
 #include "settings/settingsrecord.h"
-#include "settings/sqlitestore.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +33,12 @@ std::string stored(const char* name) {
     return registry.GetValue(name, found, "(missing)");
 }
 
+// A stored text, or nothing stored where the table says "-".
+void storeUnlessDash(const char* name, const QString& value) {
+    if (value != QLatin1String("-"))
+        store(name, value.toStdString());
+}
+
 const QString restoredMessage =
     QStringLiteral("Unacceptable settings found in Registry. Default settings restored.");
 
@@ -44,6 +51,8 @@ private Q_SLOTS:
     void init();
     void firstStartLoadsDefaultsSilently();
     void storedFormatIsSelectedOnFirstActivation();
+    void storedNotationIsCopiedWithoutActivation_data();
+    void storedNotationIsCopiedWithoutActivation();
     void unacceptableSettingsAreRestoredWithOneMessage();
     void customTemplateFeedsTheCustomNotation();
     void damagedStoreIsSetAsideWithOneMessage_data();
@@ -75,6 +84,35 @@ void TestSettingsStartup::storedFormatIsSelectedOnFirstActivation() {
     MainWindowFixture f;
     QCOMPARE(f.ui().lstAutocopy->currentRow(), 3);
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("RGB(255, 0, 0)"));
+}
+
+void TestSettingsStartup::storedNotationIsCopiedWithoutActivation_data() {
+    QTest::addColumn<QString>("formatIndex");
+    QTest::addColumn<QString>("cssFormat");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("copied");
+    for (const QStringList& row : readTestTable(QStringLiteral("settings/stored-notations.txt")))
+        QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
+            << row[0] << row[1] << row[2].toInt() << row[3];
+}
+
+// A window manager that keeps a new window from taking the focus must not leave the clipboard
+// empty: the start copies the stored notation by itself.
+void TestSettingsStartup::storedNotationIsCopiedWithoutActivation() {
+    QFETCH(QString, formatIndex);
+    QFETCH(QString, cssFormat);
+    QFETCH(int, row);
+    QFETCH(QString, copied);
+    storeUnlessDash(formatIndexValueName, formatIndex);
+    storeUnlessDash(cssFormatValueName, cssFormat);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("before"));
+
+    ScriptedServices scripted;
+    MainWindow window(scripted.services);
+    QTRY_COMPARE(clipboard->text(), copied);
+    QVERIFY(!window.isActiveWindow());
+    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstAutocopy"))->currentRow(), row);
 }
 
 void TestSettingsStartup::unacceptableSettingsAreRestoredWithOneMessage() {

@@ -1,8 +1,8 @@
 #include "mainwindowfixture.h"
 #include "settingsstore.h"
 
-#include "settings/customformatdialog.h"
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -106,8 +106,8 @@ void TestSettingsStore::okOnALockedStoreKeepsTheDialogOpen() {
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
     }
-    QCOMPARE(settings.record.PromptToSave, 1);
-    QCOMPARE(settings.record.CustomFormat, QString());
+    QCOMPARE(settings.record.promptToSave, 1);
+    QCOMPARE(settings.record.customFormat, QString());
     QVERIFY(!programRegistry()->ExistingKey(HKEY_CURRENT_USER, programKeyPath));
     // Once the store is free again, the same OK saves and closes.
     QTest::mouseClick(control<QPushButton>(dialog.get(), "cmdOK"), Qt::LeftButton);

@@ -96,6 +96,8 @@ void TestStartup::menuItems_data() {
     row("mnuFileSave", "&Save Palette", QKeySequence(Qt::CTRL | Qt::Key_S));
     row("mnuFileSaveAs", "Save Palette &As...", QKeySequence(Qt::Key_F12));
     row("mnuFileExit", "&Exit", QKeySequence(Qt::CTRL | Qt::Key_W));
+    row("mnuEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    row("mnuEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     row("mnuEditCopyColor", "&Copy From Colour Mark", QKeySequence(Qt::Key_F2));
     row("mnuEditPasteColor", "Paste To Colour &Mark", QKeySequence(Qt::Key_F3));
     row("mnuEditColorProperties", "Colour &Properties...", QKeySequence(Qt::Key_F4));

@@ -1,12 +1,13 @@
 #include "mainwindowfixture.h"
 #include "settingsstore.h"
 
+#include "colour/contrast.h"
 #include "editing/namebox.h"
 #include "gui/widgets/themecolours.h"
 #include "help/aboutbox.h"
 #include "help/helpviewer.h"
-#include "settings/customformatdialog.h"
-#include "settings/optionsdialog.h"
+#include "settingsdialogs/customformatdialog.h"
+#include "settingsdialogs/optionsdialog.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>
@@ -107,7 +108,7 @@ QStringList unreadableTexts(QWidget* window) {
         const std::optional<Shown> shown = shownColours(widget);
         if (!shown)
             continue;
-        const double contrast = contrastRatio(shown->text, shown->background);
+        const double contrast = contrastRatio(colourOf(shown->text), colourOf(shown->background));
         const QString name = widget->objectName();
         if (contrast < readableContrast)
             found << QStringLiteral("%1 contrast %2").arg(name).arg(contrast, 0, 'f', 2);
@@ -155,7 +156,8 @@ QStringList unreadableRuns(const QTextDocument& page, const QPalette& colours) {
             const QTextCharFormat format = fragment.charFormat();
             const QColor background =
                 format.background().style() != Qt::NoBrush ? format.background().color() : behind;
-            const double contrast = contrastRatio(fragmentText(format, colours), background);
+            const double contrast =
+                contrastRatio(colourOf(fragmentText(format, colours)), colourOf(background));
             if (contrast < readableContrast)
                 found << QStringLiteral("%1 (%2)").arg(text.left(30)).arg(contrast, 0, 'f', 2);
         }

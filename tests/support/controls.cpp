@@ -21,6 +21,13 @@ template <typename T> std::array<T*, marks> foundRow(const QObject* window, cons
     return row;
 }
 
+std::array<QAction*, commandCount> foundCommands(const QObject* window) {
+    std::array<QAction*, commandCount> commands{};
+    for (std::size_t i = 0; i < commandCount; ++i)
+        commands[i] = found<QAction>(window, QLatin1String(commandName(static_cast<Command>(i))));
+    return commands;
+}
+
 } // namespace
 
 #define TINCTA_FIND(name)                                                                          \
@@ -45,7 +52,8 @@ Controls::Controls(const QMainWindow* window)
       TINCTA_FIND(mnuEditCopyJavaScriptNames), TINCTA_FIND(mnuEditPasteHTMLHex),
       TINCTA_FIND(mnuTools), TINCTA_FIND(mnuToolsColourPickMode), TINCTA_FIND(mnuToolsCustomFormat),
       TINCTA_FIND(mnuToolsOptions), TINCTA_FIND(mnuHelp), TINCTA_FIND(mnuHelpHelp),
-      TINCTA_FIND(mnuHomePage), TINCTA_FIND(mnuHelpAboutTincta), TINCTA_FIND(tbrTools) {}
+      TINCTA_FIND(mnuHomePage), TINCTA_FIND(mnuHelpAboutTincta), commands(foundCommands(window)),
+      TINCTA_FIND(tbrTools) {}
 
 #undef TINCTA_FIND
 

@@ -3,6 +3,7 @@
 // The main window's controls as tests find them: by the object names they carry, never through
 // the classes that build them.
 
+#include "app/commandtable.h"
 #include "gui/widgets/colourbox.h"
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/trackedlineedit.h"
@@ -81,6 +82,10 @@ struct Controls {
     QAction* mnuHelpHelp;
     QAction* mnuHomePage;
     QAction* mnuHelpAboutTincta;
+
+    // Every command's action, by its command.
+    std::array<QAction*, commandCount> commands;
+    QAction* command(Command which) const { return commands[static_cast<std::size_t>(which)]; }
 
     QToolBar* tbrTools;
     // The action at a 1-based toolbar position, separators included; nullptr outside 1..14.

@@ -3,6 +3,7 @@
 #include "palette/palettemodel.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace tincta::test {
 
@@ -53,8 +54,23 @@ QList<QWidget*> shownColourChecks() {
     return windows;
 }
 
+namespace {
+
+// The clipboard timer runs only while a copy is due and stops as it copies.
+bool copyDue() {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        for (const QTimer* timer : window->findChildren<QTimer*>(QStringLiteral("tmrClip"))) {
+            if (timer->isActive())
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void waitForAutocopy() {
-    QTest::qWait(700);
+    QTRY_VERIFY_WITH_TIMEOUT(!copyDue(), autocopyTimeoutMs);
 }
 
 } // namespace tincta::test

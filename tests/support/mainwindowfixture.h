@@ -38,7 +38,10 @@ struct MainWindowFixture {
 // The Colour Check windows on screen.
 QList<QWidget*> shownColourChecks();
 
-// Lets the clipboard timer run until it has copied (three ticks after the last change).
+// Lets the clipboard timer run until it has copied (three ticks after the last change); at once
+// when no copy is due.
 void waitForAutocopy();
+// Far beyond the three ticks of a copy, for a machine busy with other work.
+inline constexpr int autocopyTimeoutMs = 5000;
 
 } // namespace tincta::test

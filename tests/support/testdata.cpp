@@ -18,4 +18,14 @@ QByteArray readTestData(const QString& relativePath) {
     return file.readAll();
 }
 
+QList<QStringList> readTestTable(const QString& relativePath) {
+    QList<QStringList> rows;
+    const QString text = QString::fromUtf8(readTestData(relativePath));
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            rows << line.split(QLatin1Char('\t'));
+    }
+    return rows;
+}
+
 } // namespace tincta::test

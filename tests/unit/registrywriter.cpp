@@ -3,8 +3,8 @@
 //   registrywriter <store file> <value name> <count>
 // Writes "<value name>-<i>" to <value name> and to "Shared" for i = 1..count, then exits with
 // the number of writes that reported failure (capped at 100).
-#include "settings/easyreg.h"
-#include "settings/sqlitestore.h"
+#include "registry/easyreg.h"
+#include "registry/sqlitestore.h"
 
 #include <cstdlib>
 #include <memory>

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(tincta::Colour)
+
 using namespace tincta;
 
 class Testconversions : public QObject {
@@ -25,6 +27,8 @@ private Q_SLOTS:
     void appendHexPair();
     void appendDecimal_data();
     void appendDecimal();
+    void hexTriplet_data();
+    void hexTriplet();
 };
 
 void Testconversions::stripLeadingZeros_data() {
@@ -226,6 +230,21 @@ void Testconversions::appendDecimal() {
     QString text;
     tincta::appendDecimal(text, value);
     QCOMPARE(text, QString::number(value));
+}
+
+void Testconversions::hexTriplet_data() {
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("black") << Colour{0, 0, 0} << "#000000";
+    QTest::newRow("white") << Colour{255, 255, 255} << "#FFFFFF";
+    QTest::newRow("single digits keep their zero") << Colour{1, 10, 15} << "#010A0F";
+    QTest::newRow("red first, blue last") << Colour{0x33, 0x00, 0xFF} << "#3300FF";
+}
+
+void Testconversions::hexTriplet() {
+    QFETCH(Colour, colour);
+    QFETCH(QString, expected);
+    QCOMPARE(tincta::hexTriplet(colour), expected);
 }
 
 QTEST_APPLESS_MAIN(Testconversions)

@@ -1,10 +1,32 @@
 #include "colour/notation.h"
 
+#include "testdata.h"
+
 #include <QTest>
 
 using namespace tincta;
 
 Q_DECLARE_METATYPE(tincta::Colour)
+
+namespace {
+
+// The lines of notation/stored-forms.txt: list name, FormatIndex and CssFormat.
+QList<QStringList> storedFormTable() {
+    QList<QStringList> table;
+    const QString text =
+        QString::fromUtf8(test::readTestData(QStringLiteral("notation/stored-forms.txt")));
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u'#'))
+            continue;
+        QStringList fields = line.split(u'|');
+        for (QString& field : fields)
+            field = field.trimmed();
+        table.append(fields);
+    }
+    return table;
+}
+
+} // namespace
 
 class Testnotation : public QObject {
     Q_OBJECT
@@ -18,6 +40,11 @@ private Q_SLOTS:
     void customTemplate_data();
     void customTemplate();
     void customNotationUsesTemplate();
+    void storedForms_data();
+    void storedForms();
+    void storedFormsCoverEveryNotation();
+    void readableNotationsReadTheirOwnText_data();
+    void readableNotationsReadTheirOwnText();
 };
 
 void Testnotation::notationNames() {
@@ -33,7 +60,7 @@ void Testnotation::notationNames() {
     };
     QCOMPARE(tincta::notationNames(), expected);
     QCOMPARE(tincta::notationNames().size(), notationCount);
-    QCOMPARE(tincta::notationNames().at(customNotation), QStringLiteral("Custom"));
+    QCOMPARE(tincta::notationNames().at(listRow(Notation::Custom)), QStringLiteral("Custom"));
 }
 
 void Testnotation::notationText_data() {
@@ -67,11 +94,11 @@ void Testnotation::notationText_data() {
           "ColorTranslator.FromWin32(52479)", "Color(255,204,0)"}},
     };
     // The CSS notations follow Custom in the list; their own tables test the texts.
-    QTest::newRow("CSS rgb()") << Colour{255, 204, 0} << cssRgbNotation
+    QTest::newRow("CSS rgb()") << Colour{255, 204, 0} << listRow(Notation::CssRgb)
                                << QStringLiteral("rgb(255 204 0)");
-    QTest::newRow("CSS hsl()") << Colour{255, 204, 0} << cssHslNotation
+    QTest::newRow("CSS hsl()") << Colour{255, 204, 0} << listRow(Notation::CssHsl)
                                << QStringLiteral("hsl(48 100% 50%)");
-    QTest::newRow("CSS oklch()") << Colour{255, 204, 0} << cssOklchNotation
+    QTest::newRow("CSS oklch()") << Colour{255, 204, 0} << listRow(Notation::CssOklch)
                                  << QStringLiteral("oklch(86.5% 0.177 90.4)");
     for (const auto& row : rows) {
         for (int index = 0; index < 11; ++index) {
@@ -93,7 +120,7 @@ void Testnotation::notationText() {
 void Testnotation::indexOutOfRange_data() {
     QTest::addColumn<int>("index");
     QTest::newRow("no selection") << -1;
-    QTest::newRow("15") << 15;
+    QTest::newRow("past the list") << notationCount;
     QTest::newRow("large") << 1000;
     QTest::newRow("very negative") << std::numeric_limits<int>::min();
 }
@@ -142,10 +169,58 @@ void Testnotation::customTemplate() {
 
 void Testnotation::customNotationUsesTemplate() {
     const Colour gold{255, 204, 0};
-    QCOMPARE(tincta::notationText(customNotation, gold, QStringLiteral("#%UR%%UG%%UB%")),
+    QCOMPARE(tincta::notationText(listRow(Notation::Custom), gold, QStringLiteral("#%UR%%UG%%UB%")),
              std::optional<QString>(QStringLiteral("#FFCC00")));
-    QCOMPARE(tincta::notationText(customNotation, gold, QString()),
+    QCOMPARE(tincta::notationText(listRow(Notation::Custom), gold, QString()),
              std::optional<QString>(QString()));
+}
+
+// Stored settings and palette files written by earlier versions keep their meaning.
+void Testnotation::storedForms_data() {
+    QTest::addColumn<QString>("listName");
+    QTest::addColumn<int>("formatIndex");
+    QTest::addColumn<QString>("cssFormat");
+    for (const QStringList& fields : storedFormTable())
+        QTest::newRow(qPrintable(fields[0])) << fields[0] << fields[1].toInt() << fields[2];
+}
+
+void Testnotation::storedForms() {
+    QFETCH(QString, listName);
+    QFETCH(int, formatIndex);
+    QFETCH(QString, cssFormat);
+    const std::optional<Notation> notation =
+        notationAtRow(static_cast<int>(tincta::notationNames().indexOf(listName)));
+    QVERIFY(notation.has_value());
+    QCOMPARE(notationRow(*notation).stored.formatIndex, formatIndex);
+    QCOMPARE(QString(notationRow(*notation).stored.cssFormat), cssFormat);
+}
+
+void Testnotation::storedFormsCoverEveryNotation() {
+    QStringList names;
+    for (const QStringList& fields : storedFormTable())
+        names.append(fields[0]);
+    QCOMPARE(names, tincta::notationNames());
+}
+
+void Testnotation::readableNotationsReadTheirOwnText_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<Colour>("colour");
+    for (const NotationRow& notation : notationRows()) {
+        if (notation.parse == nullptr)
+            continue;
+        for (const Colour colour : {Colour{0, 0, 0}, Colour{255, 255, 255}, Colour{10, 171, 12}})
+            QTest::addRow("%s %d,%d,%d", notation.listName, colour.red, colour.green, colour.blue)
+                << listRow(notation.notation) << colour;
+    }
+}
+
+void Testnotation::readableNotationsReadTheirOwnText() {
+    QFETCH(int, row);
+    QFETCH(Colour, colour);
+    const NotationRow& notation = notationRow(*notationAtRow(row));
+    const QString text = notation.text(colour, QString());
+    QCOMPARE(notation.parse(text), std::optional<Colour>(colour));
+    QCOMPARE(colourFromNotationText(text.toLower()), std::optional<Colour>(colour));
 }
 
 QTEST_APPLESS_MAIN(Testnotation)

@@ -1,5 +1,5 @@
-#include "palette/exchangeformat.h"
-#include "palette/gimppalette.h"
+#include "palette/formats/exchangeformat.h"
+#include "palette/formats/gimppalette.h"
 
 #include "defaultpalettemarks.h"
 #include "testdata.h"
@@ -72,7 +72,7 @@ void Testpaletteexport::golden() {
     QFETCH(QString, file);
     const QByteArray expected = test::readTestData(QStringLiteral("exchange/") + file);
     QVERIFY(!expected.isEmpty());
-    const QByteArray bytes = exportedPaletteBytes(format, marks, paletteFilePath);
+    const QByteArray bytes = exchangeFormatRow(format).write(marks, paletteFilePath);
     // Line by line first, for a readable failure.
     QCOMPARE(QString::fromUtf8(bytes).split(u'\n'), QString::fromUtf8(expected).split(u'\n'));
     QCOMPARE(bytes, expected);

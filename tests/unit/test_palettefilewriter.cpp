@@ -44,6 +44,7 @@ QStringList linesOf(const QByteArray& bytes) {
 
 Q_DECLARE_METATYPE(Names)
 Q_DECLARE_METATYPE(Colours)
+Q_DECLARE_METATYPE(UnwritablePalette::Reason)
 
 class Testpalettefilewriter : public QObject {
     Q_OBJECT
@@ -57,6 +58,8 @@ private Q_SLOTS:
     void unrecognisedCodeWrittenAsIs();
     void roundTrip_data();
     void roundTrip();
+    void unwritable_data();
+    void unwritable();
 };
 
 void Testpalettefilewriter::writtenName_data() {
@@ -180,6 +183,53 @@ void Testpalettefilewriter::roundTrip() {
         QCOMPARE((*marks)[i].name, names[i]);
         QCOMPARE((*marks)[i].colour, colours[i]);
     }
+}
+
+// Open must read back every file the writer makes: a name that would split its line, or that no
+// encoding holds, and a file over Open's 1 MiB are refused before anything is written.
+void Testpalettefilewriter::unwritable_data() {
+    QTest::addColumn<Names>("names");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<UnwritablePalette::Reason>("reason");
+    QTest::addColumn<int>("mark");
+    using Reason = UnwritablePalette::Reason;
+    const QString highHalf(QChar(0xD83D));
+    const QString lowHalf(QChar(0xDE00));
+    // Each name is written twice, so a name of just under half the limit still fits.
+    const QString nearHalf(paletteFileMaxBytes / 2 - 4000, QLatin1Char('a'));
+    QTest::newRow("tab, emoji, commas")
+        << namesWith({"a\tb", "\U0001F600", "[a, b]"}) << true << Reason::TooLarge << 0;
+    QTest::newRow("half the limit") << namesWith({nearHalf}) << true << Reason::TooLarge << 0;
+    QTest::newRow("LF") << namesWith({"Sky\nblue"}) << false << Reason::NameNotWritable << 0;
+    QTest::newRow("CR in the fourth")
+        << namesWith({"a", "b", "c", "Sky\rblue"}) << false << Reason::NameNotWritable << 3;
+    QTest::newRow("high half alone")
+        << namesWith({"a", "Sky" + highHalf + "x"}) << false << Reason::NameNotWritable << 1;
+    QTest::newRow("low half alone at the end")
+        << namesWith({"a", "b", "Sky" + lowHalf}) << false << Reason::NameNotWritable << 2;
+    QTest::newRow("halves in the wrong order")
+        << namesWith({lowHalf + highHalf}) << false << Reason::NameNotWritable << 0;
+    QTest::newRow("600,000 characters")
+        << namesWith({QString(600000, QLatin1Char('a'))}) << false << Reason::TooLarge << 0;
+    QTest::newRow("too large in Windows-1252 too")
+        << allNamed(QString(90000, QChar(0xE9))) << false << Reason::TooLarge << 0;
+}
+
+void Testpalettefilewriter::unwritable() {
+    QFETCH(Names, names);
+    QFETCH(bool, writable);
+    QFETCH(UnwritablePalette::Reason, reason);
+    QFETCH(int, mark);
+    const WritablePaletteFile file = writablePaletteFile(names, defaultColours, {});
+    QCOMPARE(file.unwritable.has_value(), !writable);
+    if (writable) {
+        QCOMPARE(file.bytes, paletteFileBytes(names, defaultColours, {}));
+        return;
+    }
+    QVERIFY(file.bytes.isEmpty());
+    QCOMPARE(file.unwritable->reason, reason);
+    if (reason == UnwritablePalette::Reason::NameNotWritable)
+        QCOMPARE(file.unwritable->mark, mark);
 }
 
 QTEST_APPLESS_MAIN(Testpalettefilewriter)

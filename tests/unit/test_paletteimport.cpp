@@ -1,22 +1,21 @@
-#include "palette/designtokens.h"
-#include "palette/gimppalette.h"
+#include "palette/formats/exchangeformat.h"
 
 #include "testdata.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 using namespace tincta;
 
 namespace {
 
-enum class Format { Gimp, Tokens };
+using Format = ExchangeFormat;
 
+// Through the format's row, as Import reads: a row with the wrong reader fails here.
 ImportResult read(Format format, const QByteArray& bytes) {
-    return format == Format::Gimp ? readGimpPalette(bytes) : readDesignTokens(bytes);
-}
-
-QByteArray written(Format format, const PaletteMarks& marks) {
-    return format == Format::Gimp ? gimpPaletteBytes(marks, {}) : designTokensBytes(marks);
+    return exchangeFormatRow(format).read(bytes);
 }
 
 QList<PaletteMark> marksOf(const PaletteMarks& marks) {
@@ -48,6 +47,10 @@ private Q_SLOTS:
     void rejected();
     void failureText_data();
     void failureText();
+    void foreignNames_data();
+    void foreignNames();
+    void shortenedNames_data();
+    void shortenedNames();
 };
 
 // What is written reads back as the same marks, with placeholders and empty names unnamed.
@@ -62,16 +65,24 @@ void Testpaletteimport::roundTrip_data() {
                               {QStringLiteral("\u4E2D\u6587 \U0001F600"), {128, 127, 129}},
                               {QStringLiteral("#1 \"quoted\"\tname"), {254, 1, 100}},
                               {QStringLiteral("Untitled colour"), {51, 102, 153}}}};
+    // A tab cannot stay in a name taken from another program's file.
+    PaletteMarks namedRead = named;
+    namedRead[4].name = QStringLiteral("#1 \"quoted\" name");
     PaletteMarks placeholders = named;
     placeholders[1].name = QString(notJavaScriptColour);
     placeholders[2].name = QString();
     placeholders[3].name = unnamed;
     PaletteMarks unnamedRead = placeholders;
+    unnamedRead[4].name = namedRead[4].name;
     unnamedRead[1].name = unnamedRead[2].name = unnamed;
-    for (const Format format : {Format::Gimp, Format::Tokens}) {
-        const char* name = format == Format::Gimp ? "GIMP" : "tokens";
-        QTest::addRow("%s, names", name) << format << named << named;
-        QTest::addRow("%s, placeholders", name) << format << placeholders << unnamedRead;
+    // Every format that Import offers reads back what Export writes of it.
+    for (const ExchangeFormatRow& row : exchangeFormatRows()) {
+        if (row.read == nullptr)
+            continue;
+        const QByteArray name = QByteArray(row.suffix.data(), row.suffix.size());
+        QTest::addRow("%s, names", name.constData()) << row.format << named << namedRead;
+        QTest::addRow("%s, placeholders", name.constData())
+            << row.format << placeholders << unnamedRead;
     }
 }
 
@@ -79,7 +90,7 @@ void Testpaletteimport::roundTrip() {
     QFETCH(Format, format);
     QFETCH(PaletteMarks, marks);
     QFETCH(PaletteMarks, expected);
-    const ImportResult result = read(format, written(format, marks));
+    const ImportResult result = read(format, exchangeFormatRow(format).write(marks, {}));
     QVERIFY(result.ok());
     QCOMPARE(result.marks, marksOf(expected));
 }
@@ -125,6 +136,18 @@ void Testpaletteimport::accepted_data() {
                   "$extensions": {"io.github.tincta": {"mark": 1}}},
             "untyped": {"$value": "#000004"}})")
         << QList<PaletteMark>{{unnamed, {0, 0, 3}}, {"a", {0, 0, 1}}, {"Bee", {0, 0, 2}}};
+    QTest::newRow("tokens, line breaks and half a pair in keys and descriptions")
+        << Format::Tokens << QByteArray(R"({
+            "sky": {"$type": "color", "$value": "#336699", "$description": "Sky\r\nblue"},
+            "sea\nside": {"$type": "color", "$value": "#000001"},
+            "x": {"$type": "color", "$value": "#000002", "$description": "Sky\ud800x"}})")
+        << QList<PaletteMark>{{"sea side", {0, 0, 1}},
+                              {"Sky blue", {51, 102, 153}},
+                              {QStringLiteral("Sky\uFFFDx"), {0, 0, 2}}};
+    QTest::newRow("GIMP, controls in a name") << Format::Gimp
+                                              << gimpHeader + "1 2 3 a\tb\x01\x1F"
+                                                              "z\x7F\n"
+                                              << QList<PaletteMark>{{"a b z ", {1, 2, 3}}};
 }
 
 void Testpaletteimport::accepted() {
@@ -237,6 +260,75 @@ void Testpaletteimport::failureText() {
     QFETCH(Format, format);
     QFETCH(QString, text);
     QCOMPARE(read(format, bytes).failure->text(), text);
+}
+
+// Control characters and halves of surrogate pairs as a JSON table, which can spell both.
+void Testpaletteimport::foreignNames_data() {
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("name");
+    const QJsonArray rows =
+        QJsonDocument::fromJson(test::readTestData(QStringLiteral("exchange/foreign-names.json")))
+            .array();
+    QVERIFY(!rows.isEmpty());
+    for (const QJsonValue& row : rows) {
+        const QJsonObject fields = row.toObject();
+        QTest::newRow(qPrintable(fields.value(QLatin1String("row")).toString()))
+            << fields.value(QLatin1String("raw")).toString()
+            << fields.value(QLatin1String("name")).toString();
+    }
+}
+
+void Testpaletteimport::foreignNames() {
+    QFETCH(QString, raw);
+    QFETCH(QString, name);
+    const ForeignName cleaned = foreignName(raw);
+    QCOMPARE(cleaned.name, name);
+    QVERIFY(!cleaned.shortened);
+}
+
+// Names are cut to 255 characters, a pair counting as one and never split; the count is of the
+// marks taken, so a long name after the sixth colour is not counted.
+void Testpaletteimport::shortenedNames_data() {
+    QTest::addColumn<QStringList>("names");  // one colour each, in order
+    QTest::addColumn<QList<int>>("lengths"); // of the imported names, in UTF-16 units
+    QTest::addColumn<int>("shortened");
+    const QString emoji = QStringLiteral("\U0001F600");
+    const auto as = [](int count) { return QString(count, QLatin1Char('a')); };
+    QTest::newRow("255 kept") << QStringList{as(255)} << QList<int>{255} << 0;
+    QTest::newRow("256 cut") << QStringList{as(256)} << QList<int>{255} << 1;
+    QTest::newRow("600,000 and 300 cut, 20 kept")
+        << QStringList{as(600000), as(20), as(300)} << QList<int>{255, 20, 255} << 2;
+    QTest::newRow("pairs count as one character")
+        << QStringList{emoji.repeated(255), as(254) + emoji} << QList<int>{510, 256} << 0;
+    QTest::newRow("a pair is never split")
+        << QStringList{as(254) + emoji + "b", as(255) + emoji} << QList<int>{256, 255} << 2;
+    QTest::newRow("seventh not counted")
+        << QStringList{as(1), as(1), as(1), as(1), as(1), as(1), as(300)}
+        << QList<int>{1, 1, 1, 1, 1, 1} << 0;
+}
+
+void Testpaletteimport::shortenedNames() {
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, lengths);
+    QFETCH(int, shortened);
+    QByteArray gimp = gimpHeader;
+    for (const QString& name : names)
+        gimp += "1 2 3 " + name.toUtf8() + "\n";
+    for (const Format format : {Format::Gimp, Format::Tokens}) {
+        QJsonObject tokens;
+        for (qsizetype i = 0; i < names.size(); ++i)
+            tokens.insert(
+                QString::number(i + 10),
+                QJsonObject{{"$type", "color"}, {"$value", "#010203"}, {"$description", names[i]}});
+        const ImportResult result =
+            read(format, format == Format::Gimp ? gimp : QJsonDocument(tokens).toJson());
+        QVERIFY(result.ok());
+        QList<int> read;
+        for (const PaletteMark& mark : result.marks)
+            read.append(static_cast<int>(mark.name.size()));
+        QCOMPARE(read, lengths);
+        QCOMPARE(result.shortenedNames, shortened);
+    }
 }
 
 QTEST_APPLESS_MAIN(Testpaletteimport)

@@ -2,8 +2,50 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 using namespace tincta;
+
+namespace {
+
+struct StepScript {
+    const char* name;
+    std::function<void(PaletteModel&)> edit;
+    int steps;
+};
+
+const Colour grey{128, 128, 128};
+
+// Each starts on the built-in palette with mark 0 selected.
+const std::array<StepScript, 5> stepScripts{{
+    {"a change outside an edit", [](PaletteModel& m) { m.setColour(2, grey); }, 1},
+    {"changes inside one edit",
+     [](PaletteModel& m) {
+         const PaletteEdit edit(m, EditKind::Paste);
+         m.select(3);
+         m.setColour(3, grey);
+         m.setName(0, QStringLiteral("sky"));
+     },
+     1},
+    {"a gesture back to where it started",
+     [](PaletteModel& m) {
+         const int gesture = m.newGesture();
+         for (int red : {200, 255}) {
+             const PaletteEdit edit(m, EditKind::ColourChange, gesture);
+             m.setColour(0, Colour{red, 0, 0});
+         }
+     },
+     0},
+    {"selecting a mark", [](PaletteModel& m) { m.select(4); }, 0},
+    {"a change, then a load",
+     [](PaletteModel& m) {
+         m.setColour(1, grey);
+         m.load(PaletteModel::defaultPalette());
+     },
+     0},
+}};
+
+} // namespace
 
 class TestPaletteModel : public QObject {
     Q_OBJECT
@@ -13,6 +55,8 @@ private Q_SLOTS:
     void modifiedByName();
     void colourChangesAreSignalledOnce();
     void savingMakesTheNamesAsWritten();
+    void editsBecomeSteps_data();
+    void editsBecomeSteps();
 };
 
 void TestPaletteModel::modifiedByName_data() {
@@ -71,6 +115,36 @@ void TestPaletteModel::savingMakesTheNamesAsWritten() {
     // A file never holds the placeholder of Find JavaScript Names; the unnamed one stands in.
     model.setName(1, QStringLiteral("Type a colour name"));
     QVERIFY(!model.isModified());
+}
+
+void TestPaletteModel::editsBecomeSteps_data() {
+    QTest::addColumn<int>("script");
+    for (std::size_t i = 0; i < stepScripts.size(); ++i)
+        QTest::newRow(stepScripts[i].name) << static_cast<int>(i);
+}
+
+void TestPaletteModel::editsBecomeSteps() {
+    QFETCH(int, script);
+    const StepScript& run = stepScripts[static_cast<std::size_t>(script)];
+    PaletteModel model;
+    run.edit(model);
+    const PaletteMarks edited = model.marks();
+    const int selected = model.selectedMark();
+    int steps = 0;
+    while (model.kindToUndo() && steps < 10) {
+        model.undo();
+        ++steps;
+    }
+    QCOMPARE(steps, run.steps);
+    if (steps == 0)
+        return;
+    QVERIFY(model.marks() == PaletteModel::defaultPalette());
+    QCOMPARE(model.selectedMark(), 0);
+    QVERIFY(!model.isModified());
+    while (model.kindToRedo())
+        model.redo();
+    QVERIFY(model.marks() == edited);
+    QCOMPARE(model.selectedMark(), selected);
 }
 
 QTEST_GUILESS_MAIN(TestPaletteModel)

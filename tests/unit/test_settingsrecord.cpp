@@ -1,6 +1,7 @@
-#include "settings/easyreg.h"
+#include "colour/notation.h"
+#include "registry/easyreg.h"
+#include "registry/sqlitestore.h"
 #include "settings/settingsrecord.h"
-#include "settings/sqlitestore.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -98,11 +99,11 @@ private Q_SLOTS:
         const auto result = m_record->loadSettings(false);
         QVERIFY(!result.defaultsRestored);
         QCOMPARE(result.rememberedFormat, std::optional<qint16>(0));
-        QCOMPARE(m_record->CustomFormat, QString());
+        QCOMPARE(m_record->customFormat, QString());
         QCOMPARE(m_record->standardFormat, 0);
-        QCOMPARE(m_record->SortIndex, 0);
-        QCOMPARE(m_record->PromptToSave, 1);
-        QCOMPARE(m_record->StandardFolder, m_desktop);
+        QCOMPARE(m_record->sortIndex, 0);
+        QCOMPARE(m_record->promptToSave, 1);
+        QCOMPARE(m_record->standardFolder, m_desktop);
         QVERIFY(m_log->writes.empty());
         QVERIFY(!m_reg->ExistingKey());
     }
@@ -142,12 +143,18 @@ private Q_SLOTS:
         QTest::newRow("CustomFormat of 250 non-ASCII")
             << with("CustomFormat", QString(250, QChar(0xFC))) << false << QString(250, QChar(0xFC))
             << 3 << 1 << 0 << other;
-        QTest::newRow("CssFormat rgb")
-            << with("CssFormat", "rgb") << false << fmt << 12 << 1 << 0 << other;
-        QTest::newRow("CssFormat hsl")
-            << with("CssFormat", "hsl") << false << fmt << 13 << 1 << 0 << other;
+        auto withCss = [&](const QString& cssFormat) {
+            Stored s = with("CssFormat", cssFormat);
+            s["FormatIndex"] = "0";
+            return s;
+        };
+        QTest::newRow("CssFormat rgb") << withCss("rgb") << false << fmt << 12 << 1 << 0 << other;
+        QTest::newRow("CssFormat hsl") << withCss("hsl") << false << fmt << 13 << 1 << 0 << other;
         QTest::newRow("CssFormat oklch")
-            << with("CssFormat", "oklch") << false << fmt << 14 << 1 << 0 << other;
+            << withCss("oklch") << false << fmt << 14 << 1 << 0 << other;
+        // As another program that knows only FormatIndex leaves them.
+        QTest::newRow("FormatIndex 3 beside CssFormat oklch")
+            << with("CssFormat", "oklch") << false << fmt << 3 << 1 << 0 << other;
         for (const auto& unknown : {"OKLCH", " rgb", "hsl ", "lab", "12"})
             QTest::addRow("CssFormat '%s' ignored", unknown)
                 << with("CssFormat", unknown) << false << fmt << 3 << 1 << 0 << other;
@@ -187,11 +194,11 @@ private Q_SLOTS:
         const auto result = m_record->loadSettings(false);
         QCOMPARE(result.defaultsRestored, restored);
         QCOMPARE(result.rememberedFormat, std::optional<qint16>(formatIndex));
-        QCOMPARE(m_record->CustomFormat, customFormat);
+        QCOMPARE(m_record->customFormat, customFormat);
         QCOMPARE(m_record->standardFormat, formatIndex);
-        QCOMPARE(m_record->SortIndex, sortIndex);
-        QCOMPARE(m_record->PromptToSave, promptToSave);
-        QCOMPARE(m_record->StandardFolder, folder);
+        QCOMPARE(m_record->sortIndex, sortIndex);
+        QCOMPARE(m_record->promptToSave, promptToSave);
+        QCOMPARE(m_record->standardFolder, folder);
         if (!restored) {
             QVERIFY(m_log->writes.empty());
             return;
@@ -213,7 +220,7 @@ private Q_SLOTS:
 
     // Every notation survives being stored, and FormatIndex stays readable to earlier versions.
     void everyNotationIsStoredAsAPair() {
-        for (int notation = 0; notation < 15; ++notation) {
+        for (int notation = 0; notation < notationCount; ++notation) {
             const QString formatIndex = storedFormatIndex(notation);
             const QString cssFormat = storedCssFormat(notation);
             QVERIFY(formatIndex.toInt() >= 0 && formatIndex.toInt() <= 11);
@@ -246,7 +253,7 @@ private Q_SLOTS:
         QVERIFY(m_record->loadSettings(false).defaultsRestored);
         const std::vector<std::string> readsInOrder = {customFormatValueName, formatIndexValueName};
         QCOMPARE(m_log->reads, readsInOrder);
-        QCOMPARE(m_record->CustomFormat, QString());
+        QCOMPARE(m_record->customFormat, QString());
         QCOMPARE(readBack(customFormatValueName), QStringLiteral("<missing>"));
         QCOMPARE(readBack(standardFolderValueName), m_desktop);
     }
@@ -259,15 +266,15 @@ private Q_SLOTS:
         reg.DefaultHive(HKEY_CURRENT_USER);
         reg.DefaultSubKey(programKeyPath);
         SettingsRecord record(reg, FolderLookup{[this] { return m_desktop; }, {}});
-        record.PromptToSave = 0;
-        record.SortIndex = 1;
+        record.promptToSave = 0;
+        record.sortIndex = 1;
         const auto result = record.loadSettings(false);
         QVERIFY(result.storeUnreadable);
         QVERIFY(!result.defaultsRestored);
         QCOMPARE(result.rememberedFormat, std::optional<qint16>(0));
-        QCOMPARE(record.PromptToSave, 1);
-        QCOMPARE(record.SortIndex, 0);
-        QCOMPARE(record.StandardFolder, m_desktop);
+        QCOMPARE(record.promptToSave, 1);
+        QCOMPARE(record.sortIndex, 0);
+        QCOMPARE(record.standardFolder, m_desktop);
         QVERIFY(unreadable.writes.empty());
         QVERIFY(!record.saveSettings({{sortIndexValueName, QStringLiteral("1")}}).saved);
         // A store that works again is read normally.
@@ -290,7 +297,7 @@ private Q_SLOTS:
         QCOMPARE(record.defaultFolder, found ? m_desktop : m_home);
         // Without a desktop folder the home folder passes, so no restore at every start.
         QVERIFY(!record.loadSettings(false).defaultsRestored);
-        QCOMPARE(record.StandardFolder, record.defaultFolder);
+        QCOMPARE(record.standardFolder, record.defaultFolder);
     }
 };
 

@@ -1,5 +1,5 @@
-#include "settings/easyreg.h"
-#include "settings/sqlitestore.h"
+#include "registry/easyreg.h"
+#include "registry/sqlitestore.h"
 #include "testdata.h"
 
 #include <QDir>

@@ -17,6 +17,12 @@ const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString screenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
+const QString busService = QStringLiteral("org.freedesktop.DBus");
+const QString busPath = QStringLiteral("/org/freedesktop/DBus");
+
+// The response codes of the portal's Request interface.
+constexpr uint pickAnswered = 0;
+constexpr uint pickCancelledByUser = 1;
 
 // The portal names the request object after the caller and the token, so the answer can be
 // recognised even when it arrives before the reply that names the object.
@@ -55,10 +61,32 @@ DesktopColourPortal::DesktopColourPortal(QDBusConnection bus, QObject* parent)
 void DesktopColourPortal::requestColour() {
     const int number = ++m_requestNumber;
     m_requestPath.clear();
+    m_portalOwner.clear();
     if (!m_bus.isConnected()) {
         Q_EMIT unavailable();
         return;
     }
+    // The owner is known before the portal is asked, so its answer can never come first.
+    QDBusMessage ownerQuery = QDBusMessage::createMethodCall(busService, busPath, busService,
+                                                             QStringLiteral("GetNameOwner"));
+    ownerQuery << portalService;
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(ownerQuery), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, number](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                if (number != m_requestNumber)
+                    return;
+                const QDBusPendingReply<QString> owner = *finished;
+                if (owner.isError()) {
+                    Q_EMIT unavailable();
+                    return;
+                }
+                m_portalOwner = owner.value();
+                askForColour(number);
+            });
+}
+
+void DesktopColourPortal::askForColour(int number) {
     const QString token = QStringLiteral("tincta%1").arg(number);
     m_requestPath = requestPath(m_bus.baseService(), token);
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -88,16 +116,28 @@ void DesktopColourPortal::abandon() {
 }
 
 void DesktopColourPortal::onResponse(const QDBusMessage& response) {
-    if (m_requestPath.isEmpty() || response.path() != m_requestPath)
+    if (m_requestPath.isEmpty() || response.path() != m_requestPath ||
+        response.service() != m_portalOwner)
         return;
     m_requestPath.clear();
-    const QList<QVariant> arguments = response.arguments();
-    const bool answered = arguments.size() == 2 && arguments[0].toUInt() == 0;
+    answerWith(response.arguments());
+}
+
+// Only a well-formed colour is applied and only a cancel by the user is silent: a failed pick
+// or an answer that makes no sense must not look as if nothing had been asked.
+void DesktopColourPortal::answerWith(const QList<QVariant>& arguments) {
+    const bool hasCode =
+        !arguments.isEmpty() && arguments[0].metaType() == QMetaType::fromType<uint>();
+    if (hasCode && arguments[0].toUInt() == pickCancelledByUser) {
+        Q_EMIT pickCancelled();
+        return;
+    }
+    const bool answered = hasCode && arguments[0].toUInt() == pickAnswered && arguments.size() == 2;
     const std::optional<Colour> colour = answered ? colourFromResults(arguments[1]) : std::nullopt;
     if (colour)
         Q_EMIT colourPicked(*colour);
     else
-        Q_EMIT pickCancelled();
+        Q_EMIT unavailable();
 }
 
 std::optional<Colour> colourFromPortal(double red, double green, double blue) {

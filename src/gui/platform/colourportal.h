@@ -25,9 +25,10 @@ public:
 
 Q_SIGNALS:
     void colourPicked(tincta::Colour colour);
-    // The user cancelled the pick, or the desktop could not finish it.
+    // The user cancelled the pick.
     void pickCancelled();
-    // Nothing on this desktop can pick a colour.
+    // Nothing on this desktop can pick a colour, or the desktop failed the pick or answered
+    // with no colour.
     void unavailable();
 };
 
@@ -47,10 +48,16 @@ private Q_SLOTS:
     void onResponse(const QDBusMessage& response);
 
 private:
+    void askForColour(int number);
+    void answerWith(const QList<QVariant>& arguments);
+
     QDBusConnection m_bus;
     int m_requestNumber = 0;
     // The request object whose answer counts; empty when no pick is waiting.
     QString m_requestPath;
+    // The unique bus name of the portal asked: any other connection may send a Response on the
+    // request object too.
+    QString m_portalOwner;
 };
 
 // The colour of a portal answer, three channels from 0 to 1, or nothing for an answer that is no

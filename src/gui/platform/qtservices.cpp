@@ -74,6 +74,20 @@ QString filterSuffix(const QString& filter) {
     return filter.sliced(from, end - from);
 }
 
+// Modal to the window that asked, not to the whole program: the help viewer, a window of its own,
+// stays usable beside the box. Without an owner the box waits for the whole program.
+int runModal(QDialog& dialog, QWidget* owner) {
+    dialog.setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    return dialog.exec();
+}
+
+// The path chosen in a dialog run modal to its owner, or an empty text when it was cancelled.
+QString chosenPath(QFileDialog& dialog, QWidget* owner) {
+    if (runModal(dialog, owner) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 MessageAnswer QtMessageBoxes::show(QWidget* parent, const Message& message) {
@@ -82,12 +96,12 @@ MessageAnswer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     box.setDefaultButton(boxButton(message.defaultAnswer));
     if (message.buttons == MessageButtons::YesNoCancel)
         box.setEscapeButton(QMessageBox::Cancel);
-    return answerOf(box.exec());
+    return answerOf(runModal(box, parent));
 }
 
 QString QtFileDialogs::openFileName(QWidget* parent, const QString& title, const QString& folder,
                                     const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    return openFileOfType(parent, title, folder, {filter}).path;
 }
 
 QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const QString& folder,
@@ -96,22 +110,26 @@ QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosenPath(dialog, parent);
 }
 
 QString QtFileDialogs::existingFolder(QWidget* parent, const QString& title,
                                       const QString& folder) {
-    return QFileDialog::getExistingDirectory(parent, title, folder);
+    QFileDialog dialog(parent, title, folder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return chosenPath(dialog, parent);
 }
 
 ChosenFile QtFileDialogs::openFileOfType(QWidget* parent, const QString& title,
                                          const QString& folder, const QStringList& filters) {
-    ChosenFile chosen;
-    chosen.path =
-        QFileDialog::getOpenFileName(parent, title, folder, filters.join(u";;"), &chosen.filter);
-    return chosen;
+    QFileDialog dialog(parent, title, folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    const QString path = chosenPath(dialog, parent);
+    if (path.isEmpty())
+        return {};
+    return {path, dialog.selectedNameFilter()};
 }
 
 ChosenFile QtFileDialogs::saveFileOfType(QWidget* parent, const QString& title,
@@ -124,9 +142,10 @@ ChosenFile QtFileDialogs::saveFileOfType(QWidget* parent, const QString& title,
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog,
         [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = chosenPath(dialog, parent);
+    if (path.isEmpty())
         return {};
-    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+    return {path, dialog.selectedNameFilter()};
 }
 
 bool DesktopLauncher::openUrl(const QUrl& url) {

@@ -8,7 +8,8 @@ namespace tincta {
 
 // A colour as a screen reader tells it: "#FFD700", with ", named gold" when it has a JavaScript
 // name.
-QString htmlHexText(PackedColour colour);
 QString spokenColour(PackedColour colour);
+// The property letters of a colour in words: "websafe, failsafe, JavaScript name", or "none".
+QString spokenProperties(PackedColour colour);
 
 } // namespace tincta

@@ -1,5 +1,6 @@
 #include "gui/widgets/swatchgrid.h"
 
+#include "colour/conversions.h"
 #include "gui/widgets/colourspeech.h"
 #include "gui/widgets/swatchgridaccessible.h"
 
@@ -93,8 +94,11 @@ QString SwatchGrid::cellToolTip(int index) const {
 }
 
 QString SwatchGrid::cellAccessibleName(int index) const {
+    // A tooltip that only repeats the hex value would hide the colour's name from the listener.
     const QString toolTip = cellToolTip(index);
-    return toolTip.isEmpty() ? htmlHexText(cellColour(index)) : toolTip;
+    const PackedColour colour = cellColour(index);
+    return toolTip.isEmpty() || toolTip == hexTriplet(unpack(colour)) ? spokenColour(colour)
+                                                                      : toolTip;
 }
 
 void SwatchGrid::setCurrentCell(int index) {

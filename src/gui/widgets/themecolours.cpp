@@ -1,32 +1,17 @@
 #include "gui/widgets/themecolours.h"
 
-#include <algorithm>
-#include <cmath>
+#include "colour/contrast.h"
 
 namespace tincta {
 
-namespace {
-
-double linearChannel(double value) {
-    return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
-
-double relativeLuminance(const QColor& colour) {
+Colour colourOf(const QColor& colour) {
     const QColor rgb = colour.toRgb();
-    return 0.2126 * linearChannel(rgb.redF()) + 0.7152 * linearChannel(rgb.greenF()) +
-           0.0722 * linearChannel(rgb.blueF());
-}
-
-} // namespace
-
-double contrastRatio(const QColor& first, const QColor& second) {
-    const double a = relativeLuminance(first);
-    const double b = relativeLuminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    return Colour{rgb.red(), rgb.green(), rgb.blue()};
 }
 
 QColor readableOr(const QColor& preferred, const QColor& fallback, const QColor& background) {
-    return contrastRatio(preferred, background) >= readableContrast ? preferred : fallback;
+    return contrastRatio(colourOf(preferred), colourOf(background)) >= readableContrast ? preferred
+                                                                                        : fallback;
 }
 
 } // namespace tincta

@@ -51,11 +51,16 @@ std::optional<LimitedText> limitInsertion(QStringView before, QStringView after,
     return LimitedText{text, prefix + room};
 }
 
+bool isUndoOrRedoKey(const QKeyEvent* key) {
+    const QKeyCombination pressed = key->keyCombination();
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
 bool isUndoOrRedo(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+    return event->type() == QEvent::KeyPress &&
+           isUndoOrRedoKey(static_cast<const QKeyEvent*>(event));
 }
 
 } // namespace
@@ -68,6 +73,14 @@ TrackedLineEdit::TrackedLineEdit(QWidget* parent) : QLineEdit(parent) {
 // context menu's Paste), so it is judged against the text as it stood before the outermost one.
 // Undo and redo only bring back a text the box held before, as a plain length limit allows.
 bool TrackedLineEdit::event(QEvent* event) {
+    // The window's Undo and Redo take back whole edits of the palette, typing included; the
+    // box's own history would only fight them, also while the window has nothing to undo.
+    const bool keyEvent =
+        event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (m_windowUndo && keyEvent && isUndoOrRedoKey(static_cast<const QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
     if (m_eventDepth++ == 0) {
         m_textBeforeEvent = text();
         m_judgeEdits = !isUndoOrRedo(event);

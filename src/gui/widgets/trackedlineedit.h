@@ -19,6 +19,8 @@ public:
     // two units do not both fit is refused whole. Text set by code is kept whole however long,
     // and typing into such a text never makes it longer.
     void setTypingLimit(int units) { m_typingLimit = units; }
+    // Leaves the keys of Undo and Redo to the window's commands.
+    void setWindowUndo(bool on) { m_windowUndo = on; }
 
 Q_SIGNALS:
     void focusGained(Qt::FocusReason reason);
@@ -39,6 +41,7 @@ private:
     void limitTypedText();
 
     bool m_upperCaseTyping = false;
+    bool m_windowUndo = false;
     int m_typingLimit = std::numeric_limits<int>::max();
     int m_eventDepth = 0;
     bool m_judgeEdits = false;
