@@ -405,8 +405,36 @@
         <translation>&amp;Kontrast von Text in der Farbe der Zeile auf der Farbe der Spalte:</translation>
     </message>
     <message>
-        <source>In each cell the WCAG 2.x contrast ratio, then the level met by normal / large text (– for none).</source>
-        <translation>In jeder Zelle das Kontrastverhältnis nach WCAG 2.x, dann die Stufe, die normaler / großer Text erreicht (– für keine).</translation>
+        <source>Pages of the Colour Check</source>
+        <translation>Seiten der Farbprüfung</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrast</source>
+        <translation>K&amp;ontrast</translation>
+    </message>
+    <message>
+        <source>Colour blindness</source>
+        <translation>Farbenblindheit</translation>
+    </message>
+    <message>
+        <source>Colour &amp;blindness</source>
+        <translation>Farben&amp;blindheit</translation>
+    </message>
+    <message>
+        <source>Scale and harmonies</source>
+        <translation>Abstufung und Harmonien</translation>
+    </message>
+    <message>
+        <source>&amp;Scale and harmonies</source>
+        <translation>Ab&amp;stufung und Harmonien</translation>
+    </message>
+    <message>
+        <source>In each cell the WCAG 2.x contrast ratio, the level met by normal / large text (– for none) and the APCA lightness contrast Lc. Choose a cell for the nearest passing colours.</source>
+        <translation>In jeder Zelle das Kontrastverhältnis nach WCAG 2.x, die erreichte Stufe für normalen / großen Text (– für keine) und der APCA-Helligkeitskontrast Lc. Wählen Sie eine Zelle für die nächsten bestehenden Farben.</translation>
     </message>
 </context>
 <context>
@@ -718,6 +746,73 @@
     </message>
 </context>
 <context>
+    <name>tincta::ContrastSuggestions</name>
+    <message>
+        <source>AA (4.5:1)</source>
+        <translation>AA (4,5:1)</translation>
+    </message>
+    <message>
+        <source>Apply AA foreground</source>
+        <translation>AA-Vordergrund übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply AA background</source>
+        <translation>AA-Hintergrund übernehmen</translation>
+    </message>
+    <message>
+        <source>AA large (3:1)</source>
+        <translation>AA groß (3:1)</translation>
+    </message>
+    <message>
+        <source>Apply AA large foreground</source>
+        <translation>AA-groß-Vordergrund übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply AA large background</source>
+        <translation>AA-groß-Hintergrund übernehmen</translation>
+    </message>
+    <message>
+        <source>AAA (7:1)</source>
+        <translation>AAA (7:1)</translation>
+    </message>
+    <message>
+        <source>Apply AAA foreground</source>
+        <translation>AAA-Vordergrund übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply AAA background</source>
+        <translation>AAA-Hintergrund übernehmen</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Nearest passing colours for %1 on %2</source>
+        <translation>Nächste bestehende Farben für %1 auf %2</translation>
+    </message>
+    <message>
+        <source>No lightness of this hue passes</source>
+        <translation>Keine Helligkeit dieses Farbtons besteht</translation>
+    </message>
+    <message>
+        <source>%1, %2: passes already</source>
+        <translation>%1, %2: besteht bereits</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>tincta::ContrastTable</name>
     <message>
         <source>Mark %1</source>
@@ -744,14 +839,48 @@
         <translation>nicht erreicht</translation>
     </message>
     <message>
-        <source>%1
-%2 / %3</source>
-        <translation>%1
-%2 / %3</translation>
+        <source>preferred for body text</source>
+        <translation>empfohlen für Fließtext</translation>
     </message>
     <message>
-        <source>Mark %1 on mark %2: %3, normal text %4, large text %5</source>
-        <translation>Marke %1 auf Marke %2: %3, normaler Text %4, großer Text %5</translation>
+        <source>enough for body text</source>
+        <translation>genug für Fließtext</translation>
+    </message>
+    <message>
+        <source>enough for other text</source>
+        <translation>genug für anderen Text</translation>
+    </message>
+    <message>
+        <source>enough for large text</source>
+        <translation>genug für großen Text</translation>
+    </message>
+    <message>
+        <source>enough for non-text only</source>
+        <translation>genug nur für Nicht-Text</translation>
+    </message>
+    <message>
+        <source>too low even for non-text</source>
+        <translation>zu gering selbst für Nicht-Text</translation>
+    </message>
+    <message>
+        <source>Lc %1</source>
+        <translation>Lc %1</translation>
+    </message>
+    <message>
+        <source>mark %1</source>
+        <translation>Marke %1</translation>
+    </message>
+    <message>
+        <source>%1
+%2 / %3
+%4</source>
+        <translation>%1
+%2 / %3
+%4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, normal text %4, large text %5; APCA %6, %7</source>
+        <translation>%1 auf %2: %3, normaler Text %4, großer Text %5; APCA %6, %7</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1123,49 @@ Type the colour&apos;s red, green and blue values into the boxes below the slide
         <translation>Auf diesem Desktop kann keine Farbe vom Bildschirm aufgenommen werden.<byte value="xd"/>
 <byte value="xd"/>
 Geben Sie den Rot-, Grün- und Blauwert der Farbe in die Felder unter den Schiebereglern ein und klicken Sie auf Setzen, oder drücken Sie F11, um ihren HTML-Hex-Wert einzugeben.</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::ScalePanel</name>
+    <message>
+        <source>Complementary</source>
+        <translation>Komplementär</translation>
+    </message>
+    <message>
+        <source>Analogous</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>Triadic</source>
+        <translation>Triadisch</translation>
+    </message>
+    <message>
+        <source>Split complementary</source>
+        <translation>Geteilt komplementär</translation>
+    </message>
+    <message>
+        <source>Tetradic</source>
+        <translation>Tetradisch</translation>
+    </message>
+    <message>
+        <source>&amp;Tints and shades, 50 to 950:</source>
+        <translation>&amp;Aufhellungen und Abdunklungen, 50 bis 950:</translation>
+    </message>
+    <message>
+        <source>Made from %1, %2</source>
+        <translation>Aus %1, %2</translation>
+    </message>
+    <message>
+        <source>Step %1: %2, the mark itself</source>
+        <translation>Stufe %1: %2, die Marke selbst</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Stufe %1: %2</translation>
+    </message>
+    <message>
+        <source>Hue %1: %2</source>
+        <translation>Farbton %1: %2</translation>
     </message>
 </context>
 <context>

@@ -24,8 +24,9 @@ namespace tincta {
 namespace {
 
 // Each page scrolls on a screen too small for it, so the window fits any screen.
-QScrollArea* scrolling(QWidget* page) {
+QScrollArea* scrolling(QWidget* page, const QString& name) {
     auto* area = new QScrollArea;
+    area->setAccessibleName(name);
     area->setWidget(page);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
@@ -54,9 +55,10 @@ ColourCheckWindow::ColourCheckWindow(const PaletteModel& palette)
     setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
     makeSideWindow(this);
-    m_tabs->addTab(scrolling(contrastPage()), tr("C&ontrast"));
-    m_tabs->addTab(scrolling(m_vision), tr("Colour &blindness"));
-    m_tabs->addTab(scrolling(m_scale), tr("&Scale and harmonies"));
+    m_tabs->setAccessibleName(tr("Pages of the Colour Check"));
+    m_tabs->addTab(scrolling(contrastPage(), tr("Contrast")), tr("C&ontrast"));
+    m_tabs->addTab(scrolling(m_vision, tr("Colour blindness")), tr("Colour &blindness"));
+    m_tabs->addTab(scrolling(m_scale, tr("Scale and harmonies")), tr("&Scale and harmonies"));
     auto* page = new QVBoxLayout(this);
     page->addWidget(m_tabs);
 
