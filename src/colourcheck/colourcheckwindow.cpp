@@ -136,6 +136,17 @@ void ColourCheckWindow::showSuggestions() {
                             m_palette.colour(background), markCalled(names, background));
 }
 
+// Narrower where that lets the window open beside the main window rather than over it: its pages
+// scroll. Room is left for the window frames.
+QSize ColourCheck::fittedBeside(QSize preferred, QSize smallest) const {
+    constexpr int frameRoom = 24;
+    const QRect screen = m_mainWindow->screen()->availableGeometry();
+    const int room = screen.right() - m_mainWindow->frameGeometry().right() - frameRoom;
+    if (room >= smallest.width() && room < preferred.width())
+        preferred.setWidth(room);
+    return preferred;
+}
+
 ColourCheck::ColourCheck(QWidget* mainWindow, const PaletteModel& palette)
     : QObject(mainWindow), m_mainWindow(mainWindow), m_palette(palette) {}
 
@@ -151,7 +162,7 @@ void ColourCheck::open() {
         connect(window, &ColourCheckWindow::colourChosen, this, &ColourCheck::colourChosen);
         connect(window, &ColourCheckWindow::copyRequested, this, &ColourCheck::copyRequested);
         waitWithMainWindow(window, m_mainWindow);
-        window->resize(window->preferredSize());
+        window->resize(fittedBeside(window->preferredSize(), window->minimumSizeHint()));
         placeBeside(window, m_mainWindow, Placement::Right);
         m_window = window;
     }

@@ -67,6 +67,8 @@ Q_SIGNALS:
     void copyRequested(tincta::Colour colour);
 
 private:
+    QSize fittedBeside(QSize preferred, QSize smallest) const;
+
     QWidget* m_mainWindow;
     const PaletteModel& m_palette;
     QPointer<ColourCheckWindow> m_window;

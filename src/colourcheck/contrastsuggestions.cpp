@@ -1,8 +1,8 @@
 #include "colourcheck/contrastsuggestions.h"
 
 #include "colour/contrast.h"
-#include "gui/platform/errorguard.h"
 #include "colour/conversions.h"
+#include "gui/platform/errorguard.h"
 #include "gui/widgets/widgethelpers.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "colourcheck/scalepanel.h"
 
 #include "colour/colourscale.h"
-#include "gui/platform/errorguard.h"
 #include "colour/conversions.h"
+#include "gui/platform/errorguard.h"
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/widgethelpers.h"
 
