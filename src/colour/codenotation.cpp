@@ -1,6 +1,7 @@
 #include "colour/codenotation.h"
 
 #include "colour/colourspace.h"
+#include "colour/conversions.h"
 #include "colour/tailwindpalette.h"
 
 #include <QRegularExpression>
@@ -16,13 +17,9 @@ QString fractionText(int channel) {
     return QString::number(channel / 255.0, 'f', 3);
 }
 
-QString upperHex(int value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-}
-
+// "FF336699": an opaque alpha in front of red, green and blue.
 QString argbHex(const Colour& colour) {
-    return QStringLiteral("FF") + upperHex(colour.red, 2) + upperHex(colour.green, 2) +
-           upperHex(colour.blue, 2);
+    return QLatin1String("FF") + hexTriplet(colour).sliced(1);
 }
 
 Oklab tailwindOklab(const TailwindColour& entry) {

@@ -1,6 +1,7 @@
 #include "colour/cssnotation.h"
 
 #include "colour/colourspace.h"
+#include "colour/conversions.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -248,11 +249,7 @@ QString cssDisplayP3Text(const Colour& colour) {
 }
 
 QString cssHex8Text(const Colour& colour) {
-    return QStringLiteral("#%1%2%3FF")
-        .arg(colour.red, 2, 16, QLatin1Char('0'))
-        .arg(colour.green, 2, 16, QLatin1Char('0'))
-        .arg(colour.blue, 2, 16, QLatin1Char('0'))
-        .toUpper();
+    return hexTriplet(colour) + QLatin1String("FF");
 }
 
 QString cssRgbaText(const Colour& colour) {

@@ -1,5 +1,6 @@
 #include "colour/codenotation.h"
 #include "colour/colourparser.h"
+#include "colour/conversions.h"
 #include "colour/cssnotation.h"
 #include "colour/notation.h"
 #include "testdata.h"
@@ -12,12 +13,6 @@ using namespace tincta;
 Q_DECLARE_METATYPE(tincta::Colour)
 
 namespace {
-
-QString hexText(const Colour& c) {
-    return QStringLiteral("#%1")
-        .arg(pack(c.blue, c.green, c.red), 6, 16, QLatin1Char('0'))
-        .toUpper();
-}
 
 QStringList dataLines(const char* file) {
     QStringList lines;
@@ -106,7 +101,7 @@ void TestColourParser::accepted() {
     QFETCH(QString, expected);
     const std::optional<Colour> colour = colourFromText(text);
     QVERIFY(colour);
-    QCOMPARE(hexText(*colour), expected);
+    QCOMPARE(hexTriplet(*colour), expected);
 }
 
 void TestColourParser::refused_data() {
@@ -118,7 +113,7 @@ void TestColourParser::refused_data() {
 void TestColourParser::refused() {
     QFETCH(QString, text);
     const std::optional<Colour> colour = colourFromText(text);
-    QVERIFY2(!colour, qPrintable(colour ? hexText(*colour) : QString()));
+    QVERIFY2(!colour, qPrintable(colour ? hexTriplet(*colour) : QString()));
 }
 
 void TestColourParser::roundTrip_data() {
@@ -140,7 +135,7 @@ void TestColourParser::roundTrip() {
             std::max({std::abs(back->red - colour.red), std::abs(back->green - colour.green),
                       std::abs(back->blue - colour.blue)});
         QVERIFY2(off <= notation.tolerance,
-                 qPrintable(text + QLatin1String(" gave ") + hexText(*back)));
+                 qPrintable(text + QLatin1String(" gave ") + hexTriplet(*back)));
     }
 }
 
