@@ -3,14 +3,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTINCTA_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench -j"$(nproc)" --target bench_tincta bench_settingsstore bench_pickmove bench_colourcheck
+cmake --build build-bench -j"$(nproc)" --target bench_tincta bench_settingsstore bench_pickmove bench_colourcheck \
+    bench_startup
 XDG_CONFIG_HOME=$(mktemp -d) build-bench/bench/bench_tincta
 build-bench/bench/bench_settingsstore
 build-bench/bench/bench_colourcheck
-# A pick reads the screen through X11: on the display given, or on a virtual one.
+# A pick reads the screen through X11, and start-ups are timed to their first frame on it: on
+# the display given, or on a virtual one.
 if [ -z "${DISPLAY:-}" ]; then
     source scripts/xvfb.sh
     start_xvfb 1280x1024x24 /dev/null
     trap 'kill "$xvfb_pid"' EXIT
 fi
 QT_QPA_PLATFORM=xcb build-bench/bench/bench_pickmove
+build-bench/bench/bench_startup

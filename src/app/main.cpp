@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "gui/platform/colourportal.h"
+#include "gui/platform/firstframeprobe.h"
 #include "gui/platform/qtservices.h"
 #include "gui/platform/screenpixel.h"
 #include "help/productversion.h"
@@ -96,6 +97,7 @@ int main(int argc, char* argv[]) {
     const tincta::Services services{messages, files, launcher, screen, portal.get()};
     auto* window = new tincta::MainWindow(services);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    tincta::reportFirstFrameWhenAsked(window);
     window->show();
     if (!paletteFile.isEmpty())
         window->openPaletteFile(paletteFile);

@@ -1,0 +1,160 @@
+// Starts the real program and a bare Qt window alternately, as users start them, and prints the
+// time from the start of the process to its first painted frame and its peak resident memory:
+// medians and 90th percentiles of seven runs each after a warm-up, and the ratios.
+//
+// Needs a display (bench/run.sh starts a virtual one). The children run on the xcb platform
+// with settings and history in folders of their own.
+
+#include "app/mainwindow.h"
+#include "gui/platform/firstframeprobe.h"
+#include "gui/platform/qtservices.h"
+#include "gui/platform/screenpixel.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+using namespace tincta;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int measuredRuns = 7;
+
+struct Run {
+    double milliseconds = 0;
+    double peakMiB = 0;
+};
+
+struct Program {
+    const char* label;
+    std::vector<std::string> command;
+    std::vector<Run> runs;
+};
+
+struct NoDialogs final : MessageBoxes {
+    MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
+};
+
+// The bare window gets as many widgets as the main window builds, so the two differ in what
+// Tincta does, not in how much there is to lay out and paint.
+int mainWindowWidgetCount() {
+    NoDialogs messages;
+    QtFileDialogs files;
+    DesktopLauncher launcher;
+    QtScreenPixelReader screen;
+    const Services services{messages, files, launcher, screen};
+    MainWindow window(services);
+    return static_cast<int>(window.findChildren<QWidget*>().size());
+}
+
+[[noreturn]] void execChild(const std::vector<std::string>& command, int outputFd) {
+    dup2(outputFd, STDOUT_FILENO);
+    std::vector<char*> argv;
+    for (const std::string& part : command)
+        argv.push_back(const_cast<char*>(part.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    std::perror(argv[0]);
+    _exit(127);
+}
+
+// One start: from fork to the child's "first frame" line; the peak memory from the kernel's
+// account of the finished child.
+bool runOnce(const std::vector<std::string>& command, Run& run) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return false;
+    const auto start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeFds[0]);
+        execChild(command, pipeFds[1]);
+    }
+    close(pipeFds[1]);
+    std::string output;
+    char buffer[256];
+    ssize_t got = 0;
+    while (output.find('\n') == std::string::npos &&
+           (got = read(pipeFds[0], buffer, sizeof buffer)) > 0)
+        output.append(buffer, static_cast<std::size_t>(got));
+    run.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    close(pipeFds[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    return output.rfind("first frame", 0) == 0;
+}
+
+double percentile(std::vector<double> values, double fraction) {
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<std::size_t>(std::ceil(fraction * values.size()));
+    return values[std::max<std::size_t>(rank, 1) - 1];
+}
+
+std::vector<double> field(const std::vector<Run>& runs, double Run::*member) {
+    std::vector<double> values;
+    for (const Run& run : runs)
+        values.push_back(run.*member);
+    return values;
+}
+
+void report(const Program& program, const Program& yardstick) {
+    const auto times = field(program.runs, &Run::milliseconds);
+    const auto memory = field(program.runs, &Run::peakMiB);
+    const double medianTime = percentile(times, 0.5);
+    const double medianMemory = percentile(memory, 0.5);
+    std::printf("  %-12s first frame median %6.1f ms (p90 %6.1f, %.2fx)   peak memory median "
+                "%5.1f MiB (p90 %5.1f, %.2fx)\n",
+                program.label, medianTime, percentile(times, 0.9),
+                medianTime / percentile(field(yardstick.runs, &Run::milliseconds), 0.5),
+                medianMemory, percentile(memory, 0.9),
+                medianMemory / percentile(field(yardstick.runs, &Run::peakMiB), 0.5));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int widgets = mainWindowWidgetCount();
+
+    QTemporaryDir home;
+    setenv("XDG_CONFIG_HOME", qPrintable(home.filePath(QStringLiteral("config"))), 1);
+    setenv("XDG_STATE_HOME", qPrintable(home.filePath(QStringLiteral("state"))), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    setenv(firstFrameProbeVariable, "1", 1);
+
+    std::vector<Program> programs{
+        {"bare window", {TINCTA_BAREWINDOW_PATH, std::to_string(widgets)}, {}},
+        {"tincta", {TINCTA_PROGRAM_PATH}, {}},
+    };
+    // Alternating spreads the machine's ups and downs over both; run 0 warms the caches and
+    // makes the settings store.
+    for (int round = 0; round <= measuredRuns; ++round) {
+        for (Program& program : programs) {
+            Run run;
+            if (!runOnce(program.command, run)) {
+                std::fprintf(stderr, "%s gave no first frame\n", program.label);
+                return EXIT_FAILURE;
+            }
+            if (round > 0)
+                program.runs.push_back(run);
+        }
+    }
+    std::printf("start-up to the first painted frame, %d runs each, bare window of %d widgets:\n",
+                measuredRuns, widgets);
+    for (const Program& program : programs)
+        report(program, programs.front());
+    return EXIT_SUCCESS;
+}
