@@ -45,16 +45,22 @@ struct NoDialogs final : MessageBoxes {
     MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
 };
 
-// The bare window gets as many widgets as the main window builds, so the two differ in what
-// Tincta does, not in how much there is to lay out and paint.
-int mainWindowWidgetCount() {
+struct WindowShape {
+    int widgets;
+    QSize size;
+};
+
+// The bare window gets as many widgets as the main window builds and its size, so the two
+// differ in what Tincta does, not in how much there is to lay out, paint and keep on screen.
+WindowShape mainWindowShape() {
     NoDialogs messages;
     QtFileDialogs files;
     DesktopLauncher launcher;
     QtScreenPixelReader screen;
     const Services services{messages, files, launcher, screen};
     MainWindow window(services);
-    return static_cast<int>(window.findChildren<QWidget*>().size());
+    window.show();
+    return {static_cast<int>(window.findChildren<QWidget*>().size()), window.size()};
 }
 
 [[noreturn]] void execChild(const std::vector<std::string>& command, int outputFd) {
@@ -127,16 +133,20 @@ void report(const Program& program, const Program& yardstick) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int widgets = mainWindowWidgetCount();
+    const WindowShape shape = mainWindowShape();
 
     QTemporaryDir home;
     setenv("XDG_CONFIG_HOME", qPrintable(home.filePath(QStringLiteral("config"))), 1);
     setenv("XDG_STATE_HOME", qPrintable(home.filePath(QStringLiteral("state"))), 1);
+    setenv("XDG_RUNTIME_DIR", qPrintable(home.path()), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     setenv(firstFrameProbeVariable, "1", 1);
 
     std::vector<Program> programs{
-        {"bare window", {TINCTA_BAREWINDOW_PATH, std::to_string(widgets)}, {}},
+        {"bare window",
+         {TINCTA_BAREWINDOW_PATH, std::to_string(shape.widgets), std::to_string(shape.size.width()),
+          std::to_string(shape.size.height())},
+         {}},
         {"tincta", {TINCTA_PROGRAM_PATH}, {}},
     };
     // Alternating spreads the machine's ups and downs over both; run 0 warms the caches and
@@ -152,8 +162,9 @@ int main(int argc, char* argv[]) {
                 program.runs.push_back(run);
         }
     }
-    std::printf("start-up to the first painted frame, %d runs each, bare window of %d widgets:\n",
-                measuredRuns, widgets);
+    std::printf("start-up to the first painted frame, %d runs each, bare window of %d widgets, "
+                "%d x %d:\n",
+                measuredRuns, shape.widgets, shape.size.width(), shape.size.height());
     for (const Program& program : programs)
         report(program, programs.front());
     return EXIT_SUCCESS;

@@ -15,7 +15,9 @@ inline constexpr char firstFrameProbeVariable[] = "TINCTA_BENCH_FIRST_FRAME";
 
 class FirstFrameProbe final : public QObject {
 public:
-    explicit FirstFrameProbe(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    explicit FirstFrameProbe(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
