@@ -1,6 +1,6 @@
 #include "app/commandtable.h"
 
-#include "gui/widgets/svgicon.h"
+#include "gui/widgets/programicon.h"
 #include "gui/widgets/widgethelpers.h"
 
 #include <QCoreApplication>
@@ -233,7 +233,7 @@ void CommandTable::buildToolbar(QMainWindow* window) {
             continue;
         }
         QAction* shared = action(button.item.command);
-        shared->setIcon(svgIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.image))));
+        shared->setIcon(programIcon(QLatin1String(button.image)));
         shared->setToolTip(translated(button.toolTip));
         shared->setIconVisibleInMenu(false);
         m_toolbar->addAction(shared);

@@ -13,7 +13,7 @@
 #include "editing/valueentry.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/resources.h"
-#include "gui/widgets/svgicon.h"
+#include "gui/widgets/programicon.h"
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/windowplacement.h"
 #include "help/helpcommands.h"
@@ -58,7 +58,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     ErrorGuard::setLastResort([this] { handleUnexpectedError(); });
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Tincta"));
-    setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
+    setWindowIcon(programIcon(QStringLiteral("tincta")));
     buildLayout();
     setTabOrder();
     connectPanels();

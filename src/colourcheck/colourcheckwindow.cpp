@@ -6,7 +6,7 @@
 #include "colourcheck/scalepanel.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/sidewindow.h"
-#include "gui/widgets/svgicon.h"
+#include "gui/widgets/programicon.h"
 #include "gui/widgets/widgethelpers.h"
 #include "gui/widgets/windowplacement.h"
 #include "palette/paletteexchange.h"
@@ -52,7 +52,7 @@ ColourCheckWindow::ColourCheckWindow(const PaletteModel& palette)
       m_scale(named(new ScalePanel, "fraScale")) {
     setObjectName(QStringLiteral("frmColourCheck"));
     setWindowTitle(tr("Colour Check"));
-    setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
+    setWindowIcon(programIcon(QStringLiteral("tincta")));
     setAttribute(Qt::WA_DeleteOnClose);
     makeSideWindow(this);
     m_tabs->setAccessibleName(tr("Pages of the Colour Check"));

@@ -1,5 +1,7 @@
 #include "help/aboutpicture.h"
 
+#include "gui/widgets/programicon.h"
+
 #include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
@@ -45,7 +47,7 @@ void AboutPicture::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(0, area.height() - shadeBandHeight, area.width(), shadeBandHeight),
                      shades);
 
-    const QIcon icon(QStringLiteral(":/icons/tincta.svg"));
+    const QIcon icon = programIcon(QStringLiteral("tincta"));
     icon.paint(&painter, QRect(iconMargin, markBandHeight + iconMargin, iconSize, iconSize));
 
     painter.setPen(palette().color(QPalette::Mid));

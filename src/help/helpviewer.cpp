@@ -3,7 +3,7 @@
 #include "gui/platform/services.h"
 #include "gui/platform/shellhelpers.h"
 #include "gui/widgets/sidewindow.h"
-#include "gui/widgets/svgicon.h"
+#include "gui/widgets/programicon.h"
 #include "gui/widgets/themecolours.h"
 #include "gui/widgets/uitext.h"
 #include "help/helpmessages.h"
@@ -65,7 +65,7 @@ HelpViewer::HelpViewer(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services) {
     setObjectName(viewerName);
     setWindowTitle(defaultTitle);
-    setWindowIcon(svgIcon(QStringLiteral(":/icons/tincta.svg")));
+    setWindowIcon(programIcon(QStringLiteral("tincta")));
     makeSideWindow(this);
     // Never larger than the screen, whatever its size and scale.
     if (const QScreen* shown = screen())
@@ -76,11 +76,11 @@ HelpViewer::HelpViewer(const Services& services, QWidget* parent)
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("helpToolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_back = m_toolBar->addAction(svgIcon(QStringLiteral(":/icons/back.svg")), backText);
+    m_back = m_toolBar->addAction(programIcon(QStringLiteral("back")), backText);
     m_back->setObjectName(QStringLiteral("helpBack"));
     m_back->setToolTip(backToolTip);
     m_back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    m_forward = m_toolBar->addAction(svgIcon(QStringLiteral(":/icons/forward.svg")), forwardText);
+    m_forward = m_toolBar->addAction(programIcon(QStringLiteral("forward")), forwardText);
     m_forward->setObjectName(QStringLiteral("helpForward"));
     m_forward->setToolTip(forwardToolTip);
     m_forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));

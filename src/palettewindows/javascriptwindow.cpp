@@ -2,7 +2,7 @@
 
 #include "colour/colourtables.h"
 #include "gui/platform/errorguard.h"
-#include "gui/widgets/svgicon.h"
+#include "gui/widgets/programicon.h"
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/uitext.h"
 
@@ -20,10 +20,10 @@ const QString toolbarName = QStringLiteral("tbrSortTools");
 const QString gridName = QStringLiteral("lblJavaScriptColor");
 const QString alphabeticallyKey = QStringLiteral("Alphabetically");
 const UiText alphabeticallyToolTip{QT_TRANSLATE_NOOP("tincta", "Sort alphabetically")};
-const QString alphabeticallyImage = QStringLiteral(":/icons/back.svg");
+const QString alphabeticallyImage = QStringLiteral("back");
 const QString dotNetKey = QStringLiteral("DotNet");
 const UiText dotNetToolTip{QT_TRANSLATE_NOOP("tincta", "Sort like Visual Studio .NET")};
-const QString dotNetImage = QStringLiteral(":/icons/forward.svg");
+const QString dotNetImage = QStringLiteral("forward");
 
 constexpr QSize clientTwips(1755, 5415);
 constexpr int toolbarTwips = 420;
@@ -49,7 +49,7 @@ std::vector<QRect> squares(double scale) {
 QAction* addSortButton(QToolBar* toolbar, QActionGroup* group, const QString& key,
                        const QString& toolTip, const QString& image) {
     // The tooltip is also the name a screen reader gives the button.
-    QAction* button = toolbar->addAction(svgIcon(image), toolTip);
+    QAction* button = toolbar->addAction(programIcon(image), toolTip);
     button->setObjectName(key);
     button->setToolTip(toolTip);
     button->setCheckable(true);

@@ -1,7 +1,7 @@
 #include "palettewindows/palettewindow.h"
 
+#include "gui/widgets/programicon.h"
 #include "gui/widgets/sidewindow.h"
-#include "gui/widgets/svgicon.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -14,7 +14,7 @@ namespace tincta {
 
 namespace {
 
-const QString programIcon = QStringLiteral(":/icons/tincta.svg");
+const QString programIconName = QStringLiteral("tincta");
 // Room left on the screen for the window's frame and title bar.
 constexpr QSize frameAllowance(16, 48);
 
@@ -53,7 +53,7 @@ PaletteWindow::PaletteWindow(const QString& name, const QString& caption, QSize 
       m_scale(fittingScale(clientTwips)) {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowIcon(svgIcon(programIcon));
+    setWindowIcon(programIcon(programIconName));
     setAttribute(Qt::WA_DeleteOnClose);
     makeSideWindow(this);
     setFixedSize(scaledTwipsRect(m_scale, 0, 0, clientTwips.width(), clientTwips.height()).size());

@@ -5,6 +5,7 @@
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initTinctaResources() {
     Q_INIT_RESOURCE(tincta);
+    Q_INIT_RESOURCE(icons);
 }
 
 namespace tincta {

@@ -1,5 +1,5 @@
+#include "gui/widgets/programicon.h"
 #include "gui/widgets/resources.h"
-#include "gui/widgets/svgicon.h"
 
 #include <QIcon>
 #include <QImage>
@@ -11,21 +11,35 @@ using namespace tincta;
 
 namespace {
 
-const QString iconPath = QStringLiteral(":/icons/tincta.svg");
-
-QImage drawnDirectly(QSize devicePixels) {
+QImage drawnFromSvg(QSize devicePixels) {
     QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    QSvgRenderer(iconPath).render(&painter);
+    QSvgRenderer(QStringLiteral(TINCTA_ICON_SOURCE)).render(&painter);
     return image;
+}
+
+// The icons reach the program as PNG files, so a half-transparent pixel may differ by the one
+// level that premultiplying it again rounds away.
+int largestChannelDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
 }
 
 } // namespace
 
 // Icons are drawn from their SVG at the screen's resolution: at twice the scale a 48-pixel icon
 // has 96 device pixels of its own, never 48 blown up.
-class TestSvgIcon : public QObject {
+class TestProgramIcon : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -34,19 +48,19 @@ private Q_SLOTS:
     void iconsAreSharpAtEveryScale();
 };
 
-void TestSvgIcon::iconsAreSharpAtEveryScale_data() {
+void TestProgramIcon::iconsAreSharpAtEveryScale_data() {
     QTest::addColumn<qreal>("scale");
     QTest::newRow("1") << 1.0;
     QTest::newRow("1.5") << 1.5;
     QTest::newRow("2") << 2.0;
 }
 
-void TestSvgIcon::iconsAreSharpAtEveryScale() {
+void TestProgramIcon::iconsAreSharpAtEveryScale() {
     QFETCH(qreal, scale);
-    const QIcon icon = svgIcon(iconPath);
+    const QIcon icon = programIcon(QStringLiteral("tincta"));
     const QSize logical(48, 48);
     const QSize device = (QSizeF(logical) * scale).toSize();
-    const QImage expected = drawnDirectly(device);
+    const QImage expected = drawnFromSvg(device);
     QImage empty(device, expected.format());
     empty.fill(Qt::transparent);
     QVERIFY(expected != empty);
@@ -59,11 +73,12 @@ void TestSvgIcon::iconsAreSharpAtEveryScale() {
         icon.paint(&painter, QRect(QPoint(0, 0), logical));
     }
     painted.setDevicePixelRatio(1.0);
-    QCOMPARE(painted, expected);
+    QCOMPARE(painted.size(), expected.size());
+    QVERIFY(largestChannelDifference(painted, expected) <= 1);
 
     const QImage fromPixmap = icon.pixmap(logical, scale).toImage();
     QCOMPARE(fromPixmap.size(), device);
 }
 
-QTEST_MAIN(TestSvgIcon)
-#include "test_svgicon.moc"
+QTEST_MAIN(TestProgramIcon)
+#include "test_programicon.moc"

@@ -1,21 +1,31 @@
-#include "gui/widgets/svgicon.h"
+#include "gui/widgets/programicon.h"
+
+#include "gui/widgets/iconsizes.h"
 
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
+#include <algorithm>
 
 namespace tincta {
 
 namespace {
 
-class SvgIconEngine final : public QIconEngine {
+// The smallest drawn size that covers `side`, so a scaled icon is only ever made smaller.
+int drawnSizeFor(int side) {
+    const auto* covering =
+        std::lower_bound(renderedIconSizes.begin(), renderedIconSizes.end(), side);
+    return covering != renderedIconSizes.end() ? *covering : renderedIconSizes.back();
+}
+
+class ProgramIconEngine final : public QIconEngine {
 public:
-    explicit SvgIconEngine(QString path) : m_path(std::move(path)) {}
+    explicit ProgramIconEngine(QString name) : m_name(std::move(name)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -33,7 +43,7 @@ public:
         const auto cached = m_pixmaps.constFind(key);
         if (cached != m_pixmaps.constEnd())
             return *cached;
-        QPixmap drawn = draw(size);
+        QPixmap drawn = QPixmap::fromImage(read(size));
         if (mode == QIcon::Disabled && qApp != nullptr) {
             QStyleOption option;
             option.palette = QApplication::palette();
@@ -43,36 +53,33 @@ public:
         return drawn;
     }
 
-    // The sizes window systems ask for a window's icon; any other size is drawn when asked.
+    // The sizes window systems ask for a window's icon; any other size is made when asked.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         return {QSize(16, 16), QSize(22, 22), QSize(24, 24),  QSize(32, 32),
                 QSize(48, 48), QSize(64, 64), QSize(128, 128)};
     }
 
-    QIconEngine* clone() const override { return new SvgIconEngine(m_path); }
+    QIconEngine* clone() const override { return new ProgramIconEngine(m_name); }
 
-    QString key() const override { return QStringLiteral("TinctaSvgIconEngine"); }
+    QString key() const override { return QStringLiteral("TinctaProgramIconEngine"); }
 
 private:
-    QPixmap draw(const QSize& size) const {
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QSvgRenderer renderer(m_path);
-        if (renderer.isValid()) {
-            QPainter painter(&image);
-            renderer.render(&painter);
-        }
-        return QPixmap::fromImage(image);
+    QImage read(const QSize& size) const {
+        const int side = drawnSizeFor(std::max(size.width(), size.height()));
+        const QImage image(QStringLiteral(":/icons/%1-%2.png").arg(m_name).arg(side));
+        if (image.isNull() || image.size() == size)
+            return image;
+        return image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
 
-    QString m_path;
+    QString m_name;
     QHash<QString, QPixmap> m_pixmaps;
 };
 
 } // namespace
 
-QIcon svgIcon(const QString& path) {
-    return QIcon(new SvgIconEngine(path));
+QIcon programIcon(const QString& name) {
+    return QIcon(new ProgramIconEngine(name));
 }
 
 } // namespace tincta
