@@ -1,0 +1,77 @@
+"""The platform notations and Paste Colour as a user meets them: "Flutter" chosen in the list with
+the keyboard puts Color(0xAARRGGBB) on the clipboard; an oklch() text put on the clipboard by
+another program comes back in with Ctrl+Shift+V, one undo step; Ctrl+L opens the All Notations
+window; Flutter chosen in Options is stored as FormatIndex "0" and CssFormat "flutter", and the
+next start copies in it."""
+
+import os
+import sqlite3
+
+import tincta_e2e as e2e
+
+OPTIONS_TITLE = "Options"
+ALL_NOTATIONS_TITLE = "All Notations"
+# From the last entry of the list ("Tailwind"), "Flutter" is six up.
+UP_FROM_LAST_TO_FLUTTER = 6
+
+
+def stored_settings(session):
+    store = os.path.join(session.config_home, "tincta", "registry.sqlite3")
+    rows = sqlite3.connect(store).execute("SELECT name, data FROM vals").fetchall()
+    return {name: bytes(data).rstrip(b"\0").decode() for name, data in rows}
+
+
+def go_to_flutter(session):
+    session.key("End", *["Up"] * UP_FROM_LAST_TO_FLUTTER)
+
+
+def choose_flutter_in_options(session):
+    session.key("F9")
+    options = session.find_window(OPTIONS_TITLE, timeout=10)
+    session.focus(options)
+    # The list has the focus, and Enter is OK.
+    go_to_flutter(session)
+    session.key("Return")
+    e2e.check(e2e.wait_until(lambda: not session.window_exists(OPTIONS_TITLE), 5),
+              "OK did not close Options")
+
+
+def test(program):
+    with e2e.Session(program) as session:
+        session.start()
+        e2e.set_colour(session, "336699")
+        session.key("Tab")
+        go_to_flutter(session)
+        session.wait_for_clipboard("Color(0xFF336699)")
+
+        session.set_clipboard("oklch(62.8% 0.2577 29.23)")
+        session.key("ctrl+shift+v")
+        # The selected mark is red now, and the autocopy says so in Flutter.
+        session.wait_for_clipboard("Color(0xFFFF0000)")
+        session.key("ctrl+z")
+        session.wait_for_clipboard("Color(0xFF336699)")
+
+        session.key("ctrl+l")
+        window = session.find_window(ALL_NOTATIONS_TITLE, timeout=10)
+        session.focus(window)
+        session.key("Escape")
+        e2e.check(e2e.wait_until(lambda: not session.window_exists(ALL_NOTATIONS_TITLE), 5),
+                  "Escape did not close the All Notations window")
+
+        choose_flutter_in_options(session)
+        settings = stored_settings(session)
+        e2e.check(settings.get("FormatIndex") == "0", f"FormatIndex stored as {settings.get('FormatIndex')!r}")
+        e2e.check(settings.get("CssFormat") == "flutter", f"CssFormat stored as {settings.get('CssFormat')!r}")
+        session.focus(session.window)
+        session.key("ctrl+w")
+        session.answer_question("alt+n")
+        e2e.check(session.wait_for_exit() == 0, "the program did not end cleanly")
+
+        session.start()
+        session.wait_for_clipboard("Color(0xFFFF0000)")
+        session.key("ctrl+w")
+        e2e.check(session.wait_for_exit() == 0, "the program did not end cleanly")
+
+
+if __name__ == "__main__":
+    e2e.main(test)
