@@ -4,36 +4,11 @@ another program comes back in with Ctrl+Shift+V, one undo step; Ctrl+L opens the
 window; Flutter chosen in Options is stored as FormatIndex "0" and CssFormat "flutter", and the
 next start copies in it."""
 
-import os
-import sqlite3
-
 import tincta_e2e as e2e
 
-OPTIONS_TITLE = "Options"
 ALL_NOTATIONS_TITLE = "All Notations"
 # From the last entry of the list ("Tailwind"), "Flutter" is six up.
-UP_FROM_LAST_TO_FLUTTER = 6
-
-
-def stored_settings(session):
-    store = os.path.join(session.config_home, "tincta", "registry.sqlite3")
-    rows = sqlite3.connect(store).execute("SELECT name, data FROM vals").fetchall()
-    return {name: bytes(data).rstrip(b"\0").decode() for name, data in rows}
-
-
-def go_to_flutter(session):
-    session.key("End", *["Up"] * UP_FROM_LAST_TO_FLUTTER)
-
-
-def choose_flutter_in_options(session):
-    session.key("F9")
-    options = session.find_window(OPTIONS_TITLE, timeout=10)
-    session.focus(options)
-    # The list has the focus, and Enter is OK.
-    go_to_flutter(session)
-    session.key("Return")
-    e2e.check(e2e.wait_until(lambda: not session.window_exists(OPTIONS_TITLE), 5),
-              "OK did not close Options")
+TO_FLUTTER = ("End", *["Up"] * 6)
 
 
 def test(program):
@@ -41,7 +16,7 @@ def test(program):
         session.start()
         e2e.set_colour(session, "336699")
         session.key("Tab")
-        go_to_flutter(session)
+        session.key(*TO_FLUTTER)
         session.wait_for_clipboard("Color(0xFF336699)")
 
         session.set_clipboard("oklch(62.8% 0.2577 29.23)")
@@ -58,8 +33,8 @@ def test(program):
         e2e.check(e2e.wait_until(lambda: not session.window_exists(ALL_NOTATIONS_TITLE), 5),
                   "Escape did not close the All Notations window")
 
-        choose_flutter_in_options(session)
-        settings = stored_settings(session)
+        e2e.choose_in_options(session, *TO_FLUTTER)
+        settings = e2e.stored_settings(session)
         e2e.check(settings.get("FormatIndex") == "0", f"FormatIndex stored as {settings.get('FormatIndex')!r}")
         e2e.check(settings.get("CssFormat") == "flutter", f"CssFormat stored as {settings.get('CssFormat')!r}")
         session.focus(session.window)
