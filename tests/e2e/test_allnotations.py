@@ -33,6 +33,7 @@ def test(program):
         e2e.check(e2e.wait_until(lambda: not session.window_exists(ALL_NOTATIONS_TITLE), 5),
                   "Escape did not close the All Notations window")
 
+        session.focus(session.window)
         e2e.choose_in_options(session, *TO_FLUTTER)
         settings = e2e.stored_settings(session)
         e2e.check(settings.get("FormatIndex") == "0", f"FormatIndex stored as {settings.get('FormatIndex')!r}")
