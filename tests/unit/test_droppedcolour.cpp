@@ -46,8 +46,7 @@ void Testdroppedcolour::colourFromDroppedText_data() {
     QTest::newRow("bad alpha") << "rgb(1 2 3 / x)" << none;
     QTest::newRow("word as value") << "rgb(red, 0, 0)" << none;
     QTest::newRow("unclosed") << "rgb(1, 2, 3" << none;
-    QTest::newRow("blank before the bracket")
-        << "rgb (1, 2, 3)" << std::optional(Colour{1, 2, 3});
+    QTest::newRow("blank before the bracket") << "rgb (1, 2, 3)" << std::optional(Colour{1, 2, 3});
     // Any notation of the list and any CSS Color 4 form, as Paste Colour reads them.
     QTest::newRow("hsl") << "hsl(210, 50%, 40%)" << std::optional(steel);
     QTest::newRow("Flutter") << "Color(0xFF336699)" << std::optional(steel);
@@ -55,7 +54,8 @@ void Testdroppedcolour::colourFromDroppedText_data() {
     QTest::newRow("JavaScript name") << "cornflowerblue" << std::optional(Colour{100, 149, 237});
     QTest::newRow("JavaScript name, any case") << " AliceBlue\n"
                                                << std::optional(Colour{240, 248, 255});
-    QTest::newRow("CSS spelling of a JavaScript name") << "grey" << std::optional(Colour{128, 128, 128});
+    QTest::newRow("CSS spelling of a JavaScript name")
+        << "grey" << std::optional(Colour{128, 128, 128});
     QTest::newRow("name with text around") << "red car" << none;
     QTest::newRow("word") << "hello" << none;
     QTest::newRow("empty") << "" << none;
