@@ -5,9 +5,11 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 namespace tincta {
 
+class AllNotations;
 class ColourCheck;
 class ColourEditor;
 class ColourProperties;
@@ -62,6 +64,9 @@ private:
     void showOptions();
     void setPickMode(bool on);
     void copyColour();
+    // Sets the selected mark to the colour the clipboard's text names, in any notation.
+    void pasteColourText();
+    void keepStars(const std::vector<int>& notations);
     // Undo and Redo name the steps they would take, and are greyed when there is none.
     void showUndoSteps();
     // The last resort: one message at most per run, then every window closes without asking.
@@ -81,6 +86,7 @@ private:
     NotationPanel* m_notation;
     PaletteWindows* m_paletteWindows;
     ColourCheck* m_colourCheck;
+    AllNotations* m_allNotations;
     PickMode* m_pickMode;
     PaletteDocument* m_document;
     ExchangeCommands* m_exchange;

@@ -156,11 +156,23 @@ Oklab polar(double lightness, double chroma, double hueDegrees) {
     return {lightness, chroma * std::cos(angle), chroma * std::sin(angle)};
 }
 
-MaybeColour fromHexDigits(QStringView digits, bool alphaFirst) {
+// Hex digits alone: QStringView::toUInt would also take a sign or a "0x" in front of them.
+std::optional<uint> hexValue(QStringView digits) {
+    const bool allHex = std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
     bool ok = false;
     const uint value = digits.toUInt(&ok, 16);
-    if (!ok)
+    if (!allHex || !ok)
         return std::nullopt;
+    return value;
+}
+
+MaybeColour fromHexDigits(QStringView digits, bool alphaFirst) {
+    const std::optional<uint> hex = hexValue(digits);
+    if (!hex)
+        return std::nullopt;
+    const uint value = *hex;
     switch (digits.size()) {
     case 3:
         return Colour{static_cast<int>((value >> 8) * 17),
@@ -184,11 +196,10 @@ MaybeColour fromHexDigits(QStringView digits, bool alphaFirst) {
 
 // "0000ccff": blue, green and red behind a zero byte, as VB, C++ and Delphi write them.
 MaybeColour fromBgrHex(QStringView digits) {
-    bool ok = false;
-    const uint value = digits.toUInt(&ok, 16);
-    if (!ok || digits.size() != 8 || value > largestPacked)
+    const std::optional<uint> value = hexValue(digits);
+    if (!value || digits.size() != 8 || *value > largestPacked)
         return std::nullopt;
-    return unpack(value);
+    return unpack(*value);
 }
 
 MaybeColour fromPacked(QStringView digits) {
