@@ -1,9 +1,12 @@
 #include "palette/formats/exchangeformat.h"
 
 #include "colour/enumrows.h"
+#include "palette/formats/adobeswatchexchange.h"
+#include "palette/formats/androidresources.h"
 #include "palette/formats/cssexport.h"
 #include "palette/formats/designtokens.h"
 #include "palette/formats/gimppalette.h"
+#include "palette/formats/photoshopcolours.h"
 
 #include <QtGlobal>
 #include <array>
@@ -20,6 +23,22 @@ QByteArray writeTokens(const PaletteMarks& marks, const QString&) {
     return designTokensBytes(marks);
 }
 
+QByteArray writePhotoshopColours(const PaletteMarks& marks, const QString&) {
+    return photoshopColoursBytes(marks);
+}
+
+QByteArray writeScss(const PaletteMarks& marks, const QString&) {
+    return scssPaletteBytes(marks);
+}
+
+QByteArray writeTailwind(const PaletteMarks& marks, const QString&) {
+    return tailwindThemeBytes(marks);
+}
+
+QByteArray writeAndroid(const PaletteMarks& marks, const QString&) {
+    return androidColoursBytes(marks);
+}
+
 constexpr auto rows = std::to_array<ExchangeFormatRow>({
     {ExchangeFormat::Gimp, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "GIMP palette (*.gpl)"),
      QLatin1StringView(".gpl"), gimpPaletteBytes, readGimpPalette},
@@ -29,6 +48,20 @@ constexpr auto rows = std::to_array<ExchangeFormatRow>({
     {ExchangeFormat::Tokens,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Design tokens (*.tokens.json)"),
      QLatin1StringView(".tokens.json"), writeTokens, readDesignTokens},
+    {ExchangeFormat::AdobeSwatches,
+     QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Adobe Swatch Exchange (*.ase)"),
+     QLatin1StringView(".ase"), adobeSwatchBytes, readAdobeSwatches},
+    {ExchangeFormat::PhotoshopColours,
+     QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Photoshop colour swatches (*.aco)"),
+     QLatin1StringView(".aco"), writePhotoshopColours, readPhotoshopColours},
+    {ExchangeFormat::Scss, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "SCSS variables (*.scss)"),
+     QLatin1StringView(".scss"), writeScss, nullptr},
+    {ExchangeFormat::Tailwind,
+     QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Tailwind CSS theme (*.theme.css)"),
+     QLatin1StringView(".theme.css"), writeTailwind, nullptr},
+    {ExchangeFormat::Android,
+     QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Android colour resources (*.xml)"),
+     QLatin1StringView(".xml"), writeAndroid, nullptr},
 });
 
 static_assert(hasOneRowPerEnumerator<ExchangeFormat>(rows),
