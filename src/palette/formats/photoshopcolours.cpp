@@ -93,7 +93,7 @@ ImportResult readColour(BigEndianReader& in, QList<PaletteMark>& colours) {
     if (!colour) {
         return ImportResult::refusedAt(ImportProblem::UnknownSpace, at, spaceName(space));
     }
-    colours.append({QString(), *colour});
+    colours.append({importedName(QString()), *colour});
     return {};
 }
 
