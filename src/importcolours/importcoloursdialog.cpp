@@ -5,6 +5,7 @@
 #include "palette/paletteexchange.h"
 
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,8 +15,6 @@
 namespace tincta {
 
 namespace {
-
-constexpr int shownRows = 10;
 
 QString itemText(const PaletteMark& colour) {
     const QString hex = hexTriplet(colour.colour);
@@ -41,15 +40,14 @@ ImportColoursDialog::ImportColoursDialog(const QList<PaletteMark>& colours, int 
       m_selectedMark(selectedMark) {
     setObjectName(QStringLiteral("frmImportColours"));
     setWindowTitle(tr("Import Colours"));
-    auto* intro = named(new QLabel(tr("The file holds %n colour(s). The checked ones go into the "
-                                      "marks in this order.",
-                                      nullptr, static_cast<int>(colours.size())),
-                                   this),
-                        "lblImportIntro");
+    auto* intro = named(
+        new QLabel(tr("Check the colours to import: they go into the marks in this order."), this),
+        "lblImportIntro");
     intro->setWordWrap(true);
-    auto* listLabel = named(new QLabel(tr("&Colours:"), this), "lblImportColours");
+    auto* listLabel = named(new QLabel(tr("&Colours in the file (%1):").arg(colours.size()), this),
+                            "lblImportColours");
     listLabel->setBuddy(m_list);
-    m_list->setAccessibleName(tr("Colours"));
+    m_list->setAccessibleName(listLabel->text().remove(QLatin1Char('&')));
     buildList(colours);
     m_fromFirst->setChecked(true);
     m_hint->setWordWrap(true);
@@ -62,8 +60,11 @@ ImportColoursDialog::ImportColoursDialog(const QList<PaletteMark>& colours, int 
     layout->addWidget(intro);
     layout->addWidget(listLabel);
     layout->addWidget(m_list);
-    layout->addWidget(m_fromFirst);
-    layout->addWidget(m_fromSelected);
+    auto* marks = named(new QGroupBox(tr("Into the marks"), this), "fraImportMarks");
+    auto* marksLayout = new QVBoxLayout(marks);
+    marksLayout->addWidget(m_fromFirst);
+    marksLayout->addWidget(m_fromSelected);
+    layout->addWidget(marks);
     layout->addWidget(m_hint);
     layout->addWidget(m_buttons);
 
@@ -83,8 +84,6 @@ void ImportColoursDialog::buildList(const QList<PaletteMark>& colours) {
         item->setCheckState(i < paletteMarkCount ? Qt::Checked : Qt::Unchecked);
     }
     m_list->setCurrentRow(0);
-    m_list->setMinimumHeight(m_list->sizeHintForRow(0) * std::min<int>(shownRows, m_list->count()) +
-                             2 * m_list->frameWidth());
 }
 
 ImportChoice ImportColoursDialog::choice() const {
