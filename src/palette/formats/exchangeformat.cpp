@@ -15,28 +15,10 @@ namespace tincta {
 
 namespace {
 
-QByteArray writeCss(const PaletteMarks& marks, const QString&) {
-    return cssPaletteBytes(marks);
-}
-
-QByteArray writeTokens(const PaletteMarks& marks, const QString&) {
-    return designTokensBytes(marks);
-}
-
-QByteArray writePhotoshopColours(const PaletteMarks& marks, const QString&) {
-    return photoshopColoursBytes(marks);
-}
-
-QByteArray writeScss(const PaletteMarks& marks, const QString&) {
-    return scssPaletteBytes(marks);
-}
-
-QByteArray writeTailwind(const PaletteMarks& marks, const QString&) {
-    return tailwindThemeBytes(marks);
-}
-
-QByteArray writeAndroid(const PaletteMarks& marks, const QString&) {
-    return androidColoursBytes(marks);
+// The writer of a format that takes nothing from the palette file's path.
+template <QByteArray (*writeMarks)(const PaletteMarks&)>
+QByteArray withoutPath(const PaletteMarks& marks, const QString&) {
+    return writeMarks(marks);
 }
 
 constexpr auto rows = std::to_array<ExchangeFormatRow>({
@@ -44,24 +26,24 @@ constexpr auto rows = std::to_array<ExchangeFormatRow>({
      QLatin1StringView(".gpl"), gimpPaletteBytes, readGimpPalette},
     {ExchangeFormat::Css,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "CSS custom properties (*.css)"),
-     QLatin1StringView(".css"), writeCss, nullptr},
+     QLatin1StringView(".css"), withoutPath<cssPaletteBytes>, nullptr},
     {ExchangeFormat::Tokens,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Design tokens (*.tokens.json)"),
-     QLatin1StringView(".tokens.json"), writeTokens, readDesignTokens},
+     QLatin1StringView(".tokens.json"), withoutPath<designTokensBytes>, readDesignTokens},
     {ExchangeFormat::AdobeSwatches,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Adobe Swatch Exchange (*.ase)"),
      QLatin1StringView(".ase"), adobeSwatchBytes, readAdobeSwatches},
     {ExchangeFormat::PhotoshopColours,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Photoshop colour swatches (*.aco)"),
-     QLatin1StringView(".aco"), writePhotoshopColours, readPhotoshopColours},
+     QLatin1StringView(".aco"), withoutPath<photoshopColoursBytes>, readPhotoshopColours},
     {ExchangeFormat::Scss, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "SCSS variables (*.scss)"),
-     QLatin1StringView(".scss"), writeScss, nullptr},
+     QLatin1StringView(".scss"), withoutPath<scssPaletteBytes>, nullptr},
     {ExchangeFormat::Tailwind,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Tailwind CSS theme (*.theme.css)"),
-     QLatin1StringView(".theme.css"), writeTailwind, nullptr},
+     QLatin1StringView(".theme.css"), withoutPath<tailwindThemeBytes>, nullptr},
     {ExchangeFormat::Android,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Android colour resources (*.xml)"),
-     QLatin1StringView(".xml"), writeAndroid, nullptr},
+     QLatin1StringView(".xml"), withoutPath<androidColoursBytes>, nullptr},
 });
 
 static_assert(hasOneRowPerEnumerator<ExchangeFormat>(rows),
