@@ -77,6 +77,8 @@ ImportColoursDialog::ImportColoursDialog(const QList<PaletteMark>& colours, int 
 }
 
 void ImportColoursDialog::buildList(const QList<PaletteMark>& colours) {
+    // Rows of one height are laid out without measuring each: a file may hold 60,000 colours.
+    m_list->setUniformItemSizes(true);
     for (qsizetype i = 0; i < colours.size(); ++i) {
         auto* item = new QListWidgetItem(itemText(colours[i]), m_list);
         item->setData(Qt::DecorationRole, qColour(colours[i].colour));
