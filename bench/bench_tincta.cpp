@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "gui/platform/qtservices.h"
 #include "gui/platform/screenpixel.h"
+#include "importcolours/importcoloursdialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -56,7 +57,8 @@ struct BenchServices {
     QtFileDialogs files;
     DesktopLauncher launcher;
     QtScreenPixelReader screen;
-    Services services{messages, files, launcher, screen};
+    QtImportChooser importChooser;
+    Services services{messages, files, launcher, screen, importChooser};
 };
 
 // A plain window with as many widgets as the main window has, and one slider to sweep.

@@ -15,8 +15,9 @@ class PaletteModel;
 class SettingsRecord;
 
 // Export Palette and Import Palette: the palette to and from the files of other programs (GIMP
-// palettes, style sheets, design tokens). Neither touches the palette file: an import is an edit
-// of the marks, which the palette file keeps only once saved.
+// palettes, Adobe and Photoshop swatches, style sheets, design tokens, Android resources). Neither
+// touches the palette file: an import is an edit of the marks, which the palette file keeps only
+// once saved.
 class ExchangeCommands : public QObject {
     Q_OBJECT
 
@@ -30,7 +31,9 @@ public:
 private:
     // One message that names the file and says why; nothing else changes.
     void refuseImport(const QString& path, const QString& reason);
-    void showImported(const QList<PaletteMark>& marks);
+    // A file of six colours fills the six marks; any other asks which colours go where.
+    std::optional<ImportChoice> chooseColours(const QList<PaletteMark>& colours);
+    void showImported(const QList<PaletteMark>& colours, const ImportChoice& choice);
 
     QWidget* m_window;
     PaletteModel& m_model;

@@ -262,6 +262,19 @@ def choose_in_options(session, *keys):
     check(wait_until(lambda: not session.window_exists("Options"), 5), "OK did not close Options")
 
 
+def import_palette(session, path):
+    """Import Palette of `path`; a file of more or fewer than six colours opens the Import Colours
+    dialog, whose first answer (the first six colours into the marks from mark 1) is taken."""
+    session.key("ctrl+shift+o")
+    use_dialog(session, "Import Palette", path)
+    if wait_until(lambda: session.window_exists("Import Colours"), 3):
+        session.focus(session.find_window("Import Colours"))
+        session.key("Return")
+        check(wait_until(lambda: not session.window_exists("Import Colours"), 5),
+              "the Import Colours dialog did not close")
+    session.focus(session.window)
+
+
 def set_colour(session, html_hex):
     """Types the colour into the HTML hex field; F11 toggles that field, so it is switched off
     and on again when an earlier call left it on."""

@@ -63,6 +63,17 @@ void Testpaletteexport::golden_data() {
                                      << "default.tokens.json";
     QTest::newRow("tokens, names")
         << Format::Tokens << namedMarks() << saved << "names.tokens.json";
+    const std::array<std::pair<Format, const char*>, 5> others{{{Format::AdobeSwatches, ".ase"},
+                                                                {Format::PhotoshopColours, ".aco"},
+                                                                {Format::Scss, ".scss"},
+                                                                {Format::Tailwind, ".theme.css"},
+                                                                {Format::Android, ".colors.xml"}}};
+    for (const auto& [format, suffix] : others) {
+        QTest::addRow("%s, default", suffix)
+            << format << test::defaultPaletteMarks() << "" << QStringLiteral("default") + suffix;
+        QTest::addRow("%s, names", suffix)
+            << format << namedMarks() << saved << QStringLiteral("names") + suffix;
+    }
 }
 
 void Testpaletteexport::golden() {

@@ -103,9 +103,9 @@ void Testpaletteimport::accepted_data() {
     QTest::newRow("GIMP, fewer colours")
         << Format::Gimp << gimpHeader + "1 2 3 Sea\n4 5 6\n"
         << QList<PaletteMark>{{"Sea", {1, 2, 3}}, {unnamed, {4, 5, 6}}};
-    QTest::newRow("GIMP, first six of more")
+    QTest::newRow("GIMP, more than six")
         << Format::Gimp << gimpHeader + QByteArray("0 0 0 x\n").repeated(6) + "9 9 9 seventh\n"
-        << QList<PaletteMark>(6, {"x", {0, 0, 0}});
+        << QList<PaletteMark>(6, {"x", {0, 0, 0}}) + QList<PaletteMark>{{"seventh", {9, 9, 9}}};
     QTest::newRow("GIMP, no Name or Columns, comments, blank lines, CR LF")
         << Format::Gimp << QByteArray("GIMP Palette\r\n# a comment\r\n\r\n  \t\r\n 0 +7 -0\r\n")
         << QList<PaletteMark>{{unnamed, {0, 7, 0}}};
@@ -287,7 +287,7 @@ void Testpaletteimport::foreignNames() {
 }
 
 // Names are cut to 255 characters, a pair counting as one and never split; the count is of the
-// marks taken, so a long name after the sixth colour is not counted.
+// colours taken, so a long name after the sixth colour is not counted when the first six are.
 void Testpaletteimport::shortenedNames_data() {
     QTest::addColumn<QStringList>("names");  // one colour each, in order
     QTest::addColumn<QList<int>>("lengths"); // of the imported names, in UTF-16 units
@@ -304,7 +304,7 @@ void Testpaletteimport::shortenedNames_data() {
         << QStringList{as(254) + emoji + "b", as(255) + emoji} << QList<int>{256, 255} << 2;
     QTest::newRow("seventh not counted")
         << QStringList{as(1), as(1), as(1), as(1), as(1), as(1), as(300)}
-        << QList<int>{1, 1, 1, 1, 1, 1} << 0;
+        << QList<int>{1, 1, 1, 1, 1, 1, 255} << 0;
 }
 
 void Testpaletteimport::shortenedNames() {
@@ -327,7 +327,11 @@ void Testpaletteimport::shortenedNames() {
         for (const PaletteMark& mark : result.marks)
             read.append(static_cast<int>(mark.name.size()));
         QCOMPARE(read, lengths);
-        QCOMPARE(result.shortenedNames, shortened);
+        QList<qsizetype> firstSix;
+        for (qsizetype i = 0; i < std::min<qsizetype>(names.size(), paletteMarkCount); ++i)
+            firstSix.append(i);
+        QCOMPARE(result.shortenedAmong(firstSix), shortened);
+        QCOMPARE(result.shortenedAmong({6}), names.size() > 6 ? 1 : 0);
     }
 }
 
