@@ -31,6 +31,7 @@ enum class Command {
     PasteColour,
     ColourProperties,
     FindJavaScriptNames,
+    PickFromScreen,
     CopyJavaScriptNames,
     PasteHtmlHex,
     ColourCheck,

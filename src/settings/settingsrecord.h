@@ -55,6 +55,7 @@ enum class StoredSetting {
     PromptToSave,
     StandardFolder,
     CssFormat,
+    SampleSize,
     Count // keep last: the number of stored values
 };
 
@@ -97,6 +98,8 @@ public:
     QString cssFormat;
     // The standard notation (0..14) the most recent load accepted.
     qint16 standardFormat = 0;
+    // The side of the square a screen pick averages, in device pixels.
+    int sampleSize = 1;
 
     // Sets defaultFolder to the desktop folder when it exists, else to the home folder, so that
     // a machine without a desktop folder still has a folder that passes the load's test.

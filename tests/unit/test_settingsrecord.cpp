@@ -209,7 +209,8 @@ private Q_SLOTS:
                                                           "PromptToSave=1",
                                                           "StandardFolder=" +
                                                               m_desktop.toStdString(),
-                                                          "CssFormat="};
+                                                          "CssFormat=",
+                                                          "SampleSize=1"};
         QCOMPARE(m_log->writes, defaultsInOrder);
         // The next load finds nothing to complain about, and the standard notation restored.
         m_log->writes.clear();
