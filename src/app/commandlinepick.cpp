@@ -120,7 +120,8 @@ void handClipboardOver(const QString& text) {
     holder.setStandardErrorFile(QProcess::nullDevice());
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         holder.setProgram(QCoreApplication::applicationFilePath());
-        holder.setArguments({holdOption, text});
+        // One argument, so that a text starting with a dash cannot pass for an option.
+        holder.setArguments({holdOption + QLatin1Char('=') + text});
     } else {
         // A Wayland desktop gives the clipboard only to a program with a focused window; its own
         // clipboard tool knows how to keep it without one.

@@ -62,26 +62,32 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
-// --help and --version answer here and end the program, before anything needs a display, so
-// they work in a terminal without a graphical session too.
-void answerHelpOrVersion(int argc, char* argv[]) {
+void failWith(const QString& text, int status) {
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+    std::exit(status);
+}
+
+// --help, --version and an unknown notation name answer here and end the program, before
+// anything needs a display, so they work in a terminal without a graphical session too.
+void answerWithoutDisplay(int argc, char* argv[]) {
     CommandLine commandLine;
-    commandLine.parser.parse(argumentsOf(argc, argv));
-    const bool help = commandLine.parser.isSet(commandLine.help);
-    if (!help && !commandLine.parser.isSet(commandLine.version))
+    QCommandLineParser& parser = commandLine.parser;
+    parser.parse(argumentsOf(argc, argv));
+    const bool help = parser.isSet(commandLine.help);
+    const QString notation = parser.value(commandLine.format);
+    const bool unknownNotation =
+        parser.isSet(commandLine.format) && !tincta::notationRowNamed(notation);
+    if (!help && !parser.isSet(commandLine.version) && !unknownNotation)
         return;
     QCoreApplication app(argc, argv);
     describeProgram(app);
+    if (unknownNotation)
+        failWith(tincta::unknownNotationText(notation), 2);
     // Built again now that the translations are in.
     CommandLine translated;
     if (help)
         translated.parser.showHelp(EXIT_SUCCESS);
     translated.parser.showVersion();
-}
-
-void failWith(const QString& text, int status) {
-    std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
-    std::exit(status);
 }
 
 // What the command line asks for; anything the parser cannot make sense of ends the program.
@@ -102,12 +108,9 @@ Request requestOf(const QApplication& app) {
         return request;
     }
     request.pick = parser.isSet(commandLine.pick);
-    if (parser.isSet(commandLine.format)) {
-        const QString name = parser.value(commandLine.format);
-        request.pickNotation = tincta::notationRowNamed(name);
-        if (!request.pickNotation)
-            failWith(tincta::unknownNotationText(name), 2);
-    }
+    // A name that is none was refused before the display was opened.
+    if (parser.isSet(commandLine.format))
+        request.pickNotation = tincta::notationRowNamed(parser.value(commandLine.format));
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         failWith(QCoreApplication::translate("main", "Give one palette file at most."),
@@ -121,7 +124,7 @@ Request requestOf(const QApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    answerHelpOrVersion(argc, argv);
+    answerWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     describeProgram(app);
     const Request request = requestOf(app);

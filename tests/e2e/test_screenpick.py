@@ -136,7 +136,10 @@ def test_command_line(program):
         e2e.check(pick.returncode == 1 and out == "", f"Escape: status {pick.returncode}, printed {out!r}")
         e2e.check(session.clipboard() == "rgb(192 255 238)", "Escape changed the clipboard")
 
-        result = session.run([program, "--pick", "--format", "Nonsense"], check=False)
+        # Refused before any display is needed.
+        without_display = {key: value for key, value in session.env.items() if key != "DISPLAY"}
+        result = subprocess.run([program, "--pick", "--format", "Nonsense"], env=without_display,
+                                capture_output=True, text=True, timeout=10)
         e2e.check(result.returncode == 2 and result.stdout == "", f"unknown notation: {result.returncode}")
         e2e.check("html hex" in result.stderr.lower() and "CSS rgb()" in result.stderr,
                   f"unknown notation said {result.stderr!r}")
