@@ -32,6 +32,7 @@ enum class Command {
     PasteColourText,
     ColourProperties,
     FindJavaScriptNames,
+    PickFromScreen,
     CopyJavaScriptNames,
     PasteHtmlHex,
     ColourCheck,

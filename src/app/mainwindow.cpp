@@ -137,6 +137,11 @@ void MainWindow::connectPanels() {
     connect(m_paletteWindows, &PaletteWindows::colourChosen, m_editor, editColour);
     connect(m_marks, &MarksPanel::colourDropped, m_editor, editColour);
     connect(m_model, &PaletteModel::undoStepsChanged, this, &MainWindow::showUndoSteps);
+    connect(m_pickMode, &PickMode::sampleSizeChanged, this, guarded([this](int size) {
+                m_settings->sampleSize = size;
+                // Only the next pick's square is at stake: a write that fails is not worth a word.
+                m_settings->saveSettings({{sampleSizeValueName, QString::number(size)}});
+            }));
     // A colour chosen in the Colour Check for another mark selects it: one step, as a drop.
     connect(m_colourCheck, &ColourCheck::colourChosen, this,
             guarded([this](int mark, const Colour& colour) {
@@ -178,6 +183,7 @@ void MainWindow::connectEditCommands() {
     m_commands->onTriggered(Command::PasteColourText, [this] { pasteColourText(); });
     m_commands->onTriggered(Command::ColourProperties,
                             [this] { m_properties->describeSelectedColour(); });
+    m_commands->onTriggered(Command::PickFromScreen, [this] { m_pickMode->pickFromScreen(); });
     m_commands->onTriggered(Command::FindJavaScriptNames, [this] {
         const PaletteEdit edit(*m_model, EditKind::FindJavaScriptNames);
         m_properties->findJavaScriptNames();
@@ -224,6 +230,7 @@ void MainWindow::loadSettings() {
     const SettingsLoadResult result = m_settings->loadSettings(m_notation->javaScriptNamesMode());
     if (result.rememberedFormat)
         m_notation->setRememberedNotation(*result.rememberedFormat);
+    m_pickMode->setSampleSize(m_settings->sampleSize);
     reportSettingsLoad(m_services.messages, this, result, m_settingsUnreadableTold);
 }
 

@@ -1,5 +1,6 @@
 #include "settings/settingsrecord.h"
 
+#include "colour/areaaverage.h"
 #include "colour/enumrows.h"
 #include "colour/notation.h"
 #include "palette/pathhelpers.h"
@@ -19,6 +20,7 @@ const QString noText;
 const QString firstFormatIndex = QStringLiteral("0");
 const QString switchOff = QStringLiteral("0");
 const QString switchOn = QStringLiteral("1");
+const QString singlePixel = QStringLiteral("1");
 
 // Exact and case-sensitive, as every stored value is compared.
 bool isSwitch(const QString& text) {
@@ -37,7 +39,7 @@ bool isFormatIndex(const QString& text) {
     });
 }
 
-// Any text: one that names no notation is ignored.
+// Any text: one that names no notation, or no sample size, is ignored.
 bool isAnyText(const QString&) {
     return true;
 }
@@ -64,6 +66,8 @@ constexpr auto storedValueRows = std::to_array<StoredValueRow>({
      [](const SettingsRecord&) { return noText; }},
     {StoredSetting::StarredFormats, starredFormatsValueName, isAnyText,
      [](const SettingsRecord&) { return noText; }},
+    {StoredSetting::SampleSize, sampleSizeValueName, isAnyText,
+     [](const SettingsRecord&) { return singlePixel; }},
 });
 
 static_assert(hasOneRowPerEnumerator<StoredSetting>(storedValueRows),
@@ -235,6 +239,7 @@ void SettingsRecord::useStoredTexts(const StoredTexts& texts) {
     promptToSave = switchValue(text(StoredSetting::PromptToSave));
     standardFolder = text(StoredSetting::StandardFolder);
     starredFormats = starredNotations(text(StoredSetting::StarredFormats));
+    sampleSize = sampleSizeFromText(text(StoredSetting::SampleSize));
 }
 
 void SettingsRecord::restoreDefaultSettings() {

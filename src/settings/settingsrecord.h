@@ -62,6 +62,7 @@ enum class StoredSetting {
     StandardFolder,
     CssFormat,
     StarredFormats,
+    SampleSize,
     Count // keep last: the number of stored values
 };
 
@@ -106,6 +107,8 @@ public:
     qint16 standardFormat = 0;
     // The starred notations (list rows), in the order of the stored StarredFormats.
     std::vector<int> starredFormats;
+    // The side of the square a screen pick averages, in device pixels.
+    int sampleSize = 1;
 
     // Sets defaultFolder to the desktop folder when it exists, else to the home folder, so that
     // a machine without a desktop folder still has a folder that passes the load's test.

@@ -60,10 +60,10 @@ public:
 };
 
 // A desktop made of one picture of device pixels, `ratio` of them to a device-independent pixel.
-// Reads outside the picture fail, as a refused screen read does.
+// Reads outside the picture fail, as a refused screen read does. `reads` counts the grabs.
 class ScriptedScreen final : public ScreenPixelReader {
 public:
-    ScreenArea areaAround(QPointF global, int radius) override;
+    ScreenShot grab() override;
 
     QImage picture;
     qreal ratio = 1;
