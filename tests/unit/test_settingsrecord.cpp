@@ -210,7 +210,7 @@ private Q_SLOTS:
                                                           "StandardFolder=" +
                                                               m_desktop.toStdString(),
                                                           "CssFormat=",
-                                                          "StarredFormats=",;
+                                                          "StarredFormats=",
                                                           "SampleSize=1"};
         QCOMPARE(m_log->writes, defaultsInOrder);
         // The next load finds nothing to complain about, and the standard notation restored.
