@@ -34,6 +34,7 @@ enum class Command {
     CopyJavaScriptNames,
     PasteHtmlHex,
     ColourCheck,
+    History,
     ColourPickMode,
     CustomFormat,
     Options,

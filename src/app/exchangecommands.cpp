@@ -61,47 +61,80 @@ ExchangeCommands::ExchangeCommands(QWidget* window, PaletteModel& model,
       m_services(services) {}
 
 void ExchangeCommands::exportPalette() {
+    exportMarks(m_model.marks(), m_document.filePath(), m_window);
+}
+
+void ExchangeCommands::exportPins(ExportedMarks pins, QWidget* owner) {
+    if (pins.empty()) {
+        inform(m_services.messages, owner, tr("There are no pinned colours to export."));
+        return;
+    }
+    exportMarks(pins, QString(), owner);
+}
+
+void ExchangeCommands::exportMarks(ExportedMarks marks, const QString& paletteFilePath,
+                                   QWidget* owner) {
     const std::vector<Row> rows = offered(false);
-    const ChosenFile file =
-        askExportFileName(m_services.files, m_window, m_settings, filters(rows));
+    const ChosenFile file = askExportFileName(m_services.files, owner, m_settings, filters(rows));
     if (file.path.isEmpty())
         return;
-    const QByteArray bytes = formatOf(file, rows).write(m_model.marks(), m_document.filePath());
+    const QByteArray bytes = formatOf(file, rows).write(marks, paletteFilePath);
     if (!writeFileAtomically(file.path, bytes))
-        warn(m_services.messages, m_window,
+        warn(m_services.messages, owner,
              tr("Could not export the palette to\n\n%1\n\nCheck if file or folder is read-only.")
                  .arg(file.path));
 }
 
 void ExchangeCommands::importPalette() {
-    const std::vector<Row> rows = offered(true);
-    const ChosenFile file =
-        askImportFileName(m_services.files, m_window, m_settings, filters(rows));
-    if (file.path.isEmpty())
+    QString path;
+    const std::optional<ImportResult> result = readChosenFile(m_window, path);
+    if (!result)
         return;
+    showImported(result->marks);
+    tellShortenedNames(m_window, path, result->shortenedNames);
+}
+
+std::optional<QList<PaletteMark>> ExchangeCommands::importAllColours(QWidget* owner) {
+    QString path;
+    const std::optional<ImportResult> result = readChosenFile(owner, path);
+    if (!result)
+        return std::nullopt;
+    tellShortenedNames(owner, path, result->shortenedColourNames);
+    return result->colours;
+}
+
+std::optional<ImportResult> ExchangeCommands::readChosenFile(QWidget* owner, QString& path) {
+    const std::vector<Row> rows = offered(true);
+    const ChosenFile file = askImportFileName(m_services.files, owner, m_settings, filters(rows));
+    path = file.path;
+    if (file.path.isEmpty())
+        return std::nullopt;
     // One byte over the limit is read, so that a longer file is refused rather than cut.
     const std::optional<QByteArray> bytes = readRegularFile(file.path, importMaxBytes + 1);
     if (!bytes) {
-        refuseImport(file.path, tr("The file cannot be read."));
-        return;
+        refuseImport(owner, file.path, tr("The file cannot be read."));
+        return std::nullopt;
     }
-    const ImportResult result = formatOf(file, rows).read(*bytes);
+    ImportResult result = formatOf(file, rows).read(*bytes);
     if (!result.ok()) {
-        refuseImport(file.path, result.failure->text());
-        return;
+        refuseImport(owner, file.path, result.failure->text());
+        return std::nullopt;
     }
-    showImported(result.marks);
-    if (result.shortenedNames > 0)
-        inform(m_services.messages, m_window,
-               tr("The palette was imported from\n\n%1\n\nNames shortened to their first %2 "
-                  "characters: %3")
-                   .arg(file.path)
-                   .arg(foreignNameMaxCharacters)
-                   .arg(result.shortenedNames));
+    return result;
 }
 
-void ExchangeCommands::refuseImport(const QString& path, const QString& reason) {
-    warn(m_services.messages, m_window,
+void ExchangeCommands::tellShortenedNames(QWidget* owner, const QString& path, int shortened) {
+    if (shortened > 0)
+        inform(m_services.messages, owner,
+               tr("The palette was imported from\n\n%1\n\nNames shortened to their first %2 "
+                  "characters: %3")
+                   .arg(path)
+                   .arg(foreignNameMaxCharacters)
+                   .arg(shortened));
+}
+
+void ExchangeCommands::refuseImport(QWidget* owner, const QString& path, const QString& reason) {
+    warn(m_services.messages, owner,
          tr("Could not import the palette from\n\n%1\n\n%2").arg(path, reason));
 }
 

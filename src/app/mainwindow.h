@@ -9,6 +9,7 @@
 namespace tincta {
 
 class ColourCheck;
+class ColourHistory;
 class ColourEditor;
 class ColourProperties;
 class CommandTable;
@@ -46,6 +47,7 @@ private:
     void buildLayout();
     void setTabOrder();
     void connectPanels();
+    void connectHistory();
     void connectCommands();
     void connectFileCommands();
     void connectEditCommands();
@@ -81,6 +83,7 @@ private:
     NotationPanel* m_notation;
     PaletteWindows* m_paletteWindows;
     ColourCheck* m_colourCheck;
+    ColourHistory* m_history;
     PickMode* m_pickMode;
     PaletteDocument* m_document;
     ExchangeCommands* m_exchange;

@@ -39,6 +39,9 @@ public:
     // At the end of the start and whenever the window becomes active: the remembered notation
     // comes back and the colour is rendered, so it goes to the clipboard.
     void showRememberedNotation(const Colour& colour);
+    // The same at the end of the start: that first copy is the program's, not a colour the user
+    // chose, so colourCopied does not tell it.
+    void showStartColour(const Colour& colour);
     void windowDeactivated();
     // Copy JavaScript Names: the label gets the colour's JavaScript name instead of a notation,
     // and the list is set aside until the mode ends.
@@ -50,6 +53,10 @@ public:
 Q_SIGNALS:
     // The colour has rested: the third quiet tick, just before the copy.
     void colourRested();
+    // A colour went to the clipboard as the text: after a change of the colour or when the user
+    // copied it. A copy that only repeats the colour because the window became active again is
+    // not told.
+    void colourCopied(tincta::Colour colour, const QString& text);
 
 private:
     void buildClipboardRow(QWidget* parent);
@@ -69,6 +76,8 @@ private:
     int m_rememberedNotation = 0;
     bool m_javaScriptNames = false;
     int m_ticksSinceChange = 0;
+    // Whether the copy the timer is waiting to make follows a change of the colour.
+    bool m_copyFollowsChange = false;
 };
 
 } // namespace tincta

@@ -119,7 +119,12 @@ void PickMode::onPortalColour(const Colour& colour) {
     if (!m_on)
         return;
     m_pickColour = colour;
+    applyPick(colour);
+}
+
+void PickMode::applyPick(const Colour& colour) {
     m_editor.setColour(colour);
+    Q_EMIT colourPicked(colour);
 }
 
 void PickMode::onSampleMoved(Qt::MouseButtons buttons, QPointF pointer) {
@@ -164,7 +169,7 @@ void PickMode::nudge(QPoint step) {
 void PickMode::onSampleReleased(Qt::MouseButton button) {
     if (button != Qt::LeftButton || !dragging())
         return;
-    m_editor.setColour(m_pickColour);
+    applyPick(m_pickColour);
     endDrag();
 }
 

@@ -37,6 +37,10 @@ public:
 
     static QString portalUnavailableText();
 
+Q_SIGNALS:
+    // A colour was taken from the screen for the selected mark, by whatever route.
+    void colourPicked(tincta::Colour colour);
+
 protected:
     // The arrow keys during a drag, wherever the keyboard focus is.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +51,8 @@ private:
     void onSampleReleased(Qt::MouseButton button);
     void connectPortal();
     void onPortalColour(const Colour& colour);
+    // Every pick ends here: the colour goes to the selected mark and is told.
+    void applyPick(const Colour& colour);
     // Reads the screen around the point and shows what is there in the preview and the loupe.
     void pickAt(QPointF point);
     // Moves the pick point by whole device pixels, and the pointer as near as it can go.

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QSet>
-#include <algorithm>
 
 namespace tincta {
 
@@ -75,21 +74,29 @@ QString ImportFailure::text() const {
 }
 
 ImportResult ImportResult::refused(ImportProblem problem, int line, const QString& token) {
-    return {{}, ImportFailure{problem, line, token}};
+    ImportResult result;
+    result.failure = ImportFailure{problem, line, token};
+    return result;
 }
 
 ImportResult ImportResult::firstSix(QList<PaletteMark> colours) {
     if (colours.isEmpty()) {
         return refused(ImportProblem::NoColours);
     }
-    colours.resize(std::min<qsizetype>(colours.size(), paletteMarkCount));
-    int shortened = 0;
+    ImportResult result;
     for (PaletteMark& mark : colours) {
         ForeignName name = foreignName(mark.name);
         mark.name = std::move(name.name);
-        shortened += name.shortened ? 1 : 0;
+        if (name.shortened) {
+            ++result.shortenedColourNames;
+            result.shortenedNames += result.marks.size() < paletteMarkCount ? 1 : 0;
+        }
+        if (result.marks.size() < paletteMarkCount) {
+            result.marks.append(mark);
+        }
     }
-    return {std::move(colours), std::nullopt, shortened};
+    result.colours = std::move(colours);
+    return result;
 }
 
 ForeignName foreignName(const QString& name) {
@@ -130,10 +137,10 @@ QString lowerCaseHex(const Colour& colour) {
     return hex;
 }
 
-QStringList markIdentifiers(const PaletteMarks& marks) {
+QStringList markIdentifiers(ExportedMarks marks) {
     QStringList identifiers;
     QSet<QString> taken;
-    for (int i = 0; i < paletteMarkCount; ++i) {
+    for (std::size_t i = 0; i < marks.size(); ++i) {
         QString base =
             isPlaceholderName(marks[i].name) ? QString() : cleanedIdentifier(marks[i].name);
         if (base.isEmpty()) {

@@ -8,8 +8,13 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 
 namespace tincta {
+
+// The marks an export writes: the six of the palette, or the pins of the colour history, any
+// number of them.
+using ExportedMarks = std::span<const PaletteMark>;
 
 // Import reads at most this many bytes; callers read one byte more, so that a longer file shows.
 inline constexpr qsizetype importMaxBytes = 1024 * 1024;
@@ -56,13 +61,15 @@ ForeignName foreignName(const QString& name);
 struct ImportResult {
     QList<PaletteMark> marks; // the file's first colours in order, one to six; empty on failure
     std::optional<ImportFailure> failure;
-    int shortenedNames = 0; // how many of the names in `marks` foreignName() shortened
+    int shortenedNames = 0;       // how many of the names in `marks` foreignName() shortened
+    QList<PaletteMark> colours;   // every colour of the file in order, names as in `marks`
+    int shortenedColourNames = 0; // how many of the names in `colours` foreignName() shortened
 
     bool ok() const { return !failure.has_value(); }
 
     static ImportResult refused(ImportProblem problem, int line = 0, const QString& token = {});
-    // The first six of a file's colours with their names made foreignName()s; a file without
-    // any colour is refused.
+    // The first six of a file's colours (and all of them in `colours`) with their names made
+    // foreignName()s; a file without any colour is refused.
     static ImportResult firstSix(QList<PaletteMark> colours);
 };
 
@@ -80,6 +87,6 @@ QString lowerCaseHex(const Colour& colour);
 // ends dropped and each run of blanks inside turned into one "-"; "colour-N" (N = 1..6) for a
 // placeholder or a name that leaves nothing; an identifier already taken gets "-2", "-3", ... so
 // every mark has its own.
-QStringList markIdentifiers(const PaletteMarks& marks);
+QStringList markIdentifiers(ExportedMarks marks);
 
 } // namespace tincta

@@ -9,10 +9,10 @@ constexpr QLatin1StringView ruleEnd{"}\n"};
 
 } // namespace
 
-QByteArray cssPaletteBytes(const PaletteMarks& marks) {
+QByteArray cssPaletteBytes(ExportedMarks marks) {
     const QStringList identifiers = markIdentifiers(marks);
     QString css = ruleStart;
-    for (int i = 0; i < paletteMarkCount; ++i) {
+    for (std::size_t i = 0; i < marks.size(); ++i) {
         css += QLatin1StringView("  --") + identifiers[i] + QLatin1StringView(": ") +
                lowerCaseHex(marks[i].colour) + QLatin1StringView(";\n");
     }

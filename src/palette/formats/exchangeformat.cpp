@@ -12,11 +12,11 @@ namespace tincta {
 
 namespace {
 
-QByteArray writeCss(const PaletteMarks& marks, const QString&) {
+QByteArray writeCss(ExportedMarks marks, const QString&) {
     return cssPaletteBytes(marks);
 }
 
-QByteArray writeTokens(const PaletteMarks& marks, const QString&) {
+QByteArray writeTokens(ExportedMarks marks, const QString&) {
     return designTokensBytes(marks);
 }
 
