@@ -87,9 +87,12 @@ HistoryWindow::HistoryWindow(ColourHistory& history)
                 m_list->setFilter(text);
                 showCurrent(current ? std::optional(current->colour) : std::nullopt);
             }));
+    // Queued: the write reads the list again, which must not happen while the row's editor is
+    // still handing over its text.
     connect(
         m_list, &HistoryList::nameEdited, this,
-        guarded([this](Colour colour, const QString& name) { m_history.setName(colour, name); }));
+        guarded([this](Colour colour, const QString& name) { m_history.setName(colour, name); }),
+        Qt::QueuedConnection);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             guarded([this] { updateButtons(); }));
     connect(&m_history, &ColourHistory::changed, this, guarded([this] { reload(); }));

@@ -1,3 +1,4 @@
+#include "history/historyage.h"
 #include "history/historystore.h"
 #include "testdata.h"
 
@@ -94,6 +95,21 @@ private Q_SLOTS:
         qputenv("HOME", savedHome);
         qputenv("XDG_STATE_HOME", savedXdg);
         QCOMPARE(found, expected);
+    }
+
+    void ageTexts_data() {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("spoken");
+        for (const QStringList& row : test::readTestTable(QStringLiteral("history/ages.tsv")))
+            QTest::newRow(qPrintable(row[0])) << row[0].toLongLong() << row[1] << row[2];
+    }
+    void ageTexts() {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, shown);
+        QFETCH(QString, spoken);
+        QCOMPARE(shortAgeText(seconds), shown);
+        QCOMPARE(spokenAgeText(seconds), spoken);
     }
 
     void calls_data() {
