@@ -131,7 +131,8 @@ int main(int argc, char* argv[]) {
     BenchServices bench;
     MainWindow window(bench.services);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
     std::vector<double> opens;
     for (int run = 0; run < openRuns; ++run)
         opens.push_back(measureOpen(window));

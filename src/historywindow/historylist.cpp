@@ -4,6 +4,7 @@
 #include "history/historyage.h"
 
 #include <QColor>
+#include <QFont>
 #include <QMimeData>
 
 namespace tincta {
@@ -102,6 +103,11 @@ QVariant HistoryList::data(const QModelIndex& index, int role) const {
     if (row.entry < 0) {
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
             return row.pinnedHeading ? tr("Pinned") : tr("Recent");
+        if (role == Qt::FontRole) {
+            QFont heading;
+            heading.setBold(true);
+            return heading;
+        }
         return {};
     }
     const HistoryEntry& entry = m_entries[row.entry];

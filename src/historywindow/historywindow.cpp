@@ -11,9 +11,11 @@
 #include <QAction>
 #include <QEvent>
 #include <QGridLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
@@ -23,8 +25,9 @@ namespace tincta {
 
 namespace {
 
-// Names typed in a row keep to the limit without cutting a longer name the row already holds.
-class NameDelegate final : public QStyledItemDelegate {
+// Swatches keep their true colour in the current row, where the style would tint them; names
+// typed in a row keep to the limit without cutting a longer name the row already holds.
+class HistoryDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
@@ -34,6 +37,20 @@ public:
         editor->setTypingLimit(HistoryWindow::nameTypingLimit);
         editor->setAccessibleName(tr("Name of the colour"));
         return editor;
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QVariant decoration = index.data(Qt::DecorationRole);
+        if (decoration.typeId() != QMetaType::QColor)
+            return;
+        QPixmap swatch(option->decorationSize);
+        swatch.fill(decoration.value<QColor>());
+        QIcon icon;
+        icon.addPixmap(swatch, QIcon::Normal);
+        icon.addPixmap(swatch, QIcon::Selected);
+        option->icon = icon;
     }
 };
 
@@ -64,7 +81,7 @@ HistoryWindow::HistoryWindow(ColourHistory& history)
     m_view->setUniformItemSizes(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::EditKeyPressed);
-    m_view->setItemDelegate(new NameDelegate(m_view));
+    m_view->setItemDelegate(new HistoryDelegate(m_view));
     m_view->setDragEnabled(true);
     m_view->setDragDropMode(QAbstractItemView::DragOnly);
     m_view->setDefaultDropAction(Qt::CopyAction);

@@ -7,6 +7,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
@@ -126,6 +127,7 @@ private Q_SLOTS:
     void filterFindsByHexOrName_data();
     void filterFindsByHexOrName();
     void pinsGoOutAndComeInAsPalettes();
+    void aFileThatCannotBeWrittenIsSaidOnce();
 };
 
 // The start-up copy is the program's own, not a colour the user chose.
@@ -276,6 +278,20 @@ void TestHistory::pinsGoOutAndComeInAsPalettes() {
         QCOMPARE(read[i].name, i == 4 ? QString() : pins[i].name);
     }
     QVERIFY(f.scripted.messages.shown.isEmpty());
+}
+
+// The colours are missing from the history, and the user hears so once, not at every change.
+void TestHistory::aFileThatCannotBeWrittenIsSaidOnce() {
+    QVERIFY(QDir().mkpath(historyPath()));
+    MainWindowFixture f;
+    waitForAutocopy();
+    for (const Colour& colour : {mint, green}) {
+        f.ui().setSliders(colour);
+        waitForAutocopy();
+    }
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    QCOMPARE(f.scripted.messages.shown.front().icon, MessageIcon::Warning);
+    QVERIFY(QDir().rmdir(historyPath()));
 }
 
 QTEST_MAIN(TestHistory)
