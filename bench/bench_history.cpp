@@ -5,8 +5,7 @@
 //   bench_history startup STATE_FOLDER one start-up (used by the driver as a child process)
 
 #include "app/mainwindow.h"
-#include "gui/platform/qtservices.h"
-#include "gui/platform/screenpixel.h"
+#include "benchsupport.h"
 #include "history/historystore.h"
 
 #include <QAction>
@@ -20,34 +19,13 @@
 #include <vector>
 
 using namespace tincta;
-using Clock = std::chrono::steady_clock;
+using namespace tincta::bench;
 
 namespace {
 
 constexpr int startupRuns = 15;
 constexpr int openRuns = 30;
 constexpr int pinCount = 20;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-struct NoDialogs final : MessageBoxes {
-    MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
-};
-
-struct BenchServices {
-    NoDialogs messages;
-    QtFileDialogs files;
-    DesktopLauncher launcher;
-    QtScreenPixelReader screen;
-    Services services{messages, files, launcher, screen};
-};
 
 void fillHistory(const QString& stateFolder) {
     HistoryStore store(stateFolder + QStringLiteral("/tincta/history.sqlite3"));

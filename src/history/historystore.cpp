@@ -107,9 +107,12 @@ template <typename Body> bool HistoryStore::run(bool write, Body&& body) {
     return sqlite::useFile(
         m_filePath, waitDeadline,
         [&](Database& db) {
-            // Each call closes the file again; a checkpoint at every close would write the whole
-            // log into the file each time. SQLite checkpoints as the log grows instead.
-            sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+            // Each call closes the file again, and the last connection to close writes the log
+            // into the file. A write leaves that to the next read: a colour recorded costs no
+            // checkpoint, and the window's read finds the log empty again, as a long log makes
+            // every open read it whole.
+            sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, write ? 1 : 0,
+                              nullptr);
             prepareHistoryFile(db);
             // With the log, a crash can only lose the last entries, never damage the file; a
             // sync at every entry made each of them cost a disk write.
