@@ -3,6 +3,7 @@
 #include "gui/platform/qtservices.h"
 #include "gui/platform/screenpixel.h"
 #include "gui/platform/services.h"
+#include "importcolours/importcoloursdialog.h"
 
 #include <algorithm>
 #include <chrono>
@@ -31,7 +32,8 @@ struct BenchServices {
     QtFileDialogs files;
     DesktopLauncher launcher;
     QtScreenPixelReader screen;
-    Services services{messages, files, launcher, screen};
+    QtImportChooser importChooser;
+    Services services{messages, files, launcher, screen, importChooser};
 };
 
 } // namespace tincta::bench

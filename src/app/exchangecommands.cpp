@@ -38,13 +38,17 @@ QStringList filters(const std::vector<Row>& rows) {
     return list;
 }
 
-// The suffix of the path names the format; a name without a known suffix takes the format of the
-// filter the user chose it under.
+// The longest suffix the path ends in names the format (".theme.css" before ".css"); a name
+// without a known suffix takes the format of the filter the user chose it under.
 const Row& formatOf(const ChosenFile& file, const std::vector<Row>& rows) {
+    const Row* longest = nullptr;
     for (const Row& row : rows) {
-        if (file.path.endsWith(row.suffix, Qt::CaseInsensitive))
-            return row;
+        if (file.path.endsWith(row.suffix, Qt::CaseInsensitive) &&
+            (longest == nullptr || row.suffix.size() > longest->suffix.size()))
+            longest = &row;
     }
+    if (longest != nullptr)
+        return *longest;
     for (const Row& row : rows) {
         if (file.filter == filterText(row))
             return row;
@@ -90,8 +94,11 @@ void ExchangeCommands::importPalette() {
     const std::optional<ImportResult> result = readChosenFile(m_window, path);
     if (!result)
         return;
-    showImported(result->marks);
-    tellShortenedNames(m_window, path, result->shortenedNames);
+    const std::optional<ImportChoice> choice = chooseColours(result->marks);
+    if (!choice)
+        return;
+    showImported(result->marks, *choice);
+    tellShortenedNames(m_window, path, result->shortenedAmong(choice->colours));
 }
 
 std::optional<QList<PaletteMark>> ExchangeCommands::importAllColours(QWidget* owner) {
@@ -99,8 +106,8 @@ std::optional<QList<PaletteMark>> ExchangeCommands::importAllColours(QWidget* ow
     const std::optional<ImportResult> result = readChosenFile(owner, path);
     if (!result)
         return std::nullopt;
-    tellShortenedNames(owner, path, result->shortenedColourNames);
-    return result->colours;
+    tellShortenedNames(owner, path, static_cast<int>(result->shortened.size()));
+    return result->marks;
 }
 
 std::optional<ImportResult> ExchangeCommands::readChosenFile(QWidget* owner, QString& path) {
@@ -123,6 +130,15 @@ std::optional<ImportResult> ExchangeCommands::readChosenFile(QWidget* owner, QSt
     return result;
 }
 
+std::optional<ImportChoice> ExchangeCommands::chooseColours(const QList<PaletteMark>& colours) {
+    if (colours.size() != paletteMarkCount)
+        return m_services.importChooser.chooseColours(m_window, colours, m_model.selectedMark());
+    ImportChoice all;
+    for (qsizetype i = 0; i < paletteMarkCount; ++i)
+        all.colours.append(i);
+    return all;
+}
+
 void ExchangeCommands::tellShortenedNames(QWidget* owner, const QString& path, int shortened) {
     if (shortened > 0)
         inform(m_services.messages, owner,
@@ -138,13 +154,16 @@ void ExchangeCommands::refuseImport(QWidget* owner, const QString& path, const Q
          tr("Could not import the palette from\n\n%1\n\n%2").arg(path, reason));
 }
 
-void ExchangeCommands::showImported(const QList<PaletteMark>& marks) {
+void ExchangeCommands::showImported(const QList<PaletteMark>& colours, const ImportChoice& choice) {
     const PaletteEdit edit(m_model, EditKind::Import);
-    for (qsizetype i = 0; i < marks.size(); ++i) {
-        const int mark = static_cast<int>(i);
+    const qsizetype taken =
+        std::min<qsizetype>(choice.colours.size(), importRoom(choice.firstMark));
+    for (qsizetype i = 0; i < taken; ++i) {
+        const int mark = choice.firstMark + static_cast<int>(i);
+        const PaletteMark& colour = colours[choice.colours[i]];
         // A name box shows the placeholder of a colour without a JavaScript name as unnamed.
-        m_model.setName(mark, writtenName(marks[i].name));
-        m_model.setColour(mark, marks[i].colour);
+        m_model.setName(mark, writtenName(colour.name));
+        m_model.setColour(mark, colour.colour);
     }
     // Selecting the selected mark again shows its new colour in the editor, as a selection does:
     // the name came with the colour, so the colour does not count as an edit of it.

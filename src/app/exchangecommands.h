@@ -17,8 +17,9 @@ class PaletteModel;
 class SettingsRecord;
 
 // Export Palette and Import Palette: the palette to and from the files of other programs (GIMP
-// palettes, style sheets, design tokens). Neither touches the palette file: an import is an edit
-// of the marks, which the palette file keeps only once saved.
+// palettes, Adobe and Photoshop swatches, style sheets, design tokens, Android resources). Neither
+// touches the palette file: an import is an edit of the marks, which the palette file keeps only
+// once saved.
 class ExchangeCommands : public QObject {
     Q_OBJECT
 
@@ -41,7 +42,9 @@ private:
     // One message that names the file and says why; nothing else changes.
     void refuseImport(QWidget* owner, const QString& path, const QString& reason);
     void tellShortenedNames(QWidget* owner, const QString& path, int shortened);
-    void showImported(const QList<PaletteMark>& marks);
+    // A file of six colours fills the six marks; any other asks which colours go where.
+    std::optional<ImportChoice> chooseColours(const QList<PaletteMark>& colours);
+    void showImported(const QList<PaletteMark>& colours, const ImportChoice& choice);
 
     QWidget* m_window;
     PaletteModel& m_model;

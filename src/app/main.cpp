@@ -4,6 +4,7 @@
 #include "gui/platform/qtservices.h"
 #include "gui/platform/screenpixel.h"
 #include "help/productversion.h"
+#include "importcolours/importcoloursdialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -89,11 +90,12 @@ int main(int argc, char* argv[]) {
     tincta::QtFileDialogs files;
     tincta::DesktopLauncher launcher;
     tincta::QtScreenPixelReader screen;
+    tincta::QtImportChooser importChooser;
     // The one place that decides how this desktop lets a colour be picked from the screen.
     std::unique_ptr<tincta::ColourPortal> portal;
     if (tincta::screenIsPrivate())
         portal = std::make_unique<tincta::DesktopColourPortal>();
-    const tincta::Services services{messages, files, launcher, screen, portal.get()};
+    const tincta::Services services{messages, files, launcher, screen, importChooser, portal.get()};
     auto* window = new tincta::MainWindow(services);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();

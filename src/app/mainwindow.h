@@ -5,9 +5,11 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 namespace tincta {
 
+class AllNotations;
 class ColourCheck;
 class ColourHistory;
 class ColourEditor;
@@ -64,6 +66,9 @@ private:
     void showOptions();
     void setPickMode(bool on);
     void copyColour();
+    // Sets the selected mark to the colour the clipboard's text names, in any notation.
+    void pasteColourText();
+    void keepStars(const std::vector<int>& notations);
     // Undo and Redo name the steps they would take, and are greyed when there is none.
     void showUndoSteps();
     // The last resort: one message at most per run, then every window closes without asking.
@@ -84,6 +89,7 @@ private:
     PaletteWindows* m_paletteWindows;
     ColourCheck* m_colourCheck;
     ColourHistory* m_history;
+    AllNotations* m_allNotations;
     PickMode* m_pickMode;
     PaletteDocument* m_document;
     ExchangeCommands* m_exchange;

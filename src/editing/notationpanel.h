@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/colour.h"
+#include "colour/notation.h"
 
 #include <QObject>
 #include <QString>
@@ -13,7 +14,12 @@ class QWidget;
 
 namespace tincta {
 
+class PaletteModel;
 class SettingsRecord;
+
+// What a notation of `colour` is written from while `palette`'s selected mark holds it.
+NotationSource selectedMarkSource(const PaletteModel& palette, const Colour& colour,
+                                  const QString& customTemplate);
 
 // The notation list, the label of what goes to the clipboard, and the clipboard timer: every
 // rendering restarts the quiet count, and the timer copies once the colour has rested for three
@@ -22,7 +28,7 @@ class NotationPanel : public QObject {
     Q_OBJECT
 
 public:
-    NotationPanel(const SettingsRecord& settings, QWidget* parent);
+    NotationPanel(const SettingsRecord& settings, const PaletteModel& palette, QWidget* parent);
 
     QListWidget* notationList() const { return m_list; }
     QWidget* clipboardRow() const { return m_clipboardRow; }
@@ -34,6 +40,9 @@ public:
     // Puts a colour other than the selected one on the clipboard now, in the chosen notation, as
     // the user asked by copying it.
     void copyColour(const tincta::Colour& colour);
+    // Puts a notation of the selected mark's colour that the user chose to copy on the clipboard
+    // now.
+    void copyText(const QString& text);
     // The notation chosen before the window was last left, or the stored standard one.
     void setRememberedNotation(int index) { m_rememberedNotation = index; }
     // At the end of the start and whenever the window becomes active: the remembered notation
@@ -68,6 +77,7 @@ private:
     void putOnClipboard(const QString& text);
 
     const SettingsRecord& m_settings;
+    const PaletteModel& m_palette;
     QListWidget* m_list;
     QWidget* m_clipboardRow = nullptr;
     QLabel* m_clipboardLabel = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QSet>
+#include <algorithm>
 
 namespace tincta {
 
@@ -15,6 +16,9 @@ class PaletteImport {
 public:
     static QString atLine(int line, const QString& what) {
         return tr("Line %1: %2").arg(line).arg(what);
+    }
+    static QString atByte(qint64 offset, const QString& what) {
+        return tr("Byte %1: %2").arg(offset).arg(what);
     }
 };
 
@@ -67,6 +71,29 @@ QString ImportFailure::text() const {
         return PaletteImport::tr("The file is not a design tokens file.");
     case ImportProblem::UnreadableColour:
         return PaletteImport::tr("The colour of the token \"%1\" cannot be read.").arg(token);
+    case ImportProblem::NotAse:
+        return PaletteImport::tr("The file is not an Adobe Swatch Exchange file.");
+    case ImportProblem::NotAco:
+        return PaletteImport::tr("The file is not a Photoshop colour file.");
+    case ImportProblem::WrongVersion:
+        return PaletteImport::atByte(
+            offset, PaletteImport::tr("version %1 of the format cannot be read.").arg(token));
+    case ImportProblem::CutShort:
+        return PaletteImport::atByte(offset, PaletteImport::tr("the file ends too early."));
+    case ImportProblem::LengthPastEnd:
+        return PaletteImport::atByte(
+            offset, PaletteImport::tr("a length points past the end of the file."));
+    case ImportProblem::LengthPastBlock:
+        return PaletteImport::atByte(
+            offset, PaletteImport::tr("a length points past the end of its block."));
+    case ImportProblem::UnknownSpace:
+        return PaletteImport::atByte(
+            offset, PaletteImport::tr("the colour space %1 cannot be read.").arg(token));
+    case ImportProblem::NotANumberValue:
+        return PaletteImport::atByte(offset, PaletteImport::tr("a colour value is not a number."));
+    case ImportProblem::BlockTooShort:
+        return PaletteImport::atByte(offset,
+                                     PaletteImport::tr("the block ends inside its colour."));
     case ImportProblem::NoColours:
         break;
     }
@@ -74,29 +101,32 @@ QString ImportFailure::text() const {
 }
 
 ImportResult ImportResult::refused(ImportProblem problem, int line, const QString& token) {
-    ImportResult result;
-    result.failure = ImportFailure{problem, line, token};
-    return result;
+    return {{}, ImportFailure{problem, line, token}, {}};
 }
 
-ImportResult ImportResult::firstSix(QList<PaletteMark> colours) {
+ImportResult ImportResult::refusedAt(ImportProblem problem, qint64 offset, const QString& what) {
+    return {{}, ImportFailure{problem, 0, what, offset}, {}};
+}
+
+ImportResult ImportResult::ofColours(QList<PaletteMark> colours) {
     if (colours.isEmpty()) {
         return refused(ImportProblem::NoColours);
     }
-    ImportResult result;
-    for (PaletteMark& mark : colours) {
-        ForeignName name = foreignName(mark.name);
-        mark.name = std::move(name.name);
+    QList<qsizetype> shortened;
+    for (qsizetype i = 0; i < colours.size(); ++i) {
+        ForeignName name = foreignName(colours[i].name);
+        colours[i].name = std::move(name.name);
         if (name.shortened) {
-            ++result.shortenedColourNames;
-            result.shortenedNames += result.marks.size() < paletteMarkCount ? 1 : 0;
-        }
-        if (result.marks.size() < paletteMarkCount) {
-            result.marks.append(mark);
+            shortened.append(i);
         }
     }
-    result.colours = std::move(colours);
-    return result;
+    return {std::move(colours), std::nullopt, std::move(shortened)};
+}
+
+int ImportResult::shortenedAmong(const QList<qsizetype>& colours) const {
+    return static_cast<int>(std::count_if(colours.begin(), colours.end(), [this](qsizetype c) {
+        return std::binary_search(shortened.begin(), shortened.end(), c);
+    }));
 }
 
 ForeignName foreignName(const QString& name) {
@@ -129,6 +159,10 @@ QString importedName(const QString& name) {
     return name.isEmpty() || name == untitledName ? QString(typeAColourName) : name;
 }
 
+QString exportedName(const QString& markName) {
+    return isPlaceholderName(markName) ? QString(untitledName) : markName;
+}
+
 QString lowerCaseHex(const Colour& colour) {
     QString hex(QLatin1Char('#'));
     for (const int channel : {colour.red, colour.green, colour.blue}) {
@@ -146,14 +180,18 @@ QStringList markIdentifiers(ExportedMarks marks) {
         if (base.isEmpty()) {
             base = colourIdentifierStem + QString::number(i + 1);
         }
-        QString identifier = base;
-        for (int repeat = 2; taken.contains(identifier); ++repeat) {
-            identifier = base + QLatin1Char('-') + QString::number(repeat);
-        }
-        taken.insert(identifier);
-        identifiers.append(identifier);
+        identifiers.append(claimUnique(base, u'-', taken));
     }
     return identifiers;
+}
+
+QString claimUnique(const QString& base, QChar joiner, QSet<QString>& taken) {
+    QString name = base;
+    for (int repeat = 2; taken.contains(name); ++repeat) {
+        name = base + joiner + QString::number(repeat);
+    }
+    taken.insert(name);
+    return name;
 }
 
 } // namespace tincta

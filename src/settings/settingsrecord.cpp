@@ -62,6 +62,8 @@ constexpr auto storedValueRows = std::to_array<StoredValueRow>({
      [](const SettingsRecord& record) { return record.defaultFolder; }},
     {StoredSetting::CssFormat, cssFormatValueName, isAnyText,
      [](const SettingsRecord&) { return noText; }},
+    {StoredSetting::StarredFormats, starredFormatsValueName, isAnyText,
+     [](const SettingsRecord&) { return noText; }},
 });
 
 static_assert(hasOneRowPerEnumerator<StoredSetting>(storedValueRows),
@@ -119,6 +121,32 @@ QString storedFormatIndex(int notation) {
 QString storedCssFormat(int notation) {
     const std::optional<Notation> row = notationAtRow(notation);
     return row ? QString(notationRow(*row).stored.cssFormat) : QString();
+}
+
+std::vector<int> starredNotations(const QString& stored) {
+    std::vector<int> notations;
+    for (const QString& item : stored.split(u',', Qt::SkipEmptyParts)) {
+        const QString trimmed = item.trimmed();
+        bool isNumber = false;
+        const int row = trimmed.toInt(&isNumber);
+        std::optional<Notation> notation = isNumber ? notationAtRow(row) : notationWithKey(trimmed);
+        if (notation &&
+            std::find(notations.begin(), notations.end(), listRow(*notation)) == notations.end())
+            notations.push_back(listRow(*notation));
+    }
+    return notations;
+}
+
+QString starredFormatsText(const std::vector<int>& notations) {
+    QStringList items;
+    for (const int row : notations) {
+        const std::optional<Notation> notation = notationAtRow(row);
+        if (!notation)
+            continue;
+        const QLatin1StringView key = notationRow(*notation).stored.cssFormat;
+        items.append(key.isEmpty() ? QString::number(row) : QString(key));
+    }
+    return items.join(u',');
 }
 
 FolderLookup systemFolderLookup() {
@@ -206,6 +234,7 @@ void SettingsRecord::useStoredTexts(const StoredTexts& texts) {
     sortIndex = switchValue(text(StoredSetting::SortIndex));
     promptToSave = switchValue(text(StoredSetting::PromptToSave));
     standardFolder = text(StoredSetting::StandardFolder);
+    starredFormats = starredNotations(text(StoredSetting::StarredFormats));
 }
 
 void SettingsRecord::restoreDefaultSettings() {

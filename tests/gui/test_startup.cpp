@@ -74,10 +74,11 @@ void TestStartup::startsWithDecimalEntryAndPasteDisabled() {
 
 void TestStartup::firstActivationRendersTheStandardNotation() {
     MainWindowFixture f;
-    QCOMPARE(f.ui().lstAutocopy->count(), 15);
+    QCOMPARE(f.ui().lstAutocopy->count(), 30);
     QCOMPARE(f.ui().lstAutocopy->item(0)->text(), QStringLiteral("HTML Hex"));
     QCOMPARE(f.ui().lstAutocopy->item(11)->text(), QStringLiteral("Custom"));
     QCOMPARE(f.ui().lstAutocopy->item(14)->text(), QStringLiteral("CSS oklch()"));
+    QCOMPARE(f.ui().lstAutocopy->item(29)->text(), QStringLiteral("Tailwind"));
     QCOMPARE(f.ui().lstAutocopy->currentRow(), 0);
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("#FF0000"));
 }

@@ -67,4 +67,16 @@ ScreenArea ScriptedScreen::areaAround(QPointF global, int radius) {
     return area;
 }
 
+std::optional<ImportChoice> ScriptedImportChooser::chooseColours(QWidget*,
+                                                                 const QList<PaletteMark>& colours,
+                                                                 int selectedMark) {
+    requests.append({colours, selectedMark});
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    ImportChoice first;
+    for (qsizetype i = 0; i < std::min<qsizetype>(colours.size(), paletteMarkCount); ++i)
+        first.colours.append(i);
+    return first;
+}
+
 } // namespace tincta::test

@@ -161,7 +161,7 @@ ImportResult readDesignTokens(const QByteArray& bytes) {
         }
         colours.append({tokenName(token), *colour});
     }
-    return ImportResult::firstSix(std::move(colours));
+    return ImportResult::ofColours(std::move(colours));
 }
 
 } // namespace tincta

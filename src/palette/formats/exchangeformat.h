@@ -15,6 +15,11 @@ enum class ExchangeFormat {
     Gimp,
     Css,
     Tokens,
+    AdobeSwatches,
+    PhotoshopColours,
+    Scss,
+    Tailwind,
+    Android,
     Count // keep last: the number of formats
 };
 

@@ -31,8 +31,7 @@ QString paletteTitle(const QString& paletteFilePath) {
 }
 
 QString colourLine(const PaletteMark& mark) {
-    const QString name =
-        isPlaceholderName(mark.name) ? QString(untitledName) : onOneLine(mark.name);
+    const QString name = onOneLine(exportedName(mark.name));
     return QString::asprintf("%3d %3d %3d\t", mark.colour.red, mark.colour.green,
                              mark.colour.blue) +
            name;
@@ -152,7 +151,7 @@ ImportResult readGimpPalette(const QByteArray& bytes) {
         }
         colours.append(mark);
     }
-    return ImportResult::firstSix(std::move(colours));
+    return ImportResult::ofColours(std::move(colours));
 }
 
 } // namespace tincta

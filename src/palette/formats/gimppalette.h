@@ -12,7 +12,7 @@ namespace tincta {
 // "%3d %3d %3d", a tab and the name, with placeholders written as "Untitled".
 QByteArray gimpPaletteBytes(ExportedMarks marks, const QString& paletteFilePath);
 
-// The first six colours of a GIMP palette, read as GIMP reads it: the header line, optional
+// The colours of a GIMP palette, read as GIMP reads it: the header line, optional
 // "Name:" and "Columns:" lines, "#" comments and blank lines, then three whitespace-separated
 // whole numbers 0..255 and the rest of the line as the name. Every colour line must be sound,
 // also those after the sixth. Lines may end in LF, CR LF or CR.
