@@ -37,6 +37,7 @@ enum class Command {
     PasteHtmlHex,
     ColourCheck,
     AllNotations,
+    History,
     ColourPickMode,
     CustomFormat,
     Options,

@@ -65,46 +65,69 @@ ExchangeCommands::ExchangeCommands(QWidget* window, PaletteModel& model,
       m_services(services) {}
 
 void ExchangeCommands::exportPalette() {
+    exportMarks(m_model.marks(), m_document.filePath(), m_window);
+}
+
+void ExchangeCommands::exportPins(ExportedMarks pins, QWidget* owner) {
+    if (pins.empty()) {
+        inform(m_services.messages, owner, tr("There are no pinned colours to export."));
+        return;
+    }
+    exportMarks(pins, QString(), owner);
+}
+
+void ExchangeCommands::exportMarks(ExportedMarks marks, const QString& paletteFilePath,
+                                   QWidget* owner) {
     const std::vector<Row> rows = offered(false);
-    const ChosenFile file =
-        askExportFileName(m_services.files, m_window, m_settings, filters(rows));
+    const ChosenFile file = askExportFileName(m_services.files, owner, m_settings, filters(rows));
     if (file.path.isEmpty())
         return;
-    const QByteArray bytes = formatOf(file, rows).write(m_model.marks(), m_document.filePath());
+    const QByteArray bytes = formatOf(file, rows).write(marks, paletteFilePath);
     if (!writeFileAtomically(file.path, bytes))
-        warn(m_services.messages, m_window,
+        warn(m_services.messages, owner,
              tr("Could not export the palette to\n\n%1\n\nCheck if file or folder is read-only.")
                  .arg(file.path));
 }
 
 void ExchangeCommands::importPalette() {
-    const std::vector<Row> rows = offered(true);
-    const ChosenFile file =
-        askImportFileName(m_services.files, m_window, m_settings, filters(rows));
-    if (file.path.isEmpty())
+    QString path;
+    const std::optional<ImportResult> result = readChosenFile(m_window, path);
+    if (!result)
         return;
+    const std::optional<ImportChoice> choice = chooseColours(result->marks);
+    if (!choice)
+        return;
+    showImported(result->marks, *choice);
+    tellShortenedNames(m_window, path, result->shortenedAmong(choice->colours));
+}
+
+std::optional<QList<PaletteMark>> ExchangeCommands::importAllColours(QWidget* owner) {
+    QString path;
+    const std::optional<ImportResult> result = readChosenFile(owner, path);
+    if (!result)
+        return std::nullopt;
+    tellShortenedNames(owner, path, static_cast<int>(result->shortened.size()));
+    return result->marks;
+}
+
+std::optional<ImportResult> ExchangeCommands::readChosenFile(QWidget* owner, QString& path) {
+    const std::vector<Row> rows = offered(true);
+    const ChosenFile file = askImportFileName(m_services.files, owner, m_settings, filters(rows));
+    path = file.path;
+    if (file.path.isEmpty())
+        return std::nullopt;
     // One byte over the limit is read, so that a longer file is refused rather than cut.
     const std::optional<QByteArray> bytes = readRegularFile(file.path, importMaxBytes + 1);
     if (!bytes) {
-        refuseImport(file.path, tr("The file cannot be read."));
-        return;
+        refuseImport(owner, file.path, tr("The file cannot be read."));
+        return std::nullopt;
     }
-    const ImportResult result = formatOf(file, rows).read(*bytes);
+    ImportResult result = formatOf(file, rows).read(*bytes);
     if (!result.ok()) {
-        refuseImport(file.path, result.failure->text());
-        return;
+        refuseImport(owner, file.path, result.failure->text());
+        return std::nullopt;
     }
-    const std::optional<ImportChoice> choice = chooseColours(result.marks);
-    if (!choice)
-        return;
-    showImported(result.marks, *choice);
-    if (const int shortened = result.shortenedAmong(choice->colours); shortened > 0)
-        inform(m_services.messages, m_window,
-               tr("The palette was imported from\n\n%1\n\nNames shortened to their first %2 "
-                  "characters: %3")
-                   .arg(file.path)
-                   .arg(foreignNameMaxCharacters)
-                   .arg(shortened));
+    return result;
 }
 
 std::optional<ImportChoice> ExchangeCommands::chooseColours(const QList<PaletteMark>& colours) {
@@ -116,8 +139,18 @@ std::optional<ImportChoice> ExchangeCommands::chooseColours(const QList<PaletteM
     return all;
 }
 
-void ExchangeCommands::refuseImport(const QString& path, const QString& reason) {
-    warn(m_services.messages, m_window,
+void ExchangeCommands::tellShortenedNames(QWidget* owner, const QString& path, int shortened) {
+    if (shortened > 0)
+        inform(m_services.messages, owner,
+               tr("The palette was imported from\n\n%1\n\nNames shortened to their first %2 "
+                  "characters: %3")
+                   .arg(path)
+                   .arg(foreignNameMaxCharacters)
+                   .arg(shortened));
+}
+
+void ExchangeCommands::refuseImport(QWidget* owner, const QString& path, const QString& reason) {
+    warn(m_services.messages, owner,
          tr("Could not import the palette from\n\n%1\n\n%2").arg(path, reason));
 }
 

@@ -18,7 +18,9 @@
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/windowplacement.h"
 #include "help/helpcommands.h"
+#include "historywindow/colourhistory.h"
 #include "notationswindow/notationswindow.h"
+#include "palette/paletteexchange.h"
 #include "palette/palettemodel.h"
 #include "palettewindows/palettewindows.h"
 #include "registry/easyreg.h"
@@ -51,6 +53,15 @@ QString quotedClipboardText(const QString& text) {
     return line.left(longestQuotedText - 1) + QChar(0x2026);
 }
 
+// Colours of a palette file as pins: a placeholder name is no name.
+QList<PaletteMark> pinsOf(QList<PaletteMark> colours) {
+    for (PaletteMark& colour : colours) {
+        if (isPlaceholderName(colour.name))
+            colour.name.clear();
+    }
+    return colours;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
@@ -62,6 +73,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_notation(new NotationPanel(*m_settings, *m_model, this)),
       m_paletteWindows(new PaletteWindows(this, *m_settings)),
       m_colourCheck(new ColourCheck(this, *m_model)),
+      m_history(new ColourHistory(this, m_services.messages)),
       m_allNotations(new AllNotations(this, *m_model, *m_settings)),
       m_pickMode(new PickMode(this, *m_marks, *m_editor, m_services)),
       m_document(new PaletteDocument(this, *m_model, *m_settings, m_services)),
@@ -155,6 +167,25 @@ void MainWindow::connectPanels() {
             guarded([this](const std::vector<int>& stars) { keepStars(stars); }));
     m_marks->setDragText([this](const Colour& colour) { return m_notation->textOf(colour); });
     connect(m_document, &PaletteDocument::paletteShown, m_editor, &ColourEditor::focusRedSlider);
+    connectHistory();
+}
+
+// Every colour that goes to the clipboard and every pick, by whatever route, is recorded.
+void MainWindow::connectHistory() {
+    connect(m_notation, &NotationPanel::colourCopied, m_history, &ColourHistory::record);
+    connect(m_pickMode, &PickMode::colourPicked, m_history, [this](const Colour& colour) {
+        m_history->record(colour, m_notation->textOf(colour));
+    });
+    // A choice in the History window is a choice as in a palette window.
+    connect(m_history, &ColourHistory::colourChosen, m_editor,
+            [this](const Colour& colour) { m_editor->setColour(colour); });
+    connect(m_history, &ColourHistory::exportPinsRequested, this, guarded([this] {
+                m_exchange->exportPins(m_history->pins(), m_history->messageParent());
+            }));
+    connect(m_history, &ColourHistory::importPinsRequested, this, guarded([this] {
+                if (const auto colours = m_exchange->importAllColours(m_history->messageParent()))
+                    m_history->addPins(pinsOf(*colours));
+            }));
 }
 
 void MainWindow::connectCommands() {
@@ -195,6 +226,7 @@ void MainWindow::connectEditCommands() {
     m_commands->onTriggered(Command::PasteHtmlHex,
                             [this](bool on) { m_editor->setHtmlHexMode(on); });
     m_commands->onTriggered(Command::ColourCheck, [this] { m_colourCheck->open(); });
+    m_commands->onTriggered(Command::History, [this] { m_history->open(); });
     m_commands->onTriggered(Command::AllNotations, [this] { m_allNotations->open(); });
 }
 
@@ -218,7 +250,7 @@ void MainWindow::start() {
     m_commands->setPasteEnabled(false);
     // Not left to the first activation: a window manager may never activate a new window, and
     // the clipboard would keep an empty label.
-    m_notation->showRememberedNotation(m_editor->colour());
+    m_notation->showStartColour(m_editor->colour());
     showUndoSteps();
 }
 

@@ -11,6 +11,7 @@ namespace tincta {
 
 class AllNotations;
 class ColourCheck;
+class ColourHistory;
 class ColourEditor;
 class ColourProperties;
 class CommandTable;
@@ -48,6 +49,7 @@ private:
     void buildLayout();
     void setTabOrder();
     void connectPanels();
+    void connectHistory();
     void connectCommands();
     void connectFileCommands();
     void connectEditCommands();
@@ -86,6 +88,7 @@ private:
     NotationPanel* m_notation;
     PaletteWindows* m_paletteWindows;
     ColourCheck* m_colourCheck;
+    ColourHistory* m_history;
     AllNotations* m_allNotations;
     PickMode* m_pickMode;
     PaletteDocument* m_document;

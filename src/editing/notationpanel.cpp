@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
+#include <utility>
 
 namespace tincta {
 
@@ -71,6 +72,7 @@ void NotationPanel::render(const Colour& colour) {
     if (const std::optional<QString> text = renderedText(colour))
         showSentText(*text);
     m_ticksSinceChange = 0;
+    m_copyFollowsChange = true;
     // A timer already ticking keeps its phase, so the copy still falls on its third tick; an
     // idle one starts again here.
     if (!m_timer->isActive())
@@ -98,9 +100,16 @@ QString NotationPanel::textOf(const Colour& colour) const {
 }
 
 void NotationPanel::showRememberedNotation(const Colour& colour) {
+    const bool changePending = m_copyFollowsChange && m_timer->isActive();
     if (!m_javaScriptNames)
         m_list->setCurrentRow(m_rememberedNotation);
     render(colour);
+    m_copyFollowsChange = changePending;
+}
+
+void NotationPanel::showStartColour(const Colour& colour) {
+    showRememberedNotation(colour);
+    m_copyFollowsChange = false;
 }
 
 void NotationPanel::windowDeactivated() {
@@ -133,14 +142,24 @@ void NotationPanel::onTick() {
 }
 
 void NotationPanel::copyToClipboard() {
-    copyText(m_clipboardLabel->text());
+    const QString text = m_clipboardLabel->text();
+    putOnClipboard(text);
+    if (std::exchange(m_copyFollowsChange, false))
+        Q_EMIT colourCopied(m_colour, text);
 }
 
 void NotationPanel::copyColour(const Colour& colour) {
-    copyText(textOf(colour));
+    const QString text = textOf(colour);
+    putOnClipboard(text);
+    Q_EMIT colourCopied(colour, text);
 }
 
 void NotationPanel::copyText(const QString& text) {
+    putOnClipboard(text);
+    Q_EMIT colourCopied(m_palette.selectedColour(), text);
+}
+
+void NotationPanel::putOnClipboard(const QString& text) {
     // A clipboard that cannot be written is left alone; the next change tries again.
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr)

@@ -40,13 +40,17 @@ public:
     // Puts a colour other than the selected one on the clipboard now, in the chosen notation, as
     // the user asked by copying it.
     void copyColour(const tincta::Colour& colour);
-    // Puts a text the user chose to copy on the clipboard now.
+    // Puts a notation of the selected mark's colour that the user chose to copy on the clipboard
+    // now.
     void copyText(const QString& text);
     // The notation chosen before the window was last left, or the stored standard one.
     void setRememberedNotation(int index) { m_rememberedNotation = index; }
     // At the end of the start and whenever the window becomes active: the remembered notation
     // comes back and the colour is rendered, so it goes to the clipboard.
     void showRememberedNotation(const Colour& colour);
+    // The same at the end of the start: that first copy is the program's, not a colour the user
+    // chose, so colourCopied does not tell it.
+    void showStartColour(const Colour& colour);
     void windowDeactivated();
     // Copy JavaScript Names: the label gets the colour's JavaScript name instead of a notation,
     // and the list is set aside until the mode ends.
@@ -58,6 +62,10 @@ public:
 Q_SIGNALS:
     // The colour has rested: the third quiet tick, just before the copy.
     void colourRested();
+    // A colour went to the clipboard as the text: after a change of the colour or when the user
+    // copied it. A copy that only repeats the colour because the window became active again is
+    // not told.
+    void colourCopied(tincta::Colour colour, const QString& text);
 
 private:
     void buildClipboardRow(QWidget* parent);
@@ -66,6 +74,7 @@ private:
     std::optional<QString> renderedText(const Colour& colour) const;
     void onTick();
     void copyToClipboard();
+    void putOnClipboard(const QString& text);
 
     const SettingsRecord& m_settings;
     const PaletteModel& m_palette;
@@ -77,6 +86,8 @@ private:
     int m_rememberedNotation = 0;
     bool m_javaScriptNames = false;
     int m_ticksSinceChange = 0;
+    // Whether the copy the timer is waiting to make follows a change of the colour.
+    bool m_copyFollowsChange = false;
 };
 
 } // namespace tincta

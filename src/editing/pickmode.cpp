@@ -133,7 +133,7 @@ void PickMode::pickFromScreen() {
 void PickMode::startFrozenPicker(ScreenShot shot) {
     m_frozen = new FrozenPicker(std::move(shot), m_sampleSize, this);
     connect(m_frozen, &FrozenPicker::picked, this,
-            guarded([this](const Colour& colour) { m_editor.setColour(colour); }));
+            guarded([this](const Colour& colour) { applyPick(colour); }));
     connect(m_frozen, &FrozenPicker::sampleSizeChanged, this, [this](int size) {
         m_sampleSize = size;
         Q_EMIT sampleSizeChanged(size);
@@ -157,7 +157,12 @@ void PickMode::onPortalColour(const Colour& colour) {
         return;
     m_commandPickWaiting = false;
     m_pickColour = colour;
+    applyPick(colour);
+}
+
+void PickMode::applyPick(const Colour& colour) {
     m_editor.setColour(colour);
+    Q_EMIT colourPicked(colour);
 }
 
 void PickMode::onSampleMoved(Qt::MouseButtons buttons, QPointF pointer) {
@@ -189,7 +194,7 @@ void PickMode::stepSampleSize(int steps) {
 void PickMode::onSampleReleased(Qt::MouseButton button) {
     if (button != Qt::LeftButton || !dragging())
         return;
-    m_editor.setColour(m_pickColour);
+    applyPick(m_pickColour);
     endDrag();
 }
 

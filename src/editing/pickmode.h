@@ -52,6 +52,8 @@ public:
 
 Q_SIGNALS:
     void sampleSizeChanged(int size);
+    // A colour was taken from the screen for the selected mark, by whatever route.
+    void colourPicked(tincta::Colour colour);
 
 protected:
     // The arrow keys during a drag, wherever the keyboard focus is.
@@ -67,6 +69,8 @@ private:
     // The window's handle as the portal knows it.
     QString windowHandle() const;
     void onPortalColour(const Colour& colour);
+    // Every pick ends here: the colour goes to the selected mark and is told.
+    void applyPick(const Colour& colour);
     // Reads the still image around the point and shows what is there in the preview and the
     // loupe; the screens are grabbed once a drag, at its first read.
     void pickAt(QPointF point);

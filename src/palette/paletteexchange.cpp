@@ -171,10 +171,10 @@ QString lowerCaseHex(const Colour& colour) {
     return hex;
 }
 
-QStringList markIdentifiers(const PaletteMarks& marks) {
+QStringList markIdentifiers(ExportedMarks marks) {
     QStringList identifiers;
     QSet<QString> taken;
-    for (int i = 0; i < paletteMarkCount; ++i) {
+    for (std::size_t i = 0; i < marks.size(); ++i) {
         QString base =
             isPlaceholderName(marks[i].name) ? QString() : cleanedIdentifier(marks[i].name);
         if (base.isEmpty()) {

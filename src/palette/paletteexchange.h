@@ -9,8 +9,13 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 
 namespace tincta {
+
+// The marks an export writes: the six of the palette, or the pins of the colour history, any
+// number of them.
+using ExportedMarks = std::span<const PaletteMark>;
 
 // Import reads at most this many bytes; callers read one byte more, so that a longer file shows.
 inline constexpr qsizetype importMaxBytes = 1024 * 1024;
@@ -98,7 +103,7 @@ QString lowerCaseHex(const Colour& colour);
 // ends dropped and each run of blanks inside turned into one "-"; "colour-N" (N = 1..6) for a
 // placeholder or a name that leaves nothing; an identifier already taken gets "-2", "-3", ... so
 // every mark has its own.
-QStringList markIdentifiers(const PaletteMarks& marks);
+QStringList markIdentifiers(ExportedMarks marks);
 
 // `base`, or the first of base + joiner + "2", "3", ... that `taken` does not hold yet; `taken`
 // holds it afterwards.

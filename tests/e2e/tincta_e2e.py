@@ -59,8 +59,10 @@ class Session:
             number = reported.readline().strip()
         check(number.isdigit(), "Xvfb did not start")
         self.display = f":{number}"
+        self.state_home = os.path.join(self.tmp, "state")
         self.env = dict(os.environ, DISPLAY=self.display, XDG_CONFIG_HOME=self.config_home,
-                        XDG_RUNTIME_DIR=self.runtime, HOME=self.home, QT_QPA_PLATFORM="xcb",
+                        XDG_STATE_HOME=self.state_home, XDG_RUNTIME_DIR=self.runtime,
+                        HOME=self.home, QT_QPA_PLATFORM="xcb",
                         LC_ALL="C.UTF-8", **(env or {}))
         self.env.pop("WAYLAND_DISPLAY", None)
         # LANGUAGE outranks LC_ALL for the texts' language: the program speaks English unless a

@@ -31,7 +31,6 @@ QByteArray tokenWithValue(const QByteArray& value) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(PaletteMarks)
 Q_DECLARE_METATYPE(Format)
 Q_DECLARE_METATYPE(ImportProblem)
 
@@ -56,8 +55,8 @@ private Q_SLOTS:
 // What is written reads back as the same marks, with placeholders and empty names unnamed.
 void Testpaletteimport::roundTrip_data() {
     QTest::addColumn<Format>("format");
-    QTest::addColumn<PaletteMarks>("marks");
-    QTest::addColumn<PaletteMarks>("expected");
+    QTest::addColumn<QList<PaletteMark>>("marks");
+    QTest::addColumn<QList<PaletteMark>>("expected");
     const QString unnamed = QString(typeAColourName);
     const PaletteMarks named{{{QStringLiteral("Caf\u00E9 cr\u00E8me"), {0, 0, 0}},
                               {QStringLiteral("Sky, blue!"), {255, 255, 255}},
@@ -75,24 +74,32 @@ void Testpaletteimport::roundTrip_data() {
     PaletteMarks unnamedRead = placeholders;
     unnamedRead[4].name = namedRead[4].name;
     unnamedRead[1].name = unnamedRead[2].name = unnamed;
+    // Pins of the history go out in any number.
+    const QList<PaletteMark> morePins{{QStringLiteral("Pin 7"), {7, 14, 21}},
+                                      {QStringLiteral("Pin 8"), {8, 16, 24}},
+                                      {QStringLiteral("Pin 9"), {9, 18, 27}}};
     // Every format that Import offers reads back what Export writes of it.
     for (const ExchangeFormatRow& row : exchangeFormatRows()) {
         if (row.read == nullptr)
             continue;
         const QByteArray name = QByteArray(row.suffix.data(), row.suffix.size());
-        QTest::addRow("%s, names", name.constData()) << row.format << named << namedRead;
+        QTest::addRow("%s, names", name.constData())
+            << row.format << marksOf(named) << marksOf(namedRead);
         QTest::addRow("%s, placeholders", name.constData())
-            << row.format << placeholders << unnamedRead;
+            << row.format << marksOf(placeholders) << marksOf(unnamedRead);
+        QTest::addRow("%s, nine pins", name.constData())
+            << row.format << marksOf(named) + morePins << marksOf(namedRead) + morePins;
     }
 }
 
 void Testpaletteimport::roundTrip() {
     QFETCH(Format, format);
-    QFETCH(PaletteMarks, marks);
-    QFETCH(PaletteMarks, expected);
-    const ImportResult result = read(format, exchangeFormatRow(format).write(marks, {}));
+    QFETCH(QList<PaletteMark>, marks);
+    QFETCH(QList<PaletteMark>, expected);
+    const ExportedMarks exported(marks.constData(), static_cast<std::size_t>(marks.size()));
+    const ImportResult result = read(format, exchangeFormatRow(format).write(exported, {}));
     QVERIFY(result.ok());
-    QCOMPARE(result.marks, marksOf(expected));
+    QCOMPARE(result.marks, expected);
 }
 
 void Testpaletteimport::accepted_data() {

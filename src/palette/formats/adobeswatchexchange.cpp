@@ -143,7 +143,7 @@ std::optional<PaletteMark> readColourEntry(BigEndianReader& in, ImportResult& re
 
 } // namespace
 
-QByteArray adobeSwatchBytes(const PaletteMarks& marks, const QString& paletteFilePath) {
+QByteArray adobeSwatchBytes(ExportedMarks marks, const QString& paletteFilePath) {
     BigEndianWriter out;
     out.bytes(signature.toByteArray());
     out.u16(majorVersion);

@@ -11,7 +11,7 @@ namespace tincta {
 // blocks: one group named after the palette file ("Tincta" for a new palette) holding one
 // process colour per mark, named as the mark ("Untitled" for a placeholder) in UTF-16 with a
 // terminating null, its channels as 32-bit floats of exactly value / 255.
-QByteArray adobeSwatchBytes(const PaletteMarks& marks, const QString& paletteFilePath);
+QByteArray adobeSwatchBytes(ExportedMarks marks, const QString& paletteFilePath);
 
 // The colours of an .ase file in order, inside groups or not, of any type (global, spot,
 // process). RGB and Gray become sRGB channels as they stand; CMYK and Lab are converted without

@@ -12,13 +12,14 @@ constexpr QLatin1StringView footer{"</resources>\n"};
 
 } // namespace
 
-QByteArray androidColoursBytes(const PaletteMarks& marks) {
+QByteArray androidColoursBytes(ExportedMarks marks) {
     QString xml = header;
     QSet<QString> taken;
-    for (int i = 0; i < paletteMarkCount; ++i) {
-        const QString base = androidResourceName(
-            isPlaceholderName(marks[i].name) ? QString() : marks[i].name, i + 1);
-        xml += indent + androidXmlText(marks[i].colour, claimUnique(base, u'_', taken)) +
+    int number = 0;
+    for (const PaletteMark& mark : marks) {
+        const QString base =
+            androidResourceName(isPlaceholderName(mark.name) ? QString() : mark.name, ++number);
+        xml += indent + androidXmlText(mark.colour, claimUnique(base, u'_', taken)) +
                QLatin1Char('\n');
     }
     xml += footer;

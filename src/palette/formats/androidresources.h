@@ -10,6 +10,6 @@ namespace tincta {
 // one "<color name="resource_name">#FFRRGGBB</color>" per mark, its name as androidResourceName
 // gives it ("colour_N" for a placeholder), "_2", "_3", ... after a name already taken, since a
 // build refuses two resources of one name; UTF-8, LF line ends.
-QByteArray androidColoursBytes(const PaletteMarks& marks);
+QByteArray androidColoursBytes(ExportedMarks marks);
 
 } // namespace tincta

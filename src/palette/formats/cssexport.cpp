@@ -9,12 +9,11 @@ constexpr QLatin1StringView themeStart{"@theme {\n"};
 constexpr QLatin1StringView ruleEnd{"}\n"};
 
 // One "<prefix>identifier: <colour>;" line per mark, between `start` and `end`.
-QByteArray declarations(const PaletteMarks& marks, QLatin1StringView start,
-                        QLatin1StringView prefix, QString (*colourText)(const Colour&),
-                        QLatin1StringView end) {
+QByteArray declarations(ExportedMarks marks, QLatin1StringView start, QLatin1StringView prefix,
+                        QString (*colourText)(const Colour&), QLatin1StringView end) {
     const QStringList identifiers = markIdentifiers(marks);
     QString text = start;
-    for (int i = 0; i < paletteMarkCount; ++i) {
+    for (std::size_t i = 0; i < marks.size(); ++i) {
         text += prefix + identifiers[i] + QLatin1StringView(": ") + colourText(marks[i].colour) +
                 QLatin1StringView(";\n");
     }
@@ -24,15 +23,15 @@ QByteArray declarations(const PaletteMarks& marks, QLatin1StringView start,
 
 } // namespace
 
-QByteArray cssPaletteBytes(const PaletteMarks& marks) {
+QByteArray cssPaletteBytes(ExportedMarks marks) {
     return declarations(marks, ruleStart, QLatin1StringView("  --"), lowerCaseHex, ruleEnd);
 }
 
-QByteArray scssPaletteBytes(const PaletteMarks& marks) {
+QByteArray scssPaletteBytes(ExportedMarks marks) {
     return declarations(marks, {}, QLatin1StringView("$"), hexTriplet, {});
 }
 
-QByteArray tailwindThemeBytes(const PaletteMarks& marks) {
+QByteArray tailwindThemeBytes(ExportedMarks marks) {
     return declarations(marks, themeStart, QLatin1StringView("  --color-"), hexTriplet, ruleEnd);
 }
 

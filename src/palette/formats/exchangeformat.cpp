@@ -16,8 +16,8 @@ namespace tincta {
 namespace {
 
 // The writer of a format that takes nothing from the palette file's path.
-template <QByteArray (*writeMarks)(const PaletteMarks&)>
-QByteArray withoutPath(const PaletteMarks& marks, const QString&) {
+template <QByteArray (*writeMarks)(ExportedMarks)>
+QByteArray withoutPath(ExportedMarks marks, const QString&) {
     return writeMarks(marks);
 }
 

@@ -114,7 +114,7 @@ std::optional<ImportProblem> readColourLine(QStringView line, PaletteMark* mark)
 
 } // namespace
 
-QByteArray gimpPaletteBytes(const PaletteMarks& marks, const QString& paletteFilePath) {
+QByteArray gimpPaletteBytes(ExportedMarks marks, const QString& paletteFilePath) {
     QStringList lines{header, QLatin1StringView("Name: ") + paletteTitle(paletteFilePath),
                       columnsLine, commentLine};
     for (const PaletteMark& mark : marks) {

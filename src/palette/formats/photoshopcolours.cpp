@@ -142,7 +142,7 @@ void writeColour(BigEndianWriter& out, const Colour& colour) {
 
 } // namespace
 
-QByteArray photoshopColoursBytes(const PaletteMarks& marks) {
+QByteArray photoshopColoursBytes(ExportedMarks marks) {
     BigEndianWriter out;
     out.u16(version1);
     out.u16(static_cast<std::uint16_t>(marks.size()));
