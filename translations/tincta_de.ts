@@ -513,6 +513,21 @@
     </message>
 </context>
 <context>
+    <name>tincta::ColourHistory</name>
+    <message>
+        <source>The colour history was damaged and a new one has been started. The damaged file was kept as %1.</source>
+        <translation>Der Farbverlauf war beschädigt, ein neuer wurde begonnen. Die beschädigte Datei wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The colour history could not be read or saved. Check that the file %1 is not locked or read-only; colours used until then may be missing from it.</source>
+        <translation>Der Farbverlauf konnte nicht gelesen oder gespeichert werden. Prüfen Sie, ob die Datei %1 gesperrt oder schreibgeschützt ist; bis dahin benutzte Farben fehlen darin vielleicht.</translation>
+    </message>
+    <message>
+        <source>Remove every colour from the history that is not pinned? Pinned colours stay.</source>
+        <translation>Alle Farben aus dem Verlauf entfernen, die nicht angeheftet sind? Angeheftete Farben bleiben.</translation>
+    </message>
+</context>
+<context>
     <name>tincta::ColourSpeech</name>
     <message>
         <source>%1, named %2</source>
@@ -831,6 +846,10 @@
         <source>Pick a colour from the screen</source>
         <translation>Eine Farbe vom Bildschirm aufnehmen</translation>
     </message>
+    <message>
+        <source>Hi&amp;story...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
 </context>
 <context>
     <name>tincta::ContrastSuggestions</name>
@@ -1051,6 +1070,10 @@ Auf ihre ersten %2 Zeichen gekürzte Namen: %3</translation>
         <source>Android colour resources (*.xml)</source>
         <translation>Android-Farbressourcen (*.xml)</translation>
     </message>
+    <message>
+        <source>There are no pinned colours to export.</source>
+        <translation>Es gibt keine angehefteten Farben zum Exportieren.</translation>
+    </message>
 </context>
 <context>
     <name>tincta::FrozenPicker</name>
@@ -1061,6 +1084,142 @@ Auf ihre ersten %2 Zeichen gekürzte Namen: %3</translation>
     <message>
         <source>Still image of the screen: click a colour to pick it</source>
         <translation>Standbild des Bildschirms: eine Farbe anklicken, um sie aufzunehmen</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::HistoryAge</name>
+    <message>
+        <source>%1 d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>vor 1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>vor %1 Tagen</translation>
+    </message>
+    <message>
+        <source>%1 h ago</source>
+        <translation>vor %1 Std.</translation>
+    </message>
+    <message>
+        <source>1 hour ago</source>
+        <translation>vor 1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 hours ago</source>
+        <translation>vor %1 Stunden</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>vor %1 Min.</translation>
+    </message>
+    <message>
+        <source>1 minute ago</source>
+        <translation>vor 1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes ago</source>
+        <translation>vor %1 Minuten</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>gerade eben</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::HistoryDelegate</name>
+    <message>
+        <source>Name of the colour</source>
+        <translation>Name der Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::HistoryList</name>
+    <message>
+        <source>pinned</source>
+        <translation>angeheftet</translation>
+    </message>
+    <message>
+        <source>named %1</source>
+        <translation>benannt %1</translation>
+    </message>
+    <message>
+        <source>Pinned</source>
+        <translation>Angeheftet</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Copied as %1</source>
+        <translation>Kopiert als %1</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Hex or name</source>
+        <translation>Hex oder Name</translation>
+    </message>
+    <message>
+        <source>Filter by hex or name</source>
+        <translation>Nach Hex oder Name filtern</translation>
+    </message>
+    <message>
+        <source>Colours of the history</source>
+        <translation>Farben des Verlaufs</translation>
+    </message>
+    <message>
+        <source>&amp;Pin</source>
+        <translation>An&amp;heften</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Benennen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear History...</source>
+        <translation>Verlauf &amp;leeren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Pins...</source>
+        <translation>Angeheftete e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import to Pins...</source>
+        <translation>In Angeheftete &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Pin or unpin the colour (P)</source>
+        <translation>Farbe anheften oder lösen (P)</translation>
+    </message>
+    <message>
+        <source>Name the pinned colour (F2)</source>
+        <translation>Angeheftete Farbe benennen (F2)</translation>
+    </message>
+    <message>
+        <source>Remove the colour from the history (Delete)</source>
+        <translation>Farbe aus dem Verlauf entfernen (Entf)</translation>
+    </message>
+    <message>
+        <source>Un&amp;pin</source>
+        <translation>Lö&amp;sen</translation>
     </message>
 </context>
 <context>
