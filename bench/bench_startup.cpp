@@ -6,9 +6,8 @@
 // with settings and history in folders of their own.
 
 #include "app/mainwindow.h"
+#include "benchsupport.h"
 #include "gui/platform/firstframeprobe.h"
-#include "gui/platform/qtservices.h"
-#include "gui/platform/screenpixel.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -24,7 +23,7 @@
 #include <vector>
 
 using namespace tincta;
-using Clock = std::chrono::steady_clock;
+using tincta::bench::Clock;
 
 namespace {
 
@@ -41,10 +40,6 @@ struct Program {
     std::vector<Run> runs;
 };
 
-struct NoDialogs final : MessageBoxes {
-    MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
-};
-
 struct WindowShape {
     int widgets;
     QSize size;
@@ -53,12 +48,8 @@ struct WindowShape {
 // The bare window gets as many widgets as the main window builds and its size, so the two
 // differ in what Tincta does, not in how much there is to lay out, paint and keep on screen.
 WindowShape mainWindowShape() {
-    NoDialogs messages;
-    QtFileDialogs files;
-    DesktopLauncher launcher;
-    QtScreenPixelReader screen;
-    const Services services{messages, files, launcher, screen};
-    MainWindow window(services);
+    bench::BenchServices bench;
+    MainWindow window(bench.services);
     window.show();
     return {static_cast<int>(window.findChildren<QWidget*>().size()), window.size()};
 }

@@ -5,8 +5,7 @@
 //   bench_tincta startup tincta|bare   one start-up (used by the driver as a child process)
 
 #include "app/mainwindow.h"
-#include "gui/platform/qtservices.h"
-#include "gui/platform/screenpixel.h"
+#include "benchsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,7 +22,7 @@
 #include <vector>
 
 using namespace tincta;
-using Clock = std::chrono::steady_clock;
+using namespace tincta::bench;
 
 namespace {
 
@@ -31,33 +30,11 @@ constexpr int startupRuns = 15;
 constexpr int refreshRuns = 2000;
 constexpr int sweepRuns = 15;
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
 long peakMemoryKiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
-
-struct NoDialogs final : MessageBoxes {
-    MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
-};
-
-// The real services, with message boxes that answer at once.
-struct BenchServices {
-    NoDialogs messages;
-    QtFileDialogs files;
-    DesktopLauncher launcher;
-    QtScreenPixelReader screen;
-    Services services{messages, files, launcher, screen};
-};
 
 // A plain window with as many widgets as the main window has, and one slider to sweep.
 class BareWindow : public QMainWindow {

@@ -4,10 +4,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTINCTA_BUILD_TESTS=OFF >/dev/null
 cmake --build build-bench -j"$(nproc)" --target bench_tincta bench_settingsstore bench_pickmove bench_colourcheck \
-    bench_startup
+    bench_history bench_notations bench_importcolours bench_startup
 XDG_CONFIG_HOME=$(mktemp -d) build-bench/bench/bench_tincta
 build-bench/bench/bench_settingsstore
 build-bench/bench/bench_colourcheck
+XDG_CONFIG_HOME=$(mktemp -d) QT_QPA_PLATFORM=offscreen build-bench/bench/bench_history
+build-bench/bench/bench_notations
+QT_QPA_PLATFORM=offscreen build-bench/bench/bench_importcolours
 # A pick reads the screen through X11, and start-ups are timed to their first frame on it: on
 # the display given, or on a virtual one.
 if [ -z "${DISPLAY:-}" ]; then

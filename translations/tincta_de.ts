@@ -47,6 +47,46 @@
         <source>The file holds no colours.</source>
         <translation>Die Datei enthält keine Farben.</translation>
     </message>
+    <message>
+        <source>Byte %1: %2</source>
+        <translation>Byte %1: %2</translation>
+    </message>
+    <message>
+        <source>The file is not an Adobe Swatch Exchange file.</source>
+        <translation>Die Datei ist keine Adobe-Swatch-Exchange-Datei.</translation>
+    </message>
+    <message>
+        <source>The file is not a Photoshop colour file.</source>
+        <translation>Die Datei ist keine Photoshop-Farbdatei.</translation>
+    </message>
+    <message>
+        <source>version %1 of the format cannot be read.</source>
+        <translation>Version %1 des Formats kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the file ends too early.</source>
+        <translation>die Datei endet zu früh.</translation>
+    </message>
+    <message>
+        <source>a length points past the end of the file.</source>
+        <translation>eine Länge zeigt über das Ende der Datei hinaus.</translation>
+    </message>
+    <message>
+        <source>a length points past the end of its block.</source>
+        <translation>eine Länge zeigt über das Ende ihres Blocks hinaus.</translation>
+    </message>
+    <message>
+        <source>the colour space %1 cannot be read.</source>
+        <translation>der Farbraum %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>a colour value is not a number.</source>
+        <translation>ein Farbwert ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>the block ends inside its colour.</source>
+        <translation>der Block endet mitten in seiner Farbe.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -61,6 +101,14 @@
     <message>
         <source>Give one palette file at most.</source>
         <translation>Geben Sie höchstens eine Palettendatei an.</translation>
+    </message>
+    <message>
+        <source>Pick a colour from the screen without opening the main window, print it and put it on the clipboard.</source>
+        <translation>Eine Farbe vom Bildschirm aufnehmen, ohne das Hauptfenster zu öffnen, sie ausgeben und in die Zwischenablage legen.</translation>
+    </message>
+    <message>
+        <source>With --pick: the notation to print, as the notation list names it (for example &quot;CSS rgb()&quot;).</source>
+        <translation>Mit --pick: die auszugebende Notation, wie die Notationsliste sie nennt (zum Beispiel &quot;CSS rgb()&quot;).</translation>
     </message>
 </context>
 <context>
@@ -465,6 +513,21 @@
     </message>
 </context>
 <context>
+    <name>tincta::ColourHistory</name>
+    <message>
+        <source>The colour history was damaged and a new one has been started. The damaged file was kept as %1.</source>
+        <translation>Der Farbverlauf war beschädigt, ein neuer wurde begonnen. Die beschädigte Datei wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The colour history could not be read or saved. Check that the file %1 is not locked or read-only; colours used until then may be missing from it.</source>
+        <translation>Der Farbverlauf konnte nicht gelesen oder gespeichert werden. Prüfen Sie, ob die Datei %1 gesperrt oder schreibgeschützt ist; bis dahin benutzte Farben fehlen darin vielleicht.</translation>
+    </message>
+    <message>
+        <source>Remove every colour from the history that is not pinned? Pinned colours stay.</source>
+        <translation>Alle Farben aus dem Verlauf entfernen, die nicht angeheftet sind? Angeheftete Farben bleiben.</translation>
+    </message>
+</context>
+<context>
     <name>tincta::ColourSpeech</name>
     <message>
         <source>%1, named %2</source>
@@ -540,6 +603,25 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>tincta::CommandLinePick</name>
+    <message>
+        <source>There is no screen to pick from.</source>
+        <translation>Es gibt keinen Bildschirm, von dem eine Farbe aufgenommen werden kann.</translation>
+    </message>
+    <message>
+        <source>Picking a colour from the screen is not available on this desktop.</source>
+        <translation>Farben vom Bildschirm aufzunehmen ist auf diesem Desktop nicht möglich.</translation>
+    </message>
+    <message>
+        <source>The desktop could not pick a colour from the screen.</source>
+        <translation>Der Desktop konnte keine Farbe vom Bildschirm aufnehmen.</translation>
+    </message>
+    <message>
+        <source>There is no notation called &quot;%1&quot;. The notations are:</source>
+        <translation>Es gibt keine Notation namens &quot;%1&quot;. Die Notationen sind:</translation>
     </message>
 </context>
 <context>
@@ -744,6 +826,30 @@
         <source>&amp;Redo Find JavaScript Names</source>
         <translation>&amp;Wiederherstellen: JavaScript-Namen finden</translation>
     </message>
+    <message>
+        <source>Paste C&amp;olour</source>
+        <translation>Farbe aus &amp;Text einfügen</translation>
+    </message>
+    <message>
+        <source>Pick From &amp;Screen</source>
+        <translation>Farbe vom Bildschirm &amp;aufnehmen</translation>
+    </message>
+    <message>
+        <source>All &amp;Notations...</source>
+        <translation>Alle &amp;Notationen...</translation>
+    </message>
+    <message>
+        <source>Pick From Screen (Ctrl+Shift+P)</source>
+        <translation>Farbe vom Bildschirm aufnehmen (Strg+Umschalt+P)</translation>
+    </message>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>Eine Farbe vom Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>Hi&amp;story...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
 </context>
 <context>
     <name>tincta::ContrastSuggestions</name>
@@ -944,6 +1050,220 @@ Names shortened to their first %2 characters: %3</source>
 
 Auf ihre ersten %2 Zeichen gekürzte Namen: %3</translation>
     </message>
+    <message>
+        <source>Adobe Swatch Exchange (*.ase)</source>
+        <translation>Adobe Swatch Exchange (*.ase)</translation>
+    </message>
+    <message>
+        <source>Photoshop colour swatches (*.aco)</source>
+        <translation>Photoshop-Farbfelder (*.aco)</translation>
+    </message>
+    <message>
+        <source>SCSS variables (*.scss)</source>
+        <translation>SCSS-Variablen (*.scss)</translation>
+    </message>
+    <message>
+        <source>Tailwind CSS theme (*.theme.css)</source>
+        <translation>Tailwind-CSS-Theme (*.theme.css)</translation>
+    </message>
+    <message>
+        <source>Android colour resources (*.xml)</source>
+        <translation>Android-Farbressourcen (*.xml)</translation>
+    </message>
+    <message>
+        <source>There are no pinned colours to export.</source>
+        <translation>Es gibt keine angehefteten Farben zum Exportieren.</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::FrozenPicker</name>
+    <message>
+        <source>Pick a colour - Tincta</source>
+        <translation>Farbe aufnehmen - Tincta</translation>
+    </message>
+    <message>
+        <source>Still image of the screen: click a colour to pick it</source>
+        <translation>Standbild des Bildschirms: eine Farbe anklicken, um sie aufzunehmen</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::HistoryAge</name>
+    <message>
+        <source>%1 d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>vor 1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>vor %1 Tagen</translation>
+    </message>
+    <message>
+        <source>%1 h ago</source>
+        <translation>vor %1 Std.</translation>
+    </message>
+    <message>
+        <source>1 hour ago</source>
+        <translation>vor 1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 hours ago</source>
+        <translation>vor %1 Stunden</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>vor %1 Min.</translation>
+    </message>
+    <message>
+        <source>1 minute ago</source>
+        <translation>vor 1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes ago</source>
+        <translation>vor %1 Minuten</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>gerade eben</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::HistoryDelegate</name>
+    <message>
+        <source>Name of the colour</source>
+        <translation>Name der Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::HistoryList</name>
+    <message>
+        <source>pinned</source>
+        <translation>angeheftet</translation>
+    </message>
+    <message>
+        <source>named %1</source>
+        <translation>benannt %1</translation>
+    </message>
+    <message>
+        <source>Pinned</source>
+        <translation>Angeheftet</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Copied as %1</source>
+        <translation>Kopiert als %1</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Hex or name</source>
+        <translation>Hex oder Name</translation>
+    </message>
+    <message>
+        <source>Filter by hex or name</source>
+        <translation>Nach Hex oder Name filtern</translation>
+    </message>
+    <message>
+        <source>Colours of the history</source>
+        <translation>Farben des Verlaufs</translation>
+    </message>
+    <message>
+        <source>&amp;Pin</source>
+        <translation>An&amp;heften</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Benennen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear History...</source>
+        <translation>Verlauf &amp;leeren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Pins...</source>
+        <translation>Angeheftete e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import to Pins...</source>
+        <translation>In Angeheftete &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Pin or unpin the colour (P)</source>
+        <translation>Farbe anheften oder lösen (P)</translation>
+    </message>
+    <message>
+        <source>Name the pinned colour (F2)</source>
+        <translation>Angeheftete Farbe benennen (F2)</translation>
+    </message>
+    <message>
+        <source>Remove the colour from the history (Delete)</source>
+        <translation>Farbe aus dem Verlauf entfernen (Entf)</translation>
+    </message>
+    <message>
+        <source>Un&amp;pin</source>
+        <translation>Lö&amp;sen</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::ImportColoursDialog</name>
+    <message>
+        <source>From &amp;mark 1</source>
+        <translation>Ab Farbmarke &amp;1</translation>
+    </message>
+    <message>
+        <source>From the &amp;selected mark (mark %1)</source>
+        <translation>Ab der &amp;ausgewählten Farbmarke (Farbmarke %1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Import Colours</source>
+        <translation>Farben importieren</translation>
+    </message>
+    <message>
+        <source>Check the colours to import: they go into the marks in this order.</source>
+        <translation>Die zu importierenden Farben ankreuzen: Sie kommen in dieser Reihenfolge in die Farbmarken.</translation>
+    </message>
+    <message>
+        <source>&amp;Colours in the file (%1):</source>
+        <translation>&amp;Farben in der Datei (%1):</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Into the marks</source>
+        <translation>In die Farbmarken</translation>
+    </message>
+    <message>
+        <source>Check a colour to import.</source>
+        <translation>Eine Farbe zum Importieren ankreuzen.</translation>
+    </message>
+    <message>
+        <source>Check at most %1 colours: marks %2 to 6 take them.</source>
+        <translation>Höchstens %1 Farben ankreuzen: Die Farbmarken %2 bis 6 nehmen sie auf.</translation>
+    </message>
 </context>
 <context>
     <name>tincta::JavaScriptWindow</name>
@@ -961,6 +1281,14 @@ Auf ihre ersten %2 Zeichen gekürzte Namen: %3</translation>
     <message>
         <source>Magnified screen around the pick point</source>
         <translation>Vergrößerter Bildschirm um den Aufnahmepunkt</translation>
+    </message>
+    <message>
+        <source>+ and - average an area</source>
+        <translation>+ und - mitteln eine Fläche</translation>
+    </message>
+    <message>
+        <source>%1 × %1 average</source>
+        <translation>Mittel aus %1 × %1</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1308,14 @@ Tincta sieht besser aus, wenn Sie in der Systemsteuerung von Windows einen höhe
     <message>
         <source>Tincta encountered an unexpected error and must close.</source>
         <translation>In Tincta ist ein unerwarteter Fehler aufgetreten; Tincta muss beendet werden.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text to read a colour from.</source>
+        <translation>Die Zwischenablage enthält keinen Text, aus dem eine Farbe gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds &quot;%1&quot;, which is no colour Tincta can read.</source>
+        <translation>Die Zwischenablage enthält &quot;%1&quot;, und das ist keine Farbe, die Tincta lesen kann.</translation>
     </message>
 </context>
 <context>
@@ -1042,6 +1378,41 @@ Tincta sieht besser aus, wenn Sie in der Systemsteuerung von Windows einen höhe
     <message>
         <source>Sent to clipboard: %1</source>
         <translation>In die Zwischenablage kopiert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tincta::NotationsWindow</name>
+    <message>
+        <source>All Notations</source>
+        <translation>Alle Notationen</translation>
+    </message>
+    <message>
+        <source>&amp;Enter or a click copies a notation; Ctrl+1 to Ctrl+9 copy the starred ones.</source>
+        <translation>&amp;Eingabetaste oder ein Klick kopiert eine Notation; Strg+1 bis Strg+9 kopieren die markierten.</translation>
+    </message>
+    <message>
+        <source>Notations of the selected colour</source>
+        <translation>Notationen der ausgewählten Farbe</translation>
+    </message>
+    <message>
+        <source>Star, notation</source>
+        <translation>Stern, Notation</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Star the notation to copy it with Ctrl+1 to Ctrl+9</source>
+        <translation>Die Notation mit einem Stern markieren, um sie mit Strg+1 bis Strg+9 zu kopieren</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Kopiert: %1</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1494,14 @@ Type the colour&apos;s red, green and blue values into the boxes below the slide
         <translation>Auf diesem Desktop kann keine Farbe vom Bildschirm aufgenommen werden.<byte value="xd"/>
 <byte value="xd"/>
 Geben Sie den Rot-, Grün- und Blauwert der Farbe in die Felder unter den Schiebereglern ein und klicken Sie auf Setzen, oder drücken Sie F11, um ihren HTML-Hex-Wert einzugeben.</translation>
+    </message>
+    <message>
+        <source>The desktop could not pick a colour from the screen. Nothing was changed.<byte value="xd"/>
+<byte value="xd"/>
+Try again, or type the colour&apos;s values into the boxes below the sliders.</source>
+        <translation>Der Desktop konnte keine Farbe vom Bildschirm aufnehmen. Nichts wurde geändert.<byte value="xd"/>
+<byte value="xd"/>
+Versuchen Sie es noch einmal, oder geben Sie die Werte der Farbe in die Felder unter den Schiebereglern ein.</translation>
     </message>
 </context>
 <context>

@@ -61,11 +61,15 @@ constexpr std::array<CommandEntry, commandCount> commandEntries{{
     {Command::Redo, "mnuEditRedo", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Redo"), ctrlShift(Qt::Key_Z), false, ctrl(Qt::Key_Y)},
     {Command::CopyColour, "mnuEditCopyColor", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Copy From Colour Mark"), Qt::Key_F2, false},
     {Command::PasteColour, "mnuEditPasteColor", QT_TRANSLATE_NOOP("tincta::CommandTable", "Paste To Colour &Mark"), Qt::Key_F3, false},
+    {Command::PasteColourText, "mnuEditPasteColourText", QT_TRANSLATE_NOOP("tincta::CommandTable", "Paste C&olour"), ctrlShift(Qt::Key_V), false},
     {Command::ColourProperties, "mnuEditColorProperties", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour &Properties..."), Qt::Key_F4, false},
     {Command::FindJavaScriptNames, "mnuEditFind", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Find JavaScript Names"), Qt::Key_F5, false},
+    {Command::PickFromScreen, "mnuEditPickFromScreen", QT_TRANSLATE_NOOP("tincta::CommandTable", "Pick From &Screen"), ctrlShift(Qt::Key_P), false},
     {Command::CopyJavaScriptNames, "mnuEditCopyJavaScriptNames", QT_TRANSLATE_NOOP("tincta::CommandTable", "Copy &JavaScript Names"), Qt::Key_F6, true},
     {Command::PasteHtmlHex, "mnuEditPasteHTMLHex", QT_TRANSLATE_NOOP("tincta::CommandTable", "Paste &HTML Hex"), Qt::Key_F11, true},
     {Command::ColourCheck, "mnuEditColourCheck", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour Chec&k..."), ctrl(Qt::Key_K), false},
+    {Command::AllNotations, "mnuEditAllNotations", QT_TRANSLATE_NOOP("tincta::CommandTable", "All &Notations..."), ctrl(Qt::Key_L), false},
+    {Command::History, "mnuEditHistory", QT_TRANSLATE_NOOP("tincta::CommandTable", "Hi&story..."), ctrl(Qt::Key_H), false},
     {Command::ColourPickMode, "mnuToolsColourPickMode", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour &Pick Mode"), Qt::Key_F7, true},
     {Command::CustomFormat, "mnuToolsCustomFormat", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Custom Format..."), Qt::Key_F8, false},
     {Command::Options, "mnuToolsOptions", QT_TRANSLATE_NOOP("tincta::CommandTable", "&Options..."), Qt::Key_F9, false},
@@ -122,10 +126,12 @@ const std::array<MenuEntry, 4> menus{{
     {"mnuEdit",
      QT_TRANSLATE_NOOP("tincta::CommandTable", "&Edit"),
      {item(Command::Undo), item(Command::Redo), separator("mnuEditUndoSeparator"),
-      item(Command::CopyColour), item(Command::PasteColour), separator("mnuEditSeparator1"),
-      item(Command::ColourProperties), item(Command::FindJavaScriptNames),
+      item(Command::CopyColour), item(Command::PasteColour), item(Command::PasteColourText),
+      separator("mnuEditSeparator1"), item(Command::ColourProperties),
+      item(Command::FindJavaScriptNames), item(Command::PickFromScreen),
       separator("mnuEditSeparator2"), item(Command::CopyJavaScriptNames),
-      item(Command::PasteHtmlHex), separator("mnuEditSeparator3"), item(Command::ColourCheck)}},
+      item(Command::PasteHtmlHex), separator("mnuEditSeparator3"), item(Command::ColourCheck),
+      item(Command::AllNotations), item(Command::History)}},
     {"mnuTools",
      QT_TRANSLATE_NOOP("tincta::CommandTable", "&Tools"),
      {item(Command::ColourPickMode), separator("mnuToolsSeparator1"), item(Command::CustomFormat),
@@ -141,11 +147,13 @@ struct ToolbarButton {
     const char* name;
     const char* image;
     const char* toolTip;
+    // Where the tooltip alone would not tell a screen reader's user what the button does.
+    const char* accessibleName = nullptr;
 };
 
 // The name of position 3 ends in a blank; it is kept as the button's name.
 // clang-format off
-const std::array<ToolbarButton, 14> toolbarButtons{{
+const std::array<ToolbarButton, 15> toolbarButtons{{
     {item(Command::NewPalette), "btnNew", "new", QT_TRANSLATE_NOOP("tincta::CommandTable", "New Palette (Ctrl+N)")},
     {item(Command::OpenPalette), "btnOpen", "open", QT_TRANSLATE_NOOP("tincta::CommandTable", "Open Palette In Tincta (Ctrl+O)")},
     {item(Command::OpenInNotepad), "btnOpenInNotepad ", "notepad", QT_TRANSLATE_NOOP("tincta::CommandTable", "Open Palette In Notepad (Ctrl+I)")},
@@ -155,6 +163,7 @@ const std::array<ToolbarButton, 14> toolbarButtons{{
     {item(Command::PasteColour), "btnPasteColor", "paste", QT_TRANSLATE_NOOP("tincta::CommandTable", "Paste To Colour Mark (F3)")},
     {item(Command::ColourProperties), "btnColorProperties", "properties", QT_TRANSLATE_NOOP("tincta::CommandTable", "Colour Properties (F4)")},
     {item(Command::FindJavaScriptNames), "btnFind", "find", QT_TRANSLATE_NOOP("tincta::CommandTable", "Find JavaScript Names (F5)")},
+    {item(Command::PickFromScreen), "btnPickFromScreen", "pick", QT_TRANSLATE_NOOP("tincta::CommandTable", "Pick From Screen (Ctrl+Shift+P)"), QT_TRANSLATE_NOOP("tincta::CommandTable", "Pick a colour from the screen")},
     {separator("btnSeparator2"), nullptr, nullptr, nullptr},
     {item(Command::CustomFormat), "btnCustomFormat", "custom", QT_TRANSLATE_NOOP("tincta::CommandTable", "Custom Format (F8)")},
     {item(Command::Options), "btnOptions", "options", QT_TRANSLATE_NOOP("tincta::CommandTable", "Options (F9)")},
@@ -237,7 +246,9 @@ void CommandTable::buildToolbar(QMainWindow* window) {
         shared->setToolTip(translated(button.toolTip));
         shared->setIconVisibleInMenu(false);
         m_toolbar->addAction(shared);
-        named(m_toolbar->widgetForAction(shared), button.name);
+        QWidget* widget = named(m_toolbar->widgetForAction(shared), button.name);
+        if (button.accessibleName != nullptr)
+            widget->setAccessibleName(translated(button.accessibleName));
     }
 }
 

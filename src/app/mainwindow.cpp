@@ -4,6 +4,7 @@
 #include "app/commandtable.h"
 #include "app/exchangecommands.h"
 #include "app/palettedocument.h"
+#include "colour/colourparser.h"
 #include "colour/colourtables.h"
 #include "colourcheck/colourcheckwindow.h"
 #include "editing/coloureditor.h"
@@ -17,6 +18,9 @@
 #include "gui/widgets/swatchgrid.h"
 #include "gui/widgets/windowplacement.h"
 #include "help/helpcommands.h"
+#include "historywindow/colourhistory.h"
+#include "notationswindow/notationswindow.h"
+#include "palette/paletteexchange.h"
 #include "palette/palettemodel.h"
 #include "palettewindows/palettewindows.h"
 #include "registry/easyreg.h"
@@ -27,6 +31,7 @@
 #include "settingsdialogs/settingsload.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -38,6 +43,24 @@ namespace tincta {
 namespace {
 
 constexpr int lowestGoodColourDepth = 24;
+// Longer clipboard texts are shortened in the message that refuses them.
+constexpr qsizetype longestQuotedText = 60;
+
+QString quotedClipboardText(const QString& text) {
+    const QString line = text.simplified();
+    if (line.size() <= longestQuotedText)
+        return line;
+    return line.left(longestQuotedText - 1) + QChar(0x2026);
+}
+
+// Colours of a palette file as pins: a placeholder name is no name.
+QList<PaletteMark> pinsOf(QList<PaletteMark> colours) {
+    for (PaletteMark& colour : colours) {
+        if (isPlaceholderName(colour.name))
+            colour.name.clear();
+    }
+    return colours;
+}
 
 } // namespace
 
@@ -47,9 +70,11 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_model((initResources(), new PaletteModel(this))), m_commands(new CommandTable(this)),
       m_marks(new MarksPanel(*m_model, this)),
       m_editor(new ColourEditor(*m_model, m_services.messages, this)),
-      m_notation(new NotationPanel(*m_settings, this)),
+      m_notation(new NotationPanel(*m_settings, *m_model, this)),
       m_paletteWindows(new PaletteWindows(this, *m_settings)),
       m_colourCheck(new ColourCheck(this, *m_model)),
+      m_history(new ColourHistory(this, m_services.messages)),
+      m_allNotations(new AllNotations(this, *m_model, *m_settings)),
       m_pickMode(new PickMode(this, *m_marks, *m_editor, m_services)),
       m_document(new PaletteDocument(this, *m_model, *m_settings, m_services)),
       m_exchange(new ExchangeCommands(this, *m_model, *m_document, *m_settings, m_services)),
@@ -124,6 +149,11 @@ void MainWindow::connectPanels() {
     connect(m_paletteWindows, &PaletteWindows::colourChosen, m_editor, editColour);
     connect(m_marks, &MarksPanel::colourDropped, m_editor, editColour);
     connect(m_model, &PaletteModel::undoStepsChanged, this, &MainWindow::showUndoSteps);
+    connect(m_pickMode, &PickMode::sampleSizeChanged, this, guarded([this](int size) {
+                m_settings->sampleSize = size;
+                // Only the next pick's square is at stake: a write that fails is not worth a word.
+                m_settings->saveSettings({{sampleSizeValueName, QString::number(size)}});
+            }));
     // A colour chosen in the Colour Check for another mark selects it: one step, as a drop.
     connect(m_colourCheck, &ColourCheck::colourChosen, this,
             guarded([this](int mark, const Colour& colour) {
@@ -132,8 +162,30 @@ void MainWindow::connectPanels() {
                 m_editor->setColour(colour);
             }));
     connect(m_colourCheck, &ColourCheck::copyRequested, m_notation, &NotationPanel::copyColour);
+    connect(m_allNotations, &AllNotations::copyRequested, m_notation, &NotationPanel::copyText);
+    connect(m_allNotations, &AllNotations::starsChanged, this,
+            guarded([this](const std::vector<int>& stars) { keepStars(stars); }));
     m_marks->setDragText([this](const Colour& colour) { return m_notation->textOf(colour); });
     connect(m_document, &PaletteDocument::paletteShown, m_editor, &ColourEditor::focusRedSlider);
+    connectHistory();
+}
+
+// Every colour that goes to the clipboard and every pick, by whatever route, is recorded.
+void MainWindow::connectHistory() {
+    connect(m_notation, &NotationPanel::colourCopied, m_history, &ColourHistory::record);
+    connect(m_pickMode, &PickMode::colourPicked, m_history, [this](const Colour& colour) {
+        m_history->record(colour, m_notation->textOf(colour));
+    });
+    // A choice in the History window is a choice as in a palette window.
+    connect(m_history, &ColourHistory::colourChosen, m_editor,
+            [this](const Colour& colour) { m_editor->setColour(colour); });
+    connect(m_history, &ColourHistory::exportPinsRequested, this, guarded([this] {
+                m_exchange->exportPins(m_history->pins(), m_history->messageParent());
+            }));
+    connect(m_history, &ColourHistory::importPinsRequested, this, guarded([this] {
+                if (const auto colours = m_exchange->importAllColours(m_history->messageParent()))
+                    m_history->addPins(pinsOf(*colours));
+            }));
 }
 
 void MainWindow::connectCommands() {
@@ -159,8 +211,10 @@ void MainWindow::connectEditCommands() {
     m_commands->onTriggered(Command::CopyColour, [this] { copyColour(); });
     m_commands->onTriggered(Command::PasteColour,
                             [this] { m_editor->setColour(m_copiedColour, EditKind::Paste); });
+    m_commands->onTriggered(Command::PasteColourText, [this] { pasteColourText(); });
     m_commands->onTriggered(Command::ColourProperties,
                             [this] { m_properties->describeSelectedColour(); });
+    m_commands->onTriggered(Command::PickFromScreen, [this] { m_pickMode->pickFromScreen(); });
     m_commands->onTriggered(Command::FindJavaScriptNames, [this] {
         const PaletteEdit edit(*m_model, EditKind::FindJavaScriptNames);
         m_properties->findJavaScriptNames();
@@ -172,6 +226,8 @@ void MainWindow::connectEditCommands() {
     m_commands->onTriggered(Command::PasteHtmlHex,
                             [this](bool on) { m_editor->setHtmlHexMode(on); });
     m_commands->onTriggered(Command::ColourCheck, [this] { m_colourCheck->open(); });
+    m_commands->onTriggered(Command::History, [this] { m_history->open(); });
+    m_commands->onTriggered(Command::AllNotations, [this] { m_allNotations->open(); });
 }
 
 void MainWindow::connectToolCommands() {
@@ -194,7 +250,7 @@ void MainWindow::start() {
     m_commands->setPasteEnabled(false);
     // Not left to the first activation: a window manager may never activate a new window, and
     // the clipboard would keep an empty label.
-    m_notation->showRememberedNotation(m_editor->colour());
+    m_notation->showStartColour(m_editor->colour());
     showUndoSteps();
 }
 
@@ -206,6 +262,7 @@ void MainWindow::loadSettings() {
     const SettingsLoadResult result = m_settings->loadSettings(m_notation->javaScriptNamesMode());
     if (result.rememberedFormat)
         m_notation->setRememberedNotation(*result.rememberedFormat);
+    m_pickMode->setSampleSize(m_settings->sampleSize);
     reportSettingsLoad(m_services.messages, this, result, m_settingsUnreadableTold);
 }
 
@@ -236,6 +293,28 @@ void MainWindow::checkColourDepth() {
 void MainWindow::copyColour() {
     m_copiedColour = m_model->selectedColour();
     m_commands->setPasteEnabled(true);
+}
+
+void MainWindow::pasteColourText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString text = clipboard != nullptr ? clipboard->text() : QString();
+    if (const std::optional<Colour> colour = colourFromText(text)) {
+        m_editor->setColour(*colour, EditKind::Paste);
+        return;
+    }
+    if (text.trimmed().isEmpty()) {
+        inform(m_services.messages, this, tr("The clipboard holds no text to read a colour from."));
+        return;
+    }
+    inform(m_services.messages, this,
+           tr("The clipboard holds \"%1\", which is no colour Tincta can read.")
+               .arg(quotedClipboardText(text)));
+}
+
+void MainWindow::keepStars(const std::vector<int>& notations) {
+    m_settings->starredFormats = notations;
+    // Stars that cannot be kept only cost the next start its stars: nothing to tell.
+    m_settings->saveSettings({{starredFormatsValueName, starredFormatsText(notations)}});
 }
 
 void MainWindow::showUndoSteps() {

@@ -5,10 +5,13 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 namespace tincta {
 
+class AllNotations;
 class ColourCheck;
+class ColourHistory;
 class ColourEditor;
 class ColourProperties;
 class CommandTable;
@@ -46,6 +49,7 @@ private:
     void buildLayout();
     void setTabOrder();
     void connectPanels();
+    void connectHistory();
     void connectCommands();
     void connectFileCommands();
     void connectEditCommands();
@@ -62,6 +66,9 @@ private:
     void showOptions();
     void setPickMode(bool on);
     void copyColour();
+    // Sets the selected mark to the colour the clipboard's text names, in any notation.
+    void pasteColourText();
+    void keepStars(const std::vector<int>& notations);
     // Undo and Redo name the steps they would take, and are greyed when there is none.
     void showUndoSteps();
     // The last resort: one message at most per run, then every window closes without asking.
@@ -81,6 +88,8 @@ private:
     NotationPanel* m_notation;
     PaletteWindows* m_paletteWindows;
     ColourCheck* m_colourCheck;
+    ColourHistory* m_history;
+    AllNotations* m_allNotations;
     PickMode* m_pickMode;
     PaletteDocument* m_document;
     ExchangeCommands* m_exchange;

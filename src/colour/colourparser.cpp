@@ -122,33 +122,19 @@ int channel(double value) {
     return static_cast<int>(std::lround(std::clamp(value, 0.0, 255.0)));
 }
 
-Colour fromUnitChannels(double red, double green, double blue) {
-    return {channel(red * 255.0), channel(green * 255.0), channel(blue * 255.0)};
-}
-
-// HSV with hue in degrees and the other two 0..1, as unit channels.
-Colour fromHsv(double hueDegrees, double saturation, double brightness) {
-    const double h = std::fmod(std::fmod(hueDegrees, 360.0) + 360.0, 360.0) / 60.0;
-    const auto at = [&](double n) {
-        const double k = std::fmod(n + h, 6.0);
-        return brightness * (1.0 - saturation * std::clamp(std::min(k, 4.0 - k), 0.0, 1.0));
-    };
-    return fromUnitChannels(at(5.0), at(3.0), at(1.0));
-}
-
 Colour fromHsl(double hueDegrees, double saturation, double lightness) {
     const double brightness = lightness + saturation * std::min(lightness, 1.0 - lightness);
     const double hsvSaturation = brightness == 0.0 ? 0.0 : 2.0 * (1.0 - lightness / brightness);
-    return fromHsv(hueDegrees, hsvSaturation, brightness);
+    return colourFromHsv(hueDegrees, hsvSaturation, brightness);
 }
 
 Colour fromHwb(double hueDegrees, double whiteness, double blackness) {
     if (whiteness + blackness >= 1.0) {
         const double grey = whiteness / (whiteness + blackness);
-        return fromUnitChannels(grey, grey, grey);
+        return colourFromUnitChannels(grey, grey, grey);
     }
     const double brightness = 1.0 - blackness;
-    return fromHsv(hueDegrees, 1.0 - whiteness / brightness, brightness);
+    return colourFromHsv(hueDegrees, 1.0 - whiteness / brightness, brightness);
 }
 
 Oklab polar(double lightness, double chroma, double hueDegrees) {
@@ -156,11 +142,23 @@ Oklab polar(double lightness, double chroma, double hueDegrees) {
     return {lightness, chroma * std::cos(angle), chroma * std::sin(angle)};
 }
 
-MaybeColour fromHexDigits(QStringView digits, bool alphaFirst) {
+// Hex digits alone: QStringView::toUInt would also take a sign or a "0x" in front of them.
+std::optional<uint> hexValue(QStringView digits) {
+    const bool allHex = std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
     bool ok = false;
     const uint value = digits.toUInt(&ok, 16);
-    if (!ok)
+    if (!allHex || !ok)
         return std::nullopt;
+    return value;
+}
+
+MaybeColour fromHexDigits(QStringView digits, bool alphaFirst) {
+    const std::optional<uint> hex = hexValue(digits);
+    if (!hex)
+        return std::nullopt;
+    const uint value = *hex;
     switch (digits.size()) {
     case 3:
         return Colour{static_cast<int>((value >> 8) * 17),
@@ -184,11 +182,10 @@ MaybeColour fromHexDigits(QStringView digits, bool alphaFirst) {
 
 // "0000ccff": blue, green and red behind a zero byte, as VB, C++ and Delphi write them.
 MaybeColour fromBgrHex(QStringView digits) {
-    bool ok = false;
-    const uint value = digits.toUInt(&ok, 16);
-    if (!ok || digits.size() != 8 || value > largestPacked)
+    const std::optional<uint> value = hexValue(digits);
+    if (!value || digits.size() != 8 || *value > largestPacked)
         return std::nullopt;
-    return unpack(value);
+    return unpack(*value);
 }
 
 MaybeColour fromPacked(QStringView digits) {
@@ -248,7 +245,7 @@ MaybeColour fromHwbArguments(const Arguments& a) {
 
 MaybeColour fromHsvArguments(const Arguments& a) {
     const auto v = three(a, hue, percentOf(100.0), percentOf(100.0));
-    return v ? MaybeColour(fromHsv((*v)[0], (*v)[1] / 100.0, (*v)[2] / 100.0)) : std::nullopt;
+    return v ? MaybeColour(colourFromHsv((*v)[0], (*v)[1] / 100.0, (*v)[2] / 100.0)) : std::nullopt;
 }
 
 MaybeColour fromLabArguments(const Arguments& a) {
@@ -319,7 +316,7 @@ MaybeColour fromColorCall(const Arguments& a) {
     if (!v)
         return std::nullopt;
     if (labelled)
-        return fromUnitChannels((*v)[0], (*v)[1], (*v)[2]);
+        return colourFromUnitChannels((*v)[0], (*v)[1], (*v)[2]);
     for (double channelValue : *v) {
         if (channelValue != std::floor(channelValue) || channelValue < 0.0 || channelValue > 255.0)
             return std::nullopt;
@@ -331,7 +328,7 @@ MaybeColour fromQtRgbaArguments(const Arguments& a) {
     if (a.alpha.isNull())
         return std::nullopt;
     const auto v = three(a, plainNumber, plainNumber, plainNumber);
-    return v ? MaybeColour(fromUnitChannels((*v)[0], (*v)[1], (*v)[2])) : std::nullopt;
+    return v ? MaybeColour(colourFromUnitChannels((*v)[0], (*v)[1], (*v)[2])) : std::nullopt;
 }
 
 MaybeColour fromQColorArguments(const Arguments& a) {

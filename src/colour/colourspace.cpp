@@ -213,4 +213,20 @@ LinearRgb linearFromOklab(const Oklab& colour) {
     return {linear.x, linear.y, linear.z};
 }
 
+Colour colourFromUnitChannels(double red, double green, double blue) {
+    const auto channel = [](double unit) {
+        return static_cast<int>(std::lround(std::clamp(unit * 255.0, 0.0, 255.0)));
+    };
+    return {channel(red), channel(green), channel(blue)};
+}
+
+Colour colourFromHsv(double hueDegrees, double saturation, double brightness) {
+    const double h = std::fmod(std::fmod(hueDegrees, 360.0) + 360.0, 360.0) / 60.0;
+    const auto at = [&](double n) {
+        const double k = std::fmod(n + h, 6.0);
+        return brightness * (1.0 - saturation * std::clamp(std::min(k, 4.0 - k), 0.0, 1.0));
+    };
+    return colourFromUnitChannels(at(5.0), at(3.0), at(1.0));
+}
+
 } // namespace tincta

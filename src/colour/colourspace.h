@@ -64,6 +64,12 @@ LinearRgb linearFromDisplayP3(const LinearRgb& p3);
 // The sRGB transfer curve undone for a channel of either sign, as CSS extends it.
 double linearFromEncoded(double encoded);
 
+// Channels given as fractions 0..1 of their full value, each clamped and rounded to nearest.
+Colour colourFromUnitChannels(double red, double green, double blue);
+
+// HSV (HSB) with the hue in degrees, taken round the circle, and the other two 0..1.
+Colour colourFromHsv(double hueDegrees, double saturation, double brightness);
+
 // The linear channels of an OKLab colour, unclamped: outside 0..1 where sRGB cannot show it.
 LinearRgb linearFromOklab(const Oklab& colour);
 

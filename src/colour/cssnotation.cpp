@@ -102,10 +102,14 @@ QString hueText(double a, double b, double chroma, int chromaDecimals, int decim
     return fixedText(roundedScaled(hue, static_cast<double>(unit)) % (360 * unit), decimals);
 }
 
+QString okLightnessValue(double lightness) {
+    return fixedText(roundedScaled(lightness, 1000.0), 1);
+}
+
 // OKLab lightness 0..1 as a percentage with one decimal: rounded in thousandths of the unit, so
 // that no product by 100 moves an exact half.
 QString okLightnessText(double lightness) {
-    return fixedText(roundedScaled(lightness, 1000.0), 1) + QLatin1Char('%');
+    return okLightnessValue(lightness) + QLatin1Char('%');
 }
 
 QString percentText(long long value) {
@@ -201,17 +205,29 @@ QString cssRgbText(const Colour& colour) {
                            QString::number(colour.green), QString::number(colour.blue));
 }
 
-QString cssHslText(const Colour& colour) {
+CssValues cssHslValues(const Colour& colour) {
     const Hsl hsl = toRoundedHsl(colour);
-    return cssFunctionText(QLatin1StringView("hsl"), QString::number(hsl.hue),
-                           percentText(hsl.saturation), percentText(hsl.lightness));
+    return {QString::number(hsl.hue), QString::number(hsl.saturation),
+            QString::number(hsl.lightness)};
+}
+
+QString cssHslText(const Colour& colour) {
+    const CssValues values = cssHslValues(colour);
+    return cssFunctionText(QLatin1StringView("hsl"), values[0], values[1] + percentSign,
+                           values[2] + percentSign);
+}
+
+CssValues cssOklchValues(const Colour& colour) {
+    const Oklab lab = toOklab(colour);
+    const double chroma = std::hypot(lab.a, lab.b);
+    return {okLightnessValue(lab.lightness), decimalText(chroma, 3),
+            hueText(lab.a, lab.b, chroma, 3, 1)};
 }
 
 QString cssOklchText(const Colour& colour) {
-    const Oklab lab = toOklab(colour);
-    const double chroma = std::hypot(lab.a, lab.b);
-    return cssFunctionText(QLatin1StringView("oklch"), okLightnessText(lab.lightness),
-                           decimalText(chroma, 3), hueText(lab.a, lab.b, chroma, 3, 1));
+    const CssValues values = cssOklchValues(colour);
+    return cssFunctionText(QLatin1StringView("oklch"), values[0] + percentSign, values[1],
+                           values[2]);
 }
 
 QString cssHwbText(const Colour& c) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <optional>
 
 namespace tincta {
@@ -17,6 +18,12 @@ std::optional<Colour> colourFromCssRgb(QStringView text);
 
 // "hsl(48 100% 50%)": hue in whole degrees 0..359, saturation and lightness in whole percent.
 QString cssHslText(const Colour& colour);
+
+// The three values of a notation as its text writes them, without a percent sign: "48", "100",
+// "50" for hsl(48 100% 50%).
+using CssValues = std::array<QString, 3>;
+CssValues cssHslValues(const Colour& colour);
+CssValues cssOklchValues(const Colour& colour);
 
 // "oklch(86.5% 0.177 90.4)": lightness in percent with one decimal, chroma with three, hue in
 // degrees with one (0.0 when the chroma is written as 0.000).

@@ -29,6 +29,21 @@ enum class Notation {
     CssRgb,
     CssHsl,
     CssOklch,
+    CssHwb,
+    CssLab,
+    CssLch,
+    CssOklab,
+    CssDisplayP3,
+    CssHex8,
+    CssRgba,
+    Hsv,
+    Flutter,
+    SwiftUi,
+    JetpackCompose,
+    AndroidXml,
+    Qml,
+    QColorCall,
+    Tailwind,
     Count // keep last: the number of notations
 };
 
@@ -45,16 +60,30 @@ struct StoredNotation {
     constexpr bool isClassic() const { return cssFormat.isEmpty(); }
 };
 
+// What a notation writes from: the colour, and what some notations take beside it.
+struct NotationSource {
+    Colour colour;
+    QString customTemplate = {};
+    // The mark the colour belongs to, for a notation that names it: its name (empty for a
+    // placeholder name) and its number counted from 1.
+    QString markName = {};
+    int markNumber = 1;
+};
+
 struct NotationRow {
     Notation notation;
     // The list entry, also the notation's label in the palette file.
     const char* listName;
     StoredNotation stored;
-    QString (*text)(const Colour& colour, const QString& customTemplate);
-    // Reads the notation back (either letter case); null where no reading is offered.
+    QString (*text)(const NotationSource& source);
+    // Reads the notation back to the very colour (either letter case); null where no exact
+    // reading is offered.
     std::optional<Colour> (*parse)(QStringView text);
-    // What the Options dialog shows when it is not the notation's text of #FFCC00.
+    // What the Options dialog shows (UTF-8) when it is not the notation's text of #FFCC00.
     const char* fixedExample;
+    // Where the notation says more than it copies, what a list of every notation shows; null
+    // where that is the text itself.
+    QString (*detailedText)(const NotationSource& source) = nullptr;
 };
 
 // Every row, in list order.
@@ -76,6 +105,10 @@ const QStringList& notationNames();
 std::optional<QString> notationText(int row, const Colour& colour, const QString& customTemplate);
 
 QString notationText(Notation notation, const Colour& colour, const QString& customTemplate);
+QString notationText(Notation notation, const NotationSource& source);
+
+// The text, or its detailed form where the notation has one: what a list of every notation shows.
+QString detailedNotationText(Notation notation, const NotationSource& source);
 
 // What the Options dialog shows for the notation: its text of #FFCC00 as a rule.
 QString notationExample(Notation notation, const QString& customTemplate);
@@ -83,7 +116,8 @@ QString notationExample(Notation notation, const QString& customTemplate);
 // The colour a text in one of the notations that can be read back names; nullopt for any other.
 std::optional<Colour> colourFromNotationText(QStringView text);
 
-// The custom template with its ten codes replaced one after another, case-sensitively.
+// The custom template with its codes replaced one after another, case-sensitively: the ten
+// classic ones first, in their order, then those added later.
 QString expandCustomTemplate(const QString& customTemplate, const Colour& colour);
 
 } // namespace tincta

@@ -21,6 +21,10 @@ QString hint() {
     return Loupe::tr("Arrows move one pixel; Esc cancels");
 }
 
+QString averageHint() {
+    return Loupe::tr("+ and - average an area");
+}
+
 int flippedIfOutside(int preferred, int other, int length, int low, int high) {
     if (preferred + length > high)
         preferred = other;
@@ -34,8 +38,9 @@ Loupe::Loupe(QWidget* owner) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowH
     setAccessibleName(tr("Magnified screen around the pick point"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int width = std::max(magnifiedSide, fontMetrics().horizontalAdvance(hint()));
-    setFixedSize(width + 2 * margin, magnifiedSide + 3 * lineHeight() + 3 * margin);
+    const int width = std::max({magnifiedSide, fontMetrics().horizontalAdvance(hint()),
+                                fontMetrics().horizontalAdvance(averageHint())});
+    setFixedSize(width + 2 * margin, magnifiedSide + 4 * lineHeight() + 3 * margin);
 }
 
 int Loupe::lineHeight() const {
@@ -44,6 +49,17 @@ int Loupe::lineHeight() const {
 
 QRect Loupe::magnifiedRect() const {
     return QRect((width() - magnifiedSide) / 2, margin, magnifiedSide, magnifiedSide);
+}
+
+void Loupe::setSampleSize(int size) {
+    m_sampleSize = size;
+    update();
+}
+
+QString Loupe::sampleText() const {
+    if (m_sampleSize <= 1)
+        return averageHint();
+    return tr("%1 × %1 average").arg(m_sampleSize);
 }
 
 void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF pointer) {
@@ -68,7 +84,7 @@ void Loupe::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     QRect line(margin, magnifiedRect().bottom() + 1 + margin, width() - 2 * margin, lineHeight());
-    for (const QString& text : {m_colourText, m_positionText, hint()}) {
+    for (const QString& text : {m_colourText, m_positionText, sampleText(), hint()}) {
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
         line.translate(0, lineHeight());
     }
@@ -96,6 +112,14 @@ void Loupe::paintMagnified(QPainter& painter) const {
     painter.drawRect(pick.adjusted(-2, -2, 1, 1));
     painter.setPen(QPen(palette().color(QPalette::Window), 0));
     painter.drawRect(pick.adjusted(-1, -1, 0, 0));
+    if (m_sampleSize > 1) {
+        const int half = m_sampleSize / 2 * zoom;
+        const QRect square = pick.adjusted(-half, -half, half, half);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+        painter.drawRect(square.adjusted(-1, -1, 0, 0));
+        painter.setPen(QPen(palette().color(QPalette::Window), 0));
+        painter.drawRect(square);
+    }
 }
 
 QPoint loupePlacement(QPointF pointer, QSize size, const QRect& screen) {

@@ -7,8 +7,9 @@
 
 namespace tincta {
 
-// A small window beside the pointer during a pick drag: the screen around the pick point
-// magnified, with a grid and the pick pixel framed, its colour as HTML hex and its position.
+// A small window beside the pointer during a pick: the screen around the pick point magnified,
+// with a grid and the pick pixel and the averaged square framed, the picked colour as HTML hex,
+// its position and the size of the square.
 class Loupe : public QWidget {
     Q_OBJECT
 
@@ -24,7 +25,12 @@ public:
     // and inside the screen that holds it.
     void showArea(const ScreenArea& area, const Colour& picked, QPointF pointer);
 
+    // The side of the square the pick averages, framed in the magnified pixels and named below.
+    void setSampleSize(int size);
+    int sampleSize() const { return m_sampleSize; }
+
     QString colourText() const { return m_colourText; }
+    QString sampleText() const;
     QString positionText() const { return m_positionText; }
     // Where the magnified pixels are drawn, in the loupe's own coordinates.
     QRect magnifiedRect() const;
@@ -37,6 +43,7 @@ private:
     int lineHeight() const;
 
     ScreenArea m_area;
+    int m_sampleSize = 1;
     QString m_colourText;
     QString m_positionText;
 };

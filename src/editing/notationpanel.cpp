@@ -4,6 +4,8 @@
 #include "colour/notation.h"
 #include "gui/platform/errorguard.h"
 #include "gui/widgets/widgethelpers.h"
+#include "palette/paletteexchange.h"
+#include "palette/palettemodel.h"
 #include "settings/settingsrecord.h"
 
 #include <QClipboard>
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
+#include <utility>
 
 namespace tincta {
 
@@ -21,8 +24,17 @@ constexpr int clipboardTimerMs = 200;
 
 } // namespace
 
-NotationPanel::NotationPanel(const SettingsRecord& settings, QWidget* parent)
-    : QObject(parent), m_settings(settings), m_list(named(new QListWidget(parent), "lstAutocopy")),
+NotationSource selectedMarkSource(const PaletteModel& palette, const Colour& colour,
+                                  const QString& customTemplate) {
+    const int mark = palette.selectedMark();
+    const QString& name = palette.name(mark);
+    return {colour, customTemplate, isPlaceholderName(name) ? QString() : name, mark + 1};
+}
+
+NotationPanel::NotationPanel(const SettingsRecord& settings, const PaletteModel& palette,
+                             QWidget* parent)
+    : QObject(parent), m_settings(settings), m_palette(palette),
+      m_list(named(new QListWidget(parent), "lstAutocopy")),
       m_timer(named(new QTimer(this), "tmrClip")) {
     m_list->setToolTip(tr("Select the format you want to copy to the clipboard"));
     m_list->setAccessibleName(tr("Notation"));
@@ -60,6 +72,7 @@ void NotationPanel::render(const Colour& colour) {
     if (const std::optional<QString> text = renderedText(colour))
         showSentText(*text);
     m_ticksSinceChange = 0;
+    m_copyFollowsChange = true;
     // A timer already ticking keeps its phase, so the copy still falls on its third tick; an
     // idle one starts again here.
     if (!m_timer->isActive())
@@ -76,7 +89,10 @@ void NotationPanel::showSentText(const QString& text) {
 std::optional<QString> NotationPanel::renderedText(const Colour& colour) const {
     if (m_javaScriptNames)
         return javaScriptName(pack(colour));
-    return notationText(m_list->currentRow(), colour, m_settings.customFormat);
+    const std::optional<Notation> notation = notationAtRow(m_list->currentRow());
+    if (!notation)
+        return std::nullopt;
+    return notationText(*notation, selectedMarkSource(m_palette, colour, m_settings.customFormat));
 }
 
 QString NotationPanel::textOf(const Colour& colour) const {
@@ -84,9 +100,16 @@ QString NotationPanel::textOf(const Colour& colour) const {
 }
 
 void NotationPanel::showRememberedNotation(const Colour& colour) {
+    const bool changePending = m_copyFollowsChange && m_timer->isActive();
     if (!m_javaScriptNames)
         m_list->setCurrentRow(m_rememberedNotation);
     render(colour);
+    m_copyFollowsChange = changePending;
+}
+
+void NotationPanel::showStartColour(const Colour& colour) {
+    showRememberedNotation(colour);
+    m_copyFollowsChange = false;
 }
 
 void NotationPanel::windowDeactivated() {
@@ -119,11 +142,21 @@ void NotationPanel::onTick() {
 }
 
 void NotationPanel::copyToClipboard() {
-    putOnClipboard(m_clipboardLabel->text());
+    const QString text = m_clipboardLabel->text();
+    putOnClipboard(text);
+    if (std::exchange(m_copyFollowsChange, false))
+        Q_EMIT colourCopied(m_colour, text);
 }
 
 void NotationPanel::copyColour(const Colour& colour) {
-    putOnClipboard(textOf(colour));
+    const QString text = textOf(colour);
+    putOnClipboard(text);
+    Q_EMIT colourCopied(colour, text);
+}
+
+void NotationPanel::copyText(const QString& text) {
+    putOnClipboard(text);
+    Q_EMIT colourCopied(m_palette.selectedColour(), text);
 }
 
 void NotationPanel::putOnClipboard(const QString& text) {

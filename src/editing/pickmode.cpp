@@ -1,6 +1,8 @@
 #include "editing/pickmode.h"
 
+#include "colour/areaaverage.h"
 #include "editing/coloureditor.h"
+#include "editing/frozenpicker.h"
 #include "editing/loupe.h"
 #include "editing/markspanel.h"
 #include "gui/platform/colourportal.h"
@@ -9,40 +11,13 @@
 #include "gui/platform/services.h"
 
 #include <QCoreApplication>
-#include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QWheelEvent>
 #include <QWidget>
-#include <QtMath>
-#include <algorithm>
 
 namespace tincta {
-
-namespace {
-
-constexpr int shiftStep = 10;
-
-std::optional<QPoint> arrowStep(const QKeyEvent& key) {
-    const int length = key.modifiers().testFlag(Qt::ShiftModifier) ? shiftStep : 1;
-    switch (key.key()) {
-    case Qt::Key_Left:
-        return QPoint(-length, 0);
-    case Qt::Key_Right:
-        return QPoint(length, 0);
-    case Qt::Key_Up:
-        return QPoint(0, -length);
-    case Qt::Key_Down:
-        return QPoint(0, length);
-    default:
-        return std::nullopt;
-    }
-}
-
-QPoint floored(QPointF point) {
-    return QPoint(qFloor(point.x()), qFloor(point.y()));
-}
-
-} // namespace
 
 PickMode::PickMode(QWidget* window, MarksPanel& marks, ColourEditor& editor,
                    const Services& services)
@@ -78,6 +53,34 @@ void PickMode::connectPortal() {
             guarded([this](const Colour& colour) { onPortalColour(colour); }));
     connect(m_portal, &ColourPortal::unavailable, this,
             guarded([this] { inform(m_messages, m_window, portalUnavailableText()); }));
+    connect(m_portal, &ColourPortal::failed, this,
+            guarded([this] { warn(m_messages, m_window, portalFailedText()); }));
+    // The command's pick: a still image where the desktop gives one, else the desktop's own
+    // picker.
+    connect(m_portal, &ColourPortal::screenshotTaken, this, guarded([this](const QImage& desktop) {
+                if (m_commandPickWaiting)
+                    startFrozenPicker(shotOfDesktop(desktop, screenGeometries()));
+                m_commandPickWaiting = false;
+            }));
+    connect(m_portal, &ColourPortal::screenshotRefused, this, guarded([this] {
+                if (m_commandPickWaiting)
+                    askPortal(true);
+            }));
+    connect(m_portal, &ColourPortal::pickCancelled, this, [this] { m_commandPickWaiting = false; });
+}
+
+void PickMode::askPortal(bool fromCommand) {
+    m_commandPickWaiting = fromCommand;
+    m_portal->requestColour(windowHandle());
+}
+
+QString PickMode::windowHandle() const {
+    return portalWindowHandle(QGuiApplication::platformName(), m_window->window()->winId());
+}
+
+QString PickMode::portalFailedText() {
+    return tr("The desktop could not pick a colour from the screen. Nothing was changed.\r\n\r\n"
+              "Try again, or type the colour's values into the boxes below the sliders.");
 }
 
 QString PickMode::portalUnavailableText() {
@@ -92,7 +95,7 @@ void PickMode::setOn(bool on) {
     // grab on a disabled sample that never sees the release, so the drag is abandoned first.
     if (!on && dragging())
         endDrag();
-    if (!on && m_portal != nullptr)
+    if (!on && m_portal != nullptr && !m_commandPickWaiting)
         m_portal->abandon();
     m_marks.setSamplesActive(on);
 }
@@ -101,81 +104,125 @@ void PickMode::onSamplePressed(int mark, Qt::MouseButton button) {
     if (button != Qt::LeftButton || dragging())
         return;
     if (m_portal != nullptr) {
-        m_portal->requestColour();
+        askPortal(false);
         return;
     }
     m_dragSample = mark;
-    m_pickPoint.reset();
-    m_pointerEchoes.clear();
+    m_pointer.reset();
+    m_shot.reset();
     m_window->setCursor(Qt::CrossCursor);
     // While the mouse is held, other programs' windows show the holder's pointer: the cross-hair.
     m_marks.holdPointer(mark);
     m_editor.showPickPreview(true);
+    m_loupe->setSampleSize(m_sampleSize);
     m_cancelShortcut->setEnabled(true);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void PickMode::onPortalColour(const Colour& colour) {
-    if (!m_on)
+void PickMode::pickFromScreen() {
+    if (dragging() || m_frozen != nullptr)
         return;
+    if (m_portal == nullptr) {
+        startFrozenPicker(m_screen.grab());
+        return;
+    }
+    m_commandPickWaiting = true;
+    m_portal->requestScreenshot(windowHandle());
+}
+
+void PickMode::startFrozenPicker(ScreenShot shot) {
+    m_frozen = new FrozenPicker(std::move(shot), m_sampleSize, this);
+    connect(m_frozen, &FrozenPicker::picked, this,
+            guarded([this](const Colour& colour) { applyPick(colour); }));
+    connect(m_frozen, &FrozenPicker::sampleSizeChanged, this, [this](int size) {
+        m_sampleSize = size;
+        Q_EMIT sampleSizeChanged(size);
+    });
+    const auto forget = [this] {
+        m_frozen->deleteLater();
+        m_frozen = nullptr;
+    };
+    connect(m_frozen, &FrozenPicker::picked, this, forget);
+    connect(m_frozen, &FrozenPicker::cancelled, this, forget);
+    m_frozen->start();
+}
+
+void PickMode::setSampleSize(int size) {
+    m_sampleSize = size;
+    m_loupe->setSampleSize(size);
+}
+
+void PickMode::onPortalColour(const Colour& colour) {
+    if (!m_on && !m_commandPickWaiting)
+        return;
+    m_commandPickWaiting = false;
     m_pickColour = colour;
+    applyPick(colour);
+}
+
+void PickMode::applyPick(const Colour& colour) {
     m_editor.setColour(colour);
+    Q_EMIT colourPicked(colour);
 }
 
 void PickMode::onSampleMoved(Qt::MouseButtons buttons, QPointF pointer) {
-    if (buttons != Qt::LeftButton || !dragging() || isPointerEcho(pointer))
+    if (buttons != Qt::LeftButton || !dragging() || m_pointer.isOwnMove(pointer))
         return;
     pickAt(pointer);
 }
 
-bool PickMode::isPointerEcho(QPointF pointer) {
-    const auto echo = std::find(m_pointerEchoes.begin(), m_pointerEchoes.end(), floored(pointer));
-    if (echo == m_pointerEchoes.end()) {
-        m_pointerEchoes.clear();
-        return false;
-    }
-    m_pointerEchoes.erase(m_pointerEchoes.begin(), echo + 1);
-    return true;
-}
-
 void PickMode::pickAt(QPointF point) {
-    const ScreenArea area = m_screen.areaAround(point, Loupe::radius);
-    m_pickPoint = area.centre;
-    m_pickRatio = area.ratio;
-    m_pickColour = pickColourFromRead(area.middle());
+    if (!m_shot)
+        m_shot = m_screen.grab();
+    const ScreenArea area = m_shot->areaAround(point, Loupe::radius);
+    m_pointer.follow(area);
+    m_pickColour = pickColourFromArea(area, m_sampleSize);
     m_editor.setPickPreviewColour(m_pickColour);
     m_loupe->showArea(area, m_pickColour, point);
 }
 
-void PickMode::nudge(QPoint step) {
-    // Before the first move the pick point is where the press left the pointer.
-    const QPointF from = m_pickPoint.value_or(QCursor::pos());
-    const qreal ratio = m_pickPoint ? m_pickRatio : 1;
-    pickAt(from + QPointF(step) / ratio);
-    // At a scale of 2 the pointer reaches only every second device pixel; the pick point is
-    // what counts, so the pointer's own arrival must not move it back.
-    const QPoint pointer = floored(*m_pickPoint);
-    if (pointer == QCursor::pos())
+void PickMode::stepSampleSize(int steps) {
+    const int size = steppedSampleSize(m_sampleSize, steps);
+    if (size == m_sampleSize)
         return;
-    m_pointerEchoes.append(pointer);
-    QCursor::setPos(pointer);
+    setSampleSize(size);
+    if (const std::optional<QPointF> point = m_pointer.point())
+        pickAt(*point);
+    Q_EMIT sampleSizeChanged(size);
 }
 
 void PickMode::onSampleReleased(Qt::MouseButton button) {
     if (button != Qt::LeftButton || !dragging())
         return;
-    m_editor.setColour(m_pickColour);
+    applyPick(m_pickColour);
     endDrag();
 }
 
 bool PickMode::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && dragging()) {
-        if (const std::optional<QPoint> step = arrowStep(*static_cast<QKeyEvent*>(event))) {
-            ErrorGuard::run([this, step] { nudge(*step); });
-            return true;
-        }
+    if (!dragging())
+        return QObject::eventFilter(watched, event);
+    bool handled = false;
+    if (event->type() == QEvent::KeyPress) {
+        ErrorGuard::run([&] { handled = handleDragKey(*static_cast<QKeyEvent*>(event)); });
+    } else if (event->type() == QEvent::Wheel) {
+        ErrorGuard::run([&] { stepSampleSize(sampleSizeStep(*static_cast<QWheelEvent*>(event))); });
+        handled = true;
     }
-    return QObject::eventFilter(watched, event);
+    return handled || QObject::eventFilter(watched, event);
+}
+
+bool PickMode::handleDragKey(const QKeyEvent& key) {
+    if (const std::optional<QPoint> step = arrowStep(key)) {
+        // Before the first move the pick point is where the press left the pointer.
+        pickAt(m_pointer.nudged(*step));
+        m_pointer.placePointer();
+        return true;
+    }
+    if (const std::optional<int> steps = sampleSizeStep(key)) {
+        stepSampleSize(*steps);
+        return true;
+    }
+    return false;
 }
 
 void PickMode::endDrag() {
@@ -186,6 +233,7 @@ void PickMode::endDrag() {
     m_window->unsetCursor();
     m_marks.releasePointer(m_dragSample);
     m_dragSample = -1;
+    m_shot.reset();
 }
 
 } // namespace tincta

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "colour/colour.h"
+#include "editing/pickpointer.h"
+#include "gui/platform/screenpixel.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointF>
 #include <optional>
 
+class QKeyEvent;
 class QShortcut;
 class QWidget;
 
@@ -14,6 +17,7 @@ namespace tincta {
 
 class ColourEditor;
 class ColourPortal;
+class FrozenPicker;
 class Loupe;
 class MarksPanel;
 class MessageBoxes;
@@ -22,8 +26,9 @@ struct Services;
 
 // Colour pick mode: with it on, a left-button drag from the selected mark's sample shows the
 // screen colour under the pointer in the preview box and the loupe, the arrow keys move the pick
-// point pixel by pixel, and the release makes it the selected colour. Where the desktop keeps
-// the screen to itself, a press on the sample asks the desktop's portal instead.
+// point pixel by pixel, + and - or the wheel change the averaged square, and the release makes
+// it the selected colour. The Pick From Screen command picks on a still image of the screens
+// without the mode. Where the desktop keeps the screen to itself, both ask the desktop's portal.
 class PickMode : public QObject {
     Q_OBJECT
 
@@ -34,8 +39,21 @@ public:
     void setOn(bool on);
     bool isOn() const { return m_on; }
     bool dragging() const { return m_dragSample >= 0; }
+    // Starts a pick on a still image of the screens into the selected mark.
+    void pickFromScreen();
+    // The side of the square every pick averages.
+    void setSampleSize(int size);
+    int sampleSize() const { return m_sampleSize; }
+    // The running pick on a still image, or null.
+    FrozenPicker* frozenPicker() const { return m_frozen; }
 
     static QString portalUnavailableText();
+    static QString portalFailedText();
+
+Q_SIGNALS:
+    void sampleSizeChanged(int size);
+    // A colour was taken from the screen for the selected mark, by whatever route.
+    void colourPicked(tincta::Colour colour);
 
 protected:
     // The arrow keys during a drag, wherever the keyboard focus is.
@@ -46,13 +64,18 @@ private:
     void onSampleMoved(Qt::MouseButtons buttons, QPointF pointer);
     void onSampleReleased(Qt::MouseButton button);
     void connectPortal();
+    void askPortal(bool fromCommand);
+    void startFrozenPicker(ScreenShot shot);
+    // The window's handle as the portal knows it.
+    QString windowHandle() const;
     void onPortalColour(const Colour& colour);
-    // Reads the screen around the point and shows what is there in the preview and the loupe.
+    // Every pick ends here: the colour goes to the selected mark and is told.
+    void applyPick(const Colour& colour);
+    // Reads the still image around the point and shows what is there in the preview and the
+    // loupe; the screens are grabbed once a drag, at its first read.
     void pickAt(QPointF point);
-    // Moves the pick point by whole device pixels, and the pointer as near as it can go.
-    void nudge(QPoint step);
-    // A move the program caused by placing the pointer itself.
-    bool isPointerEcho(QPointF pointer);
+    void stepSampleSize(int steps);
+    bool handleDragKey(const QKeyEvent& key);
     // Puts the window back as it was before the press: sliders shown, pointer and mouse free.
     void endDrag();
 
@@ -71,11 +94,13 @@ private:
     int m_dragSample = -1;
     // The colour of the last pixel read; kept between drags.
     Colour m_pickColour{};
-    // The centre of the device pixel read last in this drag, and that screen's scale.
-    std::optional<QPointF> m_pickPoint;
-    qreal m_pickRatio = 1;
-    // Where the program placed the pointer and has not yet seen it arrive.
-    QList<QPoint> m_pointerEchoes;
+    PickPointer m_pointer;
+    // The screens as the first read of this drag saw them.
+    std::optional<ScreenShot> m_shot;
+    int m_sampleSize = 1;
+    FrozenPicker* m_frozen = nullptr;
+    // A portal pick asked for by the command rather than the sample.
+    bool m_commandPickWaiting = false;
 };
 
 } // namespace tincta

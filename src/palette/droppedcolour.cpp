@@ -1,5 +1,6 @@
 #include "palette/droppedcolour.h"
 
+#include "colour/colourparser.h"
 #include "colour/colourtables.h"
 #include "colour/conversions.h"
 #include "colour/notation.h"
@@ -45,7 +46,10 @@ std::optional<Colour> colourFromDroppedText(const QString& text) {
     if (const std::optional<Colour> colour = colourFromShortHex(cleaned)) {
         return colour;
     }
-    return colourFromName(cleaned);
+    if (const std::optional<Colour> colour = colourFromName(cleaned)) {
+        return colour;
+    }
+    return colourFromText(cleaned);
 }
 
 } // namespace tincta

@@ -17,6 +17,9 @@ public:
     static QString atLine(int line, const QString& what) {
         return tr("Line %1: %2").arg(line).arg(what);
     }
+    static QString atByte(qint64 offset, const QString& what) {
+        return tr("Byte %1: %2").arg(offset).arg(what);
+    }
 };
 
 constexpr QLatin1StringView colourIdentifierStem{"colour-"};
@@ -68,6 +71,29 @@ QString ImportFailure::text() const {
         return PaletteImport::tr("The file is not a design tokens file.");
     case ImportProblem::UnreadableColour:
         return PaletteImport::tr("The colour of the token \"%1\" cannot be read.").arg(token);
+    case ImportProblem::NotAse:
+        return PaletteImport::tr("The file is not an Adobe Swatch Exchange file.");
+    case ImportProblem::NotAco:
+        return PaletteImport::tr("The file is not a Photoshop colour file.");
+    case ImportProblem::WrongVersion:
+        return PaletteImport::atByte(
+            offset, PaletteImport::tr("version %1 of the format cannot be read.").arg(token));
+    case ImportProblem::CutShort:
+        return PaletteImport::atByte(offset, PaletteImport::tr("the file ends too early."));
+    case ImportProblem::LengthPastEnd:
+        return PaletteImport::atByte(
+            offset, PaletteImport::tr("a length points past the end of the file."));
+    case ImportProblem::LengthPastBlock:
+        return PaletteImport::atByte(
+            offset, PaletteImport::tr("a length points past the end of its block."));
+    case ImportProblem::UnknownSpace:
+        return PaletteImport::atByte(
+            offset, PaletteImport::tr("the colour space %1 cannot be read.").arg(token));
+    case ImportProblem::NotANumberValue:
+        return PaletteImport::atByte(offset, PaletteImport::tr("a colour value is not a number."));
+    case ImportProblem::BlockTooShort:
+        return PaletteImport::atByte(offset,
+                                     PaletteImport::tr("the block ends inside its colour."));
     case ImportProblem::NoColours:
         break;
     }
@@ -75,21 +101,32 @@ QString ImportFailure::text() const {
 }
 
 ImportResult ImportResult::refused(ImportProblem problem, int line, const QString& token) {
-    return {{}, ImportFailure{problem, line, token}};
+    return {{}, ImportFailure{problem, line, token}, {}};
 }
 
-ImportResult ImportResult::firstSix(QList<PaletteMark> colours) {
+ImportResult ImportResult::refusedAt(ImportProblem problem, qint64 offset, const QString& what) {
+    return {{}, ImportFailure{problem, 0, what, offset}, {}};
+}
+
+ImportResult ImportResult::ofColours(QList<PaletteMark> colours) {
     if (colours.isEmpty()) {
         return refused(ImportProblem::NoColours);
     }
-    colours.resize(std::min<qsizetype>(colours.size(), paletteMarkCount));
-    int shortened = 0;
-    for (PaletteMark& mark : colours) {
-        ForeignName name = foreignName(mark.name);
-        mark.name = std::move(name.name);
-        shortened += name.shortened ? 1 : 0;
+    QList<qsizetype> shortened;
+    for (qsizetype i = 0; i < colours.size(); ++i) {
+        ForeignName name = foreignName(colours[i].name);
+        colours[i].name = std::move(name.name);
+        if (name.shortened) {
+            shortened.append(i);
+        }
     }
-    return {std::move(colours), std::nullopt, shortened};
+    return {std::move(colours), std::nullopt, std::move(shortened)};
+}
+
+int ImportResult::shortenedAmong(const QList<qsizetype>& colours) const {
+    return static_cast<int>(std::count_if(colours.begin(), colours.end(), [this](qsizetype c) {
+        return std::binary_search(shortened.begin(), shortened.end(), c);
+    }));
 }
 
 ForeignName foreignName(const QString& name) {
@@ -122,6 +159,10 @@ QString importedName(const QString& name) {
     return name.isEmpty() || name == untitledName ? QString(typeAColourName) : name;
 }
 
+QString exportedName(const QString& markName) {
+    return isPlaceholderName(markName) ? QString(untitledName) : markName;
+}
+
 QString lowerCaseHex(const Colour& colour) {
     QString hex(QLatin1Char('#'));
     for (const int channel : {colour.red, colour.green, colour.blue}) {
@@ -130,23 +171,27 @@ QString lowerCaseHex(const Colour& colour) {
     return hex;
 }
 
-QStringList markIdentifiers(const PaletteMarks& marks) {
+QStringList markIdentifiers(ExportedMarks marks) {
     QStringList identifiers;
     QSet<QString> taken;
-    for (int i = 0; i < paletteMarkCount; ++i) {
+    for (std::size_t i = 0; i < marks.size(); ++i) {
         QString base =
             isPlaceholderName(marks[i].name) ? QString() : cleanedIdentifier(marks[i].name);
         if (base.isEmpty()) {
             base = colourIdentifierStem + QString::number(i + 1);
         }
-        QString identifier = base;
-        for (int repeat = 2; taken.contains(identifier); ++repeat) {
-            identifier = base + QLatin1Char('-') + QString::number(repeat);
-        }
-        taken.insert(identifier);
-        identifiers.append(identifier);
+        identifiers.append(claimUnique(base, u'-', taken));
     }
     return identifiers;
+}
+
+QString claimUnique(const QString& base, QChar joiner, QSet<QString>& taken) {
+    QString name = base;
+    for (int repeat = 2; taken.contains(name); ++repeat) {
+        name = base + joiner + QString::number(repeat);
+    }
+    taken.insert(name);
+    return name;
 }
 
 } // namespace tincta

@@ -56,7 +56,7 @@ void appendBlock(QStringList& lines, const QString& name, const Colour& colour,
             continue;
         }
         // An empty template writes the label alone, without a trailing blank.
-        const QString text = notation.text(colour, customTemplate);
+        const QString text = notation.text({colour, customTemplate});
         QString line = QLatin1StringView(notation.listName) + QLatin1Char(':');
         if (!text.isEmpty()) {
             line += QLatin1Char(' ') + text;

@@ -1,16 +1,12 @@
 #include "registry/sqlitestore.h"
 
 #include "registry/sqlitedb.h"
+#include "registry/sqlitefile.h"
 
-#include <array>
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <filesystem>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -24,7 +20,6 @@ using sqlite::Statement;
 
 constexpr char configFolderName[] = "tincta";
 constexpr char storeFileName[] = "registry.sqlite3";
-constexpr char damagedSuffix[] = ".corrupt-";
 constexpr std::int64_t storeFormat = 1;
 constexpr char softwareKey[] = "Software";
 
@@ -48,47 +43,6 @@ std::string homeFolder() {
     if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr)
         return entry->pw_dir;
     return {};
-}
-
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool exists = false;
-    bool operator==(const FileIdentity&) const = default;
-};
-
-FileIdentity identityOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return {};
-    return {info.st_dev, info.st_ino, true};
-}
-
-std::string timestamp() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    std::array<char, 32> text{};
-    std::strftime(text.data(), text.size(), "%Y%m%d-%H%M%S", &parts);
-    return text.data();
-}
-
-// Moves an unusable store file (and its journals, which would otherwise be replayed into the
-// fresh file) out of the way, and answers where it went. Only the file seen when the failing
-// call opened it is moved, so a fresh store another copy of the program already put in its place
-// survives; the answer is then empty. Nothing when the file could not be moved.
-std::optional<std::string> moveAside(const std::string& filePath, const FileIdentity& seen) {
-    if (identityOf(filePath) != seen)
-        return std::string();
-    std::string target = filePath + damagedSuffix + timestamp();
-    for (int attempt = 2; std::filesystem::exists(target); ++attempt)
-        target = filePath + damagedSuffix + timestamp() + "-" + std::to_string(attempt);
-    if (std::rename(filePath.c_str(), target.c_str()) != 0)
-        return std::nullopt;
-    for (const char* journal : {"-journal", "-wal"})
-        std::rename((filePath + journal).c_str(), (target + journal).c_str());
-    std::remove((filePath + "-shm").c_str());
-    return target;
 }
 
 enum class FileState { store, empty, foreign };
@@ -176,16 +130,9 @@ std::string SqliteStore::defaultFilePath() {
 template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
     const auto waitDeadline =
         m_batchDeadline.value_or(std::chrono::steady_clock::now() + waitLimit);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        FileIdentity seen;
-        try {
-            const auto folder = std::filesystem::path(m_filePath).parent_path();
-            if (!folder.empty()) {
-                std::error_code ignored;
-                std::filesystem::create_directories(folder, ignored);
-            }
-            seen = identityOf(m_filePath);
-            Database db(m_filePath, waitDeadline);
+    return sqlite::useFile(
+        m_filePath, waitDeadline,
+        [&](Database& db) {
             prepareStoreFile(db, m_filePath, !m_contentsChecked);
             m_contentsChecked = true;
             if (write)
@@ -194,24 +141,8 @@ template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
             if (write)
                 db.exec(result ? "COMMIT" : "ROLLBACK");
             return result;
-        } catch (const SqliteError& error) {
-            if (!sqlite::isDamage(error.code) || attempt > 0)
-                break;
-            if (!seen.exists) {
-                // A file created during this very call; let the retry look again.
-                seen = identityOf(m_filePath);
-            }
-            const auto keptAs = moveAside(m_filePath, seen);
-            if (!keptAs)
-                break;
-            if (!keptAs->empty())
-                m_report.damagedStoreKeptAs = *keptAs;
-        } catch (...) {
-            break;
-        }
-    }
-    m_report.unusable = true;
-    return false;
+        },
+        m_report);
 }
 
 void SqliteStore::beginBatch(std::chrono::steady_clock::time_point waitDeadline) {

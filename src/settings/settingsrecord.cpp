@@ -1,5 +1,6 @@
 #include "settings/settingsrecord.h"
 
+#include "colour/areaaverage.h"
 #include "colour/enumrows.h"
 #include "colour/notation.h"
 #include "palette/pathhelpers.h"
@@ -19,6 +20,7 @@ const QString noText;
 const QString firstFormatIndex = QStringLiteral("0");
 const QString switchOff = QStringLiteral("0");
 const QString switchOn = QStringLiteral("1");
+const QString singlePixel = QStringLiteral("1");
 
 // Exact and case-sensitive, as every stored value is compared.
 bool isSwitch(const QString& text) {
@@ -37,7 +39,7 @@ bool isFormatIndex(const QString& text) {
     });
 }
 
-// Any text: one that names no notation is ignored.
+// Any text: one that names no notation, or no sample size, is ignored.
 bool isAnyText(const QString&) {
     return true;
 }
@@ -62,6 +64,10 @@ constexpr auto storedValueRows = std::to_array<StoredValueRow>({
      [](const SettingsRecord& record) { return record.defaultFolder; }},
     {StoredSetting::CssFormat, cssFormatValueName, isAnyText,
      [](const SettingsRecord&) { return noText; }},
+    {StoredSetting::StarredFormats, starredFormatsValueName, isAnyText,
+     [](const SettingsRecord&) { return noText; }},
+    {StoredSetting::SampleSize, sampleSizeValueName, isAnyText,
+     [](const SettingsRecord&) { return singlePixel; }},
 });
 
 static_assert(hasOneRowPerEnumerator<StoredSetting>(storedValueRows),
@@ -119,6 +125,32 @@ QString storedFormatIndex(int notation) {
 QString storedCssFormat(int notation) {
     const std::optional<Notation> row = notationAtRow(notation);
     return row ? QString(notationRow(*row).stored.cssFormat) : QString();
+}
+
+std::vector<int> starredNotations(const QString& stored) {
+    std::vector<int> notations;
+    for (const QString& item : stored.split(u',', Qt::SkipEmptyParts)) {
+        const QString trimmed = item.trimmed();
+        bool isNumber = false;
+        const int row = trimmed.toInt(&isNumber);
+        std::optional<Notation> notation = isNumber ? notationAtRow(row) : notationWithKey(trimmed);
+        if (notation &&
+            std::find(notations.begin(), notations.end(), listRow(*notation)) == notations.end())
+            notations.push_back(listRow(*notation));
+    }
+    return notations;
+}
+
+QString starredFormatsText(const std::vector<int>& notations) {
+    QStringList items;
+    for (const int row : notations) {
+        const std::optional<Notation> notation = notationAtRow(row);
+        if (!notation)
+            continue;
+        const QLatin1StringView key = notationRow(*notation).stored.cssFormat;
+        items.append(key.isEmpty() ? QString::number(row) : QString(key));
+    }
+    return items.join(u',');
 }
 
 FolderLookup systemFolderLookup() {
@@ -206,6 +238,8 @@ void SettingsRecord::useStoredTexts(const StoredTexts& texts) {
     sortIndex = switchValue(text(StoredSetting::SortIndex));
     promptToSave = switchValue(text(StoredSetting::PromptToSave));
     standardFolder = text(StoredSetting::StandardFolder);
+    starredFormats = starredNotations(text(StoredSetting::StarredFormats));
+    sampleSize = sampleSizeFromText(text(StoredSetting::SampleSize));
 }
 
 void SettingsRecord::restoreDefaultSettings() {

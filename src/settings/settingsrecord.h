@@ -46,6 +46,12 @@ bool isWrittenCssFormat(const QString& cssFormat);
 QString storedFormatIndex(int notation);
 QString storedCssFormat(int notation);
 
+// The notations (list rows) a StarredFormats text names, in its order: each item a notation's
+// CssFormat key or its list row; unknown items and repeats are ignored.
+std::vector<int> starredNotations(const QString& stored);
+// The StarredFormats text of the notations (list rows).
+QString starredFormatsText(const std::vector<int>& notations);
+
 // The stored values, in the order a load reads them and a restore writes them. A new one needs
 // its row in settingsrecord.cpp: the build fails without it.
 enum class StoredSetting {
@@ -55,6 +61,8 @@ enum class StoredSetting {
     PromptToSave,
     StandardFolder,
     CssFormat,
+    StarredFormats,
+    SampleSize,
     Count // keep last: the number of stored values
 };
 
@@ -82,7 +90,7 @@ struct SettingsSaveResult {
     QString damagedStoreKeptAs;
 };
 
-// The five user settings in memory, and their loading and restoring through EasyReg, which must
+// The user settings in memory, and their loading and restoring through EasyReg, which must
 // already point at programKeyPath under HKEY_CURRENT_USER.
 class SettingsRecord {
 public:
@@ -95,8 +103,12 @@ public:
     QString defaultFolder;
     // The CssFormat text the most recent load read, whatever it holds.
     QString cssFormat;
-    // The standard notation (0..14) the most recent load accepted.
+    // The standard notation (a list row) the most recent load accepted.
     qint16 standardFormat = 0;
+    // The starred notations (list rows), in the order of the stored StarredFormats.
+    std::vector<int> starredFormats;
+    // The side of the square a screen pick averages, in device pixels.
+    int sampleSize = 1;
 
     // Sets defaultFolder to the desktop folder when it exists, else to the home folder, so that
     // a machine without a desktop folder still has a folder that passes the load's test.

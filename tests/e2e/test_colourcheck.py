@@ -7,7 +7,6 @@ clipboard. The window lies wholly on a 1280 x 1024 screen at scale factors 1, 1.
 import os
 
 import tincta_e2e as e2e
-from tincta_e2e import use_dialog
 
 GREY_AND_WHITE = (b"GIMP Palette\n"
                   b"Name: Grey and white\n"
@@ -36,9 +35,7 @@ def apply_aa_foreground(program):
         palette = os.path.join(session.home, "grey and white.gpl")
         with open(palette, "wb") as file:
             file.write(GREY_AND_WHITE)
-        session.key("ctrl+shift+o")
-        use_dialog(session, "Import Palette", palette)
-        session.focus(session.window)
+        e2e.import_palette(session, palette)
         session.wait_for_clipboard("#777777")
         session.key("ctrl+k")
         session.focus(session.find_window(TITLE, timeout=10))

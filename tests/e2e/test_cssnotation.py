@@ -3,30 +3,14 @@ holds the colour in that notation; chosen in Options, the choice is stored so th
 versions still read FormatIndex, and the next start copies in it. Ctrl+K opens one Colour Check
 window, beside the main window, not over it."""
 
-import os
-import sqlite3
-
 import tincta_e2e as e2e
 
-OPTIONS_TITLE = "Options"
 COLOUR_CHECK_TITLE = "Colour Check"
 
 
-def stored_settings(session):
-    store = os.path.join(session.config_home, "tincta", "registry.sqlite3")
-    rows = sqlite3.connect(store).execute("SELECT name, data FROM vals").fetchall()
-    return {name: bytes(data).rstrip(b"\0").decode() for name, data in rows}
-
-
-def choose_oklch_in_options(session):
-    session.key("F9")
-    options = session.find_window(OPTIONS_TITLE, timeout=10)
-    session.focus(options)
-    # The list has the focus; its last entry is "CSS oklch()", and Enter is OK.
-    session.key("End")
-    session.key("Return")
-    e2e.check(e2e.wait_until(lambda: not session.window_exists(OPTIONS_TITLE), 5),
-              "OK did not close Options")
+# "CSS oklch()" is the fifteenth entry of the list, right after "CSS hsl()".
+OKLCH_ROW = 14
+TO_OKLCH = ("Home", *["Down"] * OKLCH_ROW)
 
 
 def windows_titled(session, title):
@@ -50,17 +34,17 @@ def test(program):
     with e2e.Session(program) as session:
         session.start()
         e2e.set_colour(session, "ffcc00")
-        # The notation list follows the HTML hex field; the CSS notations are its last entries.
+        # The notation list follows the HTML hex field; the first CSS notations follow Custom.
         session.key("Tab")
-        session.key("End")
+        session.key(*TO_OKLCH)
         session.wait_for_clipboard("oklch(86.5% 0.177 90.4)")
         session.key("Up")
         session.wait_for_clipboard("hsl(48 100% 50%)")
         session.key("Up")
         session.wait_for_clipboard("rgb(255 204 0)")
 
-        choose_oklch_in_options(session)
-        settings = stored_settings(session)
+        e2e.choose_in_options(session, *TO_OKLCH)
+        settings = e2e.stored_settings(session)
         e2e.check(settings.get("FormatIndex") == "0", f"FormatIndex stored as {settings.get('FormatIndex')!r}")
         e2e.check(settings.get("CssFormat") == "oklch", f"CssFormat stored as {settings.get('CssFormat')!r}")
         # Options counts from the next start: this window keeps the notation it shows.

@@ -27,9 +27,7 @@ def import_save_and_open_again(session, desktop):
     tokens = os.path.join(desktop, "x.tokens.json")
     with open(tokens, "wb") as file:
         file.write(TOKENS)
-    session.key("ctrl+shift+o")
-    use_dialog(session, "Import Palette", tokens)
-    session.focus(session.window)
+    e2e.import_palette(session, tokens)
     session.wait_for_clipboard("#336699")
 
     session.key("F12")

@@ -68,9 +68,7 @@ def test(program):
         with open(hand_made, "wb") as file:
             file.write(HAND_MADE)
         session.focus(session.window)
-        session.key("ctrl+shift+o")
-        use_dialog(session, "Import Palette", hand_made)
-        session.focus(session.window)
+        e2e.import_palette(session, hand_made)
         session.wait_for_clipboard("#336699")
         e2e.check(session.window_exists("Tincta - New palette"), "the import changed the caption")
 

@@ -6,7 +6,7 @@ each step, newest first, and Ctrl+Shift+Z does the three again, the import last.
 import os
 
 import tincta_e2e as e2e
-from tincta_e2e import set_colour, use_dialog
+from tincta_e2e import set_colour
 
 RED, YELLOW, GREEN, CYAN, BLUE, MAGENTA = ((255, 0, 0), (255, 255, 0), (0, 255, 0), (0, 255, 255),
                                            (0, 0, 255), (255, 0, 255))
@@ -71,9 +71,7 @@ def test(program):
         palette = os.path.join(session.home, "Desktop", "four.gpl")
         with open(palette, "wb") as file:
             file.write(IMPORTED)
-        session.key("ctrl+shift+o")
-        use_dialog(session, "Import Palette", palette)
-        session.focus(session.window)
+        e2e.import_palette(session, palette)
         expect(session, samples, IMPORTED_STATE, "after the import")
 
         for state, step in ((DROPPED, "the import"), (TYPED, "the drop"), (START, "the typed colour")):

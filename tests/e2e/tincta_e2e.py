@@ -3,6 +3,7 @@ clipboard through xclip, pixels from screenshots. Standard library only."""
 
 import os
 import shutil
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -58,8 +59,10 @@ class Session:
             number = reported.readline().strip()
         check(number.isdigit(), "Xvfb did not start")
         self.display = f":{number}"
+        self.state_home = os.path.join(self.tmp, "state")
         self.env = dict(os.environ, DISPLAY=self.display, XDG_CONFIG_HOME=self.config_home,
-                        XDG_RUNTIME_DIR=self.runtime, HOME=self.home, QT_QPA_PLATFORM="xcb",
+                        XDG_STATE_HOME=self.state_home, XDG_RUNTIME_DIR=self.runtime,
+                        HOME=self.home, QT_QPA_PLATFORM="xcb",
                         LC_ALL="C.UTF-8", **(env or {}))
         self.env.pop("WAYLAND_DISPLAY", None)
         # LANGUAGE outranks LC_ALL for the texts' language: the program speaks English unless a
@@ -242,6 +245,36 @@ def use_dialog(session, title, text):
     session.key("Return")
     check(wait_until(lambda: not session.window_exists(title), 5),
           f"the {title!r} dialog did not close")
+
+
+def stored_settings(session):
+    """The values in the program's settings store, by name, as text."""
+    store = os.path.join(session.config_home, "tincta", "registry.sqlite3")
+    rows = sqlite3.connect(store).execute("SELECT name, data FROM vals").fetchall()
+    return {name: bytes(data).rstrip(b"\0").decode() for name, data in rows}
+
+
+def choose_in_options(session, *keys):
+    """Opens Options, presses keys in its notation list (which has the focus) and Enter, its OK."""
+    session.key("F9")
+    options = session.find_window("Options", timeout=10)
+    session.focus(options)
+    session.key(*keys)
+    session.key("Return")
+    check(wait_until(lambda: not session.window_exists("Options"), 5), "OK did not close Options")
+
+
+def import_palette(session, path):
+    """Import Palette of `path`; a file of more or fewer than six colours opens the Import Colours
+    dialog, whose first answer (the first six colours into the marks from mark 1) is taken."""
+    session.key("ctrl+shift+o")
+    use_dialog(session, "Import Palette", path)
+    if wait_until(lambda: session.window_exists("Import Colours"), 3):
+        session.focus(session.find_window("Import Colours"))
+        session.key("Return")
+        check(wait_until(lambda: not session.window_exists("Import Colours"), 5),
+              "the Import Colours dialog did not close")
+    session.focus(session.window)
 
 
 def set_colour(session, html_hex):

@@ -412,7 +412,7 @@ void TestCustomFormatDialog::f8AndToolbarOpenTheDialog() {
     whenModalOpens(closeIt);
     QTest::keyClick(f.window.get(), Qt::Key_F8);
     whenModalOpens(closeIt);
-    f.ui().toolbarButton(11)->trigger();
+    f.ui().toolbarButton(12)->trigger();
     QCOMPARE(opened, QStringList({QStringLiteral("frmCustomFormat Custom Format"),
                                   QStringLiteral("frmCustomFormat Custom Format")}));
     QVERIFY(!programRegistry()->ExistingKey(HKEY_CURRENT_USER, programKeyPath));

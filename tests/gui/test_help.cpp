@@ -90,7 +90,7 @@ private Q_SLOTS:
 void TestHelp::helpOpensTheMainTopic_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("menu") << QStringLiteral("menu");
-    QTest::newRow("toolbar button 14") << QStringLiteral("toolbar");
+    QTest::newRow("toolbar button 15") << QStringLiteral("toolbar");
     QTest::newRow("F1") << QStringLiteral("key");
 }
 
@@ -100,7 +100,7 @@ void TestHelp::helpOpensTheMainTopic() {
     if (how == QLatin1String("menu"))
         f.ui().mnuHelpHelp->trigger();
     else if (how == QLatin1String("toolbar"))
-        f.ui().toolbarButton(14)->trigger();
+        f.ui().toolbarButton(15)->trigger();
     else
         QTest::keyClick(f.window.get(), Qt::Key_F1);
     QCOMPARE(shownTopic(), mainHelpTopic);

@@ -128,7 +128,7 @@ void TestLoupe::showsTheMagnifiedArea() {
     ScriptedScreen screen;
     screen.picture = syntheticScreen();
     screen.ratio = ratio;
-    const ScreenArea area = screen.areaAround(pointer, Loupe::radius);
+    const ScreenArea area = screen.grab().areaAround(pointer, Loupe::radius);
     QCOMPARE(area.devicePosition, device);
     QCOMPARE(area.middle(), packed(screenColour(device)));
 
@@ -154,7 +154,7 @@ void TestLoupe::showsTheMagnifiedArea() {
 void TestLoupe::areaAtTheScreenEdgeShowsNothingBeyondIt() {
     ScriptedScreen screen;
     screen.picture = syntheticScreen();
-    const ScreenArea corner = screen.areaAround(QPointF(0.5, 0.5), Loupe::radius);
+    const ScreenArea corner = screen.grab().areaAround(QPointF(0.5, 0.5), Loupe::radius);
     QCOMPARE(corner.middle(), packed(screenColour(QPoint(0, 0))));
     QCOMPARE(corner.pixels.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(corner.pixels.pixelColor(Loupe::radius + 1, Loupe::radius + 1),
@@ -165,7 +165,7 @@ void TestLoupe::areaAtTheScreenEdgeShowsNothingBeyondIt() {
     QCOMPARE(cellColour(loupe, shot, QPoint(-1, -1)), loupe.palette().color(QPalette::Window));
     QCOMPARE(cellColour(loupe, shot, QPoint(1, 1)), screenColour(QPoint(1, 1)));
 
-    const ScreenArea off = screen.areaAround(QPointF(-20, -20), Loupe::radius);
+    const ScreenArea off = screen.grab().areaAround(QPointF(-20, -20), Loupe::radius);
     QVERIFY(!off.middle().has_value());
     loupe.showArea(off, pickColourFromRead(off.middle()), QPointF(-20, -20));
     QCOMPARE(loupe.colourText(), QStringLiteral("#FF0000"));

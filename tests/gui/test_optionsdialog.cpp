@@ -398,7 +398,7 @@ void TestOptionsDialog::f9AndToolbarOpenTheDialog() {
     whenModalOpens(closeIt);
     QTest::keyClick(f.window.get(), Qt::Key_F9);
     whenModalOpens(closeIt);
-    f.ui().toolbarButton(12)->trigger();
+    f.ui().toolbarButton(13)->trigger();
     QCOMPARE(opened, QStringList({QStringLiteral("frmOptions Options"),
                                   QStringLiteral("frmOptions Options")}));
     QVERIFY(!programRegistry()->ExistingKey(HKEY_CURRENT_USER, programKeyPath));

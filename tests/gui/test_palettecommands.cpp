@@ -300,8 +300,8 @@ void TestPaletteCommands::toolbarDispatch_data() {
     QTest::newRow("3 notepad") << 3 << QStringList{"open Open Palette In Notepad"} << marker;
     QTest::newRow("4 save") << 4 << QStringList{"save Save Palette As"} << marker;
     QTest::newRow("5 separator") << 5 << QStringList() << marker;
-    QTest::newRow("10 separator") << 10 << QStringList() << marker;
-    QTest::newRow("13 separator") << 13 << QStringList() << marker;
+    QTest::newRow("11 separator") << 11 << QStringList() << marker;
+    QTest::newRow("14 separator") << 14 << QStringList() << marker;
 }
 
 void TestPaletteCommands::toolbarDispatch() {
@@ -313,7 +313,7 @@ void TestPaletteCommands::toolbarDispatch() {
     f.window->setWindowTitle(QStringLiteral("marker"));
     QAction* button = f.ui().toolbarButton(position);
     QVERIFY(button);
-    QCOMPARE(button->isSeparator(), position == 5 || position == 10 || position == 13);
+    QCOMPARE(button->isSeparator(), position == 5 || position == 11 || position == 14);
     button->trigger();
     QCOMPARE(requestKinds(f.scripted.files), dialogs);
     QCOMPARE(f.window->windowTitle(), caption);

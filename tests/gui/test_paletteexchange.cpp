@@ -17,6 +17,11 @@ namespace {
 const QString gimpFilter = QStringLiteral("GIMP palette (*.gpl)");
 const QString cssFilter = QStringLiteral("CSS custom properties (*.css)");
 const QString tokensFilter = QStringLiteral("Design tokens (*.tokens.json)");
+const QString aseFilter = QStringLiteral("Adobe Swatch Exchange (*.ase)");
+const QString acoFilter = QStringLiteral("Photoshop colour swatches (*.aco)");
+const QStringList codeFilters{QStringLiteral("SCSS variables (*.scss)"),
+                              QStringLiteral("Tailwind CSS theme (*.theme.css)"),
+                              QStringLiteral("Android colour resources (*.xml)")};
 
 } // namespace
 
@@ -52,6 +57,11 @@ void TestPaletteExchange::exportWritesTheChosenFormat_data() {
     QTest::newRow("tokens by suffix") << "out.tokens.json" << gimpFilter << "default.tokens.json";
     // A name without a known suffix takes the format of the filter it was typed under.
     QTest::newRow("CSS by filter") << "out.txt" << cssFilter << "default.css";
+    QTest::newRow("Tailwind by its longer suffix")
+        << "out.theme.css" << gimpFilter << "default.theme.css";
+    QTest::newRow("CSS by suffix") << "out.css" << gimpFilter << "default.css";
+    QTest::newRow("Adobe swatches by suffix") << "out.ase" << gimpFilter << "default.ase";
+    QTest::newRow("Android by filter") << "colors.txt" << codeFilters[2] << "default.colors.xml";
 }
 
 void TestPaletteExchange::exportWritesTheChosenFormat() {
@@ -69,7 +79,9 @@ void TestPaletteExchange::exportWritesTheChosenFormat() {
     const ScriptedFileDialogs::Request& request = f.scripted.files.requests.constFirst();
     QCOMPARE(request.kind, QStringLiteral("save"));
     QCOMPARE(request.folder, m_dir.path());
-    QCOMPARE(request.filter, QStringList({gimpFilter, cssFilter, tokensFilter}).join(u";;"));
+    QCOMPARE(request.filter,
+             (QStringList{gimpFilter, cssFilter, tokensFilter, aseFilter, acoFilter} + codeFilters)
+                 .join(u";;"));
     QVERIFY(f.scripted.messages.shown.isEmpty());
     QCOMPARE(fileBytes(path), readTestData(QStringLiteral("exchange/") + golden));
     // Export is no save: the palette file and its caption stay as they were.
@@ -96,7 +108,7 @@ void TestPaletteExchange::importTakesTheFirstColoursAsAnEdit() {
 
     QCOMPARE(f.scripted.files.requests.size(), 1);
     QCOMPARE(f.scripted.files.requests.constFirst().filter,
-             QStringList({gimpFilter, tokensFilter}).join(u";;"));
+             QStringList({gimpFilter, tokensFilter, aseFilter, acoFilter}).join(u";;"));
     QVERIFY(f.scripted.messages.shown.isEmpty());
     // Ours in the order of their marks, others' in the order of their paths.
     QCOMPARE(f.ui().txtName[0]->text(), QStringLiteral("blue"));

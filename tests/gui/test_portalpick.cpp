@@ -3,6 +3,7 @@
 
 #include "mainwindowfixture.h"
 
+#include "editing/frozenpicker.h"
 #include "editing/markspanel.h"
 #include "editing/pickmode.h"
 #include "gui/platform/colourportal.h"
@@ -16,9 +17,11 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QUrl>
 
 using namespace tincta;
 using namespace tincta::test;
@@ -81,14 +84,26 @@ public:
 
     QList<PortalAnswer> queued;
     QStringList requests;
+    QStringList parentWindows;
+    // The still image Screenshot hands over; without one it answers "ended another way" (2).
+    QString screenshotFile;
+    QVariantMap screenshotOptions;
 
 public Q_SLOTS:
-    QDBusObjectPath PickColor(const QString&, const QVariantMap& options) {
-        QString sender = message().service().mid(1);
-        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-        const QString request =
-            QStringLiteral("%1/request/%2/%3")
-                .arg(portalPath, sender, options.value(QStringLiteral("handle_token")).toString());
+    QDBusObjectPath Screenshot(const QString& parentWindow, const QVariantMap& options) {
+        parentWindows.append(parentWindow);
+        screenshotOptions = options;
+        const QString request = requestPathFor(options);
+        QVariantMap results;
+        if (!screenshotFile.isEmpty())
+            results.insert(QStringLiteral("uri"), QUrl::fromLocalFile(screenshotFile).toString());
+        sendResponse(m_bus, request, {screenshotFile.isEmpty() ? 2U : 0U, results});
+        return QDBusObjectPath(request);
+    }
+
+    QDBusObjectPath PickColor(const QString& parentWindow, const QVariantMap& options) {
+        parentWindows.append(parentWindow);
+        const QString request = requestPathFor(options);
         requests.append(request);
         if (!queued.isEmpty())
             answer(request, queued.takeFirst());
@@ -96,6 +111,13 @@ public Q_SLOTS:
     }
 
 private:
+    QString requestPathFor(const QVariantMap& options) const {
+        QString sender = message().service().mid(1);
+        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+        return QStringLiteral("%1/request/%2/%3")
+            .arg(portalPath, sender, options.value(QStringLiteral("handle_token")).toString());
+    }
+
     QDBusConnection m_bus;
 };
 
@@ -149,6 +171,10 @@ private Q_SLOTS:
     void missingPortalSaysSoOnceAndChangesNothing_data();
     void missingPortalSaysSoOnceAndChangesNothing();
     void staleRequestsAreIgnored();
+    void commandPicksThroughThePortalWithoutPickMode();
+    void commandPicksOnTheDesktopsStillImage();
+    void windowHandle_data();
+    void windowHandle();
 
 private:
     // A connection of the test's own to the private bus, closed after each test.
@@ -312,7 +338,8 @@ void TestPortalPick::failedPickSaysSoOnceAndChangesNothing() {
     QTRY_COMPARE(fake.requests.size(), 1);
     sendResponse(fake.bus(), fake.requests[0], arguments);
     QTRY_COMPARE(p.f.scripted.messages.shown.size(), 1);
-    QCOMPARE(p.f.scripted.messages.shown[0].text, PickMode::portalUnavailableText());
+    QCOMPARE(p.f.scripted.messages.shown[0].text, PickMode::portalFailedText());
+    QCOMPARE(p.f.scripted.messages.shown[0].icon, MessageIcon::Warning);
     QCOMPARE(p.f.sliderColour(), (Colour{255, 0, 0}));
     QVERIFY(!p.f.paletteChanged());
     // The next pick works, and the failed one said nothing more meanwhile.
@@ -390,6 +417,72 @@ void TestPortalPick::staleRequestsAreIgnored() {
     QTRY_COMPARE(p.answers.count, 4);
     QCOMPARE(p.f.sliderColour(), (Colour{255, 255, 255}));
     QVERIFY(p.f.scripted.messages.shown.isEmpty());
+}
+
+void TestPortalPick::commandPicksThroughThePortalWithoutPickMode() {
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
+    PortalFixture p(connect(QStringLiteral("app")));
+    QTest::keyClick(p.f.window.get(), Qt::Key_F7);
+    QVERIFY(!p.f.ui().mnuToolsColourPickMode->isChecked());
+    fake.queued.append({0, 0.2, 0.4, 0.6});
+    p.f.ui().command(Command::PickFromScreen)->trigger();
+    QTRY_COMPARE(p.f.markColour(0), (Colour{0x33, 0x66, 0x99}));
+    // The still image was refused, so the desktop's picker was asked; neither got a window
+    // handle, which this platform has none of.
+    QCOMPARE(fake.parentWindows, (QStringList{QString(), QString()}));
+    QCOMPARE(p.f.scripted.screen.reads, 0);
+    p.f.ui().command(Command::Undo)->trigger();
+    QCOMPARE(p.f.markColour(0), (Colour{255, 0, 0}));
+    // A cancel after the command leaves everything as it was.
+    fake.queued.append({1, 1.0, 1.0, 1.0});
+    p.f.ui().command(Command::PickFromScreen)->trigger();
+    QTRY_COMPARE(p.answers.count, 2);
+    QCOMPARE(p.f.markColour(0), (Colour{255, 0, 0}));
+    QVERIFY(p.f.scripted.messages.shown.isEmpty());
+}
+
+void TestPortalPick::commandPicksOnTheDesktopsStillImage() {
+    FakePortal fake(connect(QStringLiteral("portal")));
+    QVERIFY(ownPortalName(fake.bus(), &fake));
+    QTemporaryDir folder;
+    QImage desktop(QGuiApplication::primaryScreen()->geometry().size(), QImage::Format_RGB32);
+    desktop.fill(QColor(0x40, 0x40, 0x40));
+    desktop.setPixelColor(120, 80, QColor(0xC0, 0xFF, 0xEE));
+    fake.screenshotFile = folder.filePath(QStringLiteral("desktop.png"));
+    QVERIFY(desktop.save(fake.screenshotFile));
+    PortalFixture p(connect(QStringLiteral("app")));
+    QTest::keyClick(p.f.window.get(), Qt::Key_F7);
+    p.f.ui().command(Command::PickFromScreen)->trigger();
+    QTRY_VERIFY(p.f.window->findChild<FrozenPicker*>() != nullptr);
+    QCOMPARE(fake.screenshotOptions.value(QStringLiteral("interactive")), QVariant(false));
+    QVERIFY(fake.requests.isEmpty());
+    QWidget* screen = p.f.window->findChild<FrozenPicker*>()->window(0);
+    for (const auto type : {QEvent::MouseMove, QEvent::MouseButtonPress}) {
+        QMouseEvent event(type, QPointF(120.5, 80.5), QPointF(120.5, 80.5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(screen->windowHandle(), &event);
+    }
+    QCOMPARE(p.f.markColour(0), (Colour{0xC0, 0xFF, 0xEE}));
+    QVERIFY(p.f.scripted.messages.shown.isEmpty());
+}
+
+void TestPortalPick::windowHandle_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<quintptr>("id");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("X11") << QStringLiteral("xcb") << quintptr{0x3a00007}
+                         << QStringLiteral("x11:3a00007");
+    QTest::newRow("X11, no window yet") << QStringLiteral("xcb") << quintptr{0} << QString();
+    QTest::newRow("Wayland") << QStringLiteral("wayland") << quintptr{5} << QString();
+    QTest::newRow("offscreen") << QStringLiteral("offscreen") << quintptr{5} << QString();
+}
+
+void TestPortalPick::windowHandle() {
+    QFETCH(QString, platform);
+    QFETCH(quintptr, id);
+    QFETCH(QString, expected);
+    QCOMPARE(portalWindowHandle(platform, id), expected);
 }
 
 QTEST_MAIN(TestPortalPick)

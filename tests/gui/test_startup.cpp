@@ -74,10 +74,11 @@ void TestStartup::startsWithDecimalEntryAndPasteDisabled() {
 
 void TestStartup::firstActivationRendersTheStandardNotation() {
     MainWindowFixture f;
-    QCOMPARE(f.ui().lstAutocopy->count(), 15);
+    QCOMPARE(f.ui().lstAutocopy->count(), 30);
     QCOMPARE(f.ui().lstAutocopy->item(0)->text(), QStringLiteral("HTML Hex"));
     QCOMPARE(f.ui().lstAutocopy->item(11)->text(), QStringLiteral("Custom"));
     QCOMPARE(f.ui().lstAutocopy->item(14)->text(), QStringLiteral("CSS oklch()"));
+    QCOMPARE(f.ui().lstAutocopy->item(29)->text(), QStringLiteral("Tailwind"));
     QCOMPARE(f.ui().lstAutocopy->currentRow(), 0);
     QCOMPARE(f.ui().lblClipboard->text(), QStringLiteral("#FF0000"));
 }
@@ -102,6 +103,8 @@ void TestStartup::menuItems_data() {
     row("mnuEditPasteColor", "Paste To Colour &Mark", QKeySequence(Qt::Key_F3));
     row("mnuEditColorProperties", "Colour &Properties...", QKeySequence(Qt::Key_F4));
     row("mnuEditFind", "&Find JavaScript Names", QKeySequence(Qt::Key_F5));
+    row("mnuEditPickFromScreen", "Pick From &Screen",
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     row("mnuEditColourCheck", "Colour Chec&k...", QKeySequence(Qt::CTRL | Qt::Key_K));
     row("mnuEditCopyJavaScriptNames", "Copy &JavaScript Names", QKeySequence(Qt::Key_F6));
     row("mnuEditPasteHTMLHex", "Paste &HTML Hex", QKeySequence(Qt::Key_F11));
@@ -138,6 +141,7 @@ void TestStartup::toolbarPositions_data() {
         {"btnPasteColor", "Use the Copy button to enable"},
         {"btnColorProperties", "Colour Properties (F4)"},
         {"btnFind", "Find JavaScript Names (F5)"},
+        {"btnPickFromScreen", "Pick From Screen (Ctrl+Shift+P)"},
         {"btnSeparator2", ""},
         {"btnCustomFormat", "Custom Format (F8)"},
         {"btnOptions", "Options (F9)"},

@@ -88,7 +88,7 @@ struct Controls {
     QAction* command(Command which) const { return commands[static_cast<std::size_t>(which)]; }
 
     QToolBar* tbrTools;
-    // The action at a 1-based toolbar position, separators included; nullptr outside 1..14.
+    // The action at a 1-based toolbar position, separators included; nullptr outside 1..15.
     QAction* toolbarButton(int position) const;
     // Clicks the mark's option button, as the user selects a mark.
     void selectMark(int mark) const;

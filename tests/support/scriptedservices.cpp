@@ -52,19 +52,22 @@ bool RecordingLauncher::openUrl(const QUrl& url) {
     return succeed;
 }
 
-ScreenArea ScriptedScreen::areaAround(QPointF global, int radius) {
+ScreenShot ScriptedScreen::grab() {
     ++reads;
-    const QPoint device(qFloor(global.x() * ratio), qFloor(global.y() * ratio));
-    const int side = 2 * radius + 1;
-    ScreenArea area{unreadArea(side), device, (QPointF(device) + QPointF(0.5, 0.5)) / ratio, ratio};
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const QPoint at = device + QPoint(x - radius, y - radius);
-            if (picture.valid(at))
-                area.pixels.setPixelColor(x, y, picture.pixelColor(at));
-        }
-    }
-    return area;
+    const QSize size(qCeil(picture.width() / ratio), qCeil(picture.height() / ratio));
+    return ScreenShot{{ScreenImage{QRect(QPoint(0, 0), size), ratio, picture}}};
+}
+
+std::optional<ImportChoice> ScriptedImportChooser::chooseColours(QWidget*,
+                                                                 const QList<PaletteMark>& colours,
+                                                                 int selectedMark) {
+    requests.append({colours, selectedMark});
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    ImportChoice first;
+    for (qsizetype i = 0; i < std::min<qsizetype>(colours.size(), paletteMarkCount); ++i)
+        first.colours.append(i);
+    return first;
 }
 
 } // namespace tincta::test

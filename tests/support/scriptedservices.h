@@ -60,23 +60,40 @@ public:
 };
 
 // A desktop made of one picture of device pixels, `ratio` of them to a device-independent pixel.
-// Reads outside the picture fail, as a refused screen read does.
+// Reads outside the picture fail, as a refused screen read does. `reads` counts the grabs.
 class ScriptedScreen final : public ScreenPixelReader {
 public:
-    ScreenArea areaAround(QPointF global, int radius) override;
+    ScreenShot grab() override;
 
     QImage picture;
     qreal ratio = 1;
     int reads = 0;
 };
 
-// The four together, ready to hand to a window under test.
+// Answers the Import Colours dialog from a queue: with the dialog's own first answer (the first
+// six colours into the marks from mark 1) when the queue is empty; records each request.
+class ScriptedImportChooser final : public ImportChooser {
+public:
+    struct Request {
+        QList<PaletteMark> colours;
+        int selectedMark = 0;
+    };
+
+    std::optional<ImportChoice> chooseColours(QWidget* parent, const QList<PaletteMark>& colours,
+                                              int selectedMark) override;
+
+    QList<std::optional<ImportChoice>> answers;
+    QList<Request> requests;
+};
+
+// The five together, ready to hand to a window under test.
 struct ScriptedServices {
     ScriptedMessageBoxes messages;
     ScriptedFileDialogs files;
     RecordingLauncher launcher;
     ScriptedScreen screen;
-    Services services{messages, files, launcher, screen};
+    ScriptedImportChooser importChooser;
+    Services services{messages, files, launcher, screen, importChooser};
 };
 
 } // namespace tincta::test

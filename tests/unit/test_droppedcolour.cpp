@@ -23,8 +23,10 @@ void Testdroppedcolour::colourFromDroppedText_data() {
     QTest::newRow("hex in lower case, line end around") << "\n #33669a\r\n"
                                                         << std::optional(Colour{51, 102, 154});
     QTest::newRow("short hex") << "#369" << std::optional(steel);
-    QTest::newRow("hex without #") << "336699" << none;
-    QTest::newRow("hex with alpha") << "#336699ff" << none;
+    // Six digits without "#" are Access's packed decimal, red + 256 green + 65536 blue.
+    QTest::newRow("digits without #") << "336699" << std::optional(Colour{59, 35, 5});
+    QTest::newRow("hex with an opaque alpha") << "#336699ff" << std::optional(steel);
+    QTest::newRow("hex with another alpha") << "#33669980" << none;
     QTest::newRow("not hex digits") << "#33669g" << none;
     QTest::newRow("hex with a prefix inside") << "#0x3366" << none;
     QTest::newRow("short hex not hex digits") << "#xyz" << none;
@@ -44,12 +46,16 @@ void Testdroppedcolour::colourFromDroppedText_data() {
     QTest::newRow("bad alpha") << "rgb(1 2 3 / x)" << none;
     QTest::newRow("word as value") << "rgb(red, 0, 0)" << none;
     QTest::newRow("unclosed") << "rgb(1, 2, 3" << none;
-    QTest::newRow("blank before the bracket") << "rgb (1, 2, 3)" << none;
-    QTest::newRow("other function") << "hsl(0, 100%, 50%)" << none;
+    QTest::newRow("blank before the bracket") << "rgb (1, 2, 3)" << std::optional(Colour{1, 2, 3});
+    // Any notation of the list and any CSS Color 4 form, as Paste Colour reads them.
+    QTest::newRow("hsl") << "hsl(210, 50%, 40%)" << std::optional(steel);
+    QTest::newRow("Flutter") << "Color(0xFF336699)" << std::optional(steel);
+    QTest::newRow("oklch") << "oklch(62.8% 0.2577 29.23)" << std::optional(Colour{255, 0, 0});
     QTest::newRow("JavaScript name") << "cornflowerblue" << std::optional(Colour{100, 149, 237});
     QTest::newRow("JavaScript name, any case") << " AliceBlue\n"
                                                << std::optional(Colour{240, 248, 255});
-    QTest::newRow("spelling not in the table") << "grey" << none;
+    QTest::newRow("CSS spelling of a JavaScript name")
+        << "grey" << std::optional(Colour{128, 128, 128});
     QTest::newRow("name with text around") << "red car" << none;
     QTest::newRow("word") << "hello" << none;
     QTest::newRow("empty") << "" << none;

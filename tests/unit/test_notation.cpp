@@ -40,6 +40,10 @@ private Q_SLOTS:
     void customTemplate_data();
     void customTemplate();
     void customNotationUsesTemplate();
+    void laterExamplesShowTheirText_data();
+    void laterExamplesShowTheirText();
+    void androidXmlNamesTheMark_data();
+    void androidXmlNamesTheMark();
     void storedForms_data();
     void storedForms();
     void storedFormsCoverEveryNotation();
@@ -58,8 +62,10 @@ void Testnotation::notationNames() {
         QStringLiteral("CSS rgb()"),   QStringLiteral("CSS hsl()"),
         QStringLiteral("CSS oklch()"),
     };
-    QCOMPARE(tincta::notationNames(), expected);
+    // The list as earlier versions had it, then the later notations.
+    QCOMPARE(tincta::notationNames().mid(0, expected.size()), expected);
     QCOMPARE(tincta::notationNames().size(), notationCount);
+    QCOMPARE(notationCount, 30);
     QCOMPARE(tincta::notationNames().at(listRow(Notation::Custom)), QStringLiteral("Custom"));
 }
 
@@ -158,6 +164,20 @@ void Testnotation::customTemplate_data() {
     QTest::newRow("non-latin text kept")
         << QStringLiteral("\u03B1%DG%\u4E2D") << gold << QStringLiteral("\u03B1204\u4E2D");
     QTest::newRow("black decimal") << "%DR%,%DG%,%DB%" << Colour{0, 0, 0} << "0,0,0";
+    // The codes added for code: fractions, hsl() and oklch() values, the opaque alpha.
+    const Colour blue{51, 102, 153};
+    QTest::newRow("fractions") << "%FR% %FG% %FB%" << blue << "0.200 0.400 0.600";
+    QTest::newRow("fractions of black and white")
+        << "%FR% %FB%" << Colour{0, 128, 255} << "0.000 1.000";
+    QTest::newRow("hsl values") << "hsl(%HH% %HS%% %HL%%)" << blue << "hsl(210 50% 40%)";
+    QTest::newRow("hsl of a grey") << "%HH%/%HS%/%HL%" << Colour{128, 128, 128} << "0/0/50";
+    QTest::newRow("oklch values") << "%KL%|%KC%|%KH%" << gold << "86.5|0.177|90.4";
+    QTest::newRow("opaque alpha") << "#%XA%%UR%%UG%%UB%" << blue << "#FF336699";
+    QTest::newRow("alpha after the channels") << "0x%UR%%UG%%UB%%XA%" << blue << "0x336699FF";
+    // The classic codes come first: "%%UR%%" with red FB forms %FB%, which then gives blue.
+    QTest::newRow("later code formed by a classic one")
+        << "%%UR%%" << Colour{251, 0, 51} << "0.200";
+    QTest::newRow("later codes case-sensitive") << "%fr%%Xa%" << blue << "%fr%%Xa%";
 }
 
 void Testnotation::customTemplate() {
@@ -173,6 +193,37 @@ void Testnotation::customNotationUsesTemplate() {
              std::optional<QString>(QStringLiteral("#FFCC00")));
     QCOMPARE(tincta::notationText(listRow(Notation::Custom), gold, QString()),
              std::optional<QString>(QString()));
+}
+
+// The Options dialog shows the later notations with #336699, as their documentation does.
+void Testnotation::laterExamplesShowTheirText_data() {
+    QTest::addColumn<int>("row");
+    for (int row = listRow(Notation::CssHwb); row < notationCount; ++row)
+        QTest::newRow(notationRow(*notationAtRow(row)).listName) << row;
+}
+
+void Testnotation::laterExamplesShowTheirText() {
+    QFETCH(int, row);
+    const Notation notation = *notationAtRow(row);
+    const NotationSource source{Colour{51, 102, 153}, QString(), QStringLiteral("Colour name")};
+    QCOMPARE(notationExample(notation, QStringLiteral("%UR%")),
+             detailedNotationText(notation, source));
+}
+
+void Testnotation::androidXmlNamesTheMark_data() {
+    QTest::addColumn<QString>("markName");
+    QTest::addColumn<int>("markNumber");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("named") << "Brand Blue" << 2 << "<color name=\"brand_blue\">#FF336699</color>";
+    QTest::newRow("placeholder") << "" << 4 << "<color name=\"colour_4\">#FF336699</color>";
+}
+
+void Testnotation::androidXmlNamesTheMark() {
+    QFETCH(QString, markName);
+    QFETCH(int, markNumber);
+    QFETCH(QString, expected);
+    const NotationSource source{Colour{51, 102, 153}, QString(), markName, markNumber};
+    QCOMPARE(tincta::notationText(Notation::AndroidXml, source), expected);
 }
 
 // Stored settings and palette files written by earlier versions keep their meaning.
@@ -218,7 +269,7 @@ void Testnotation::readableNotationsReadTheirOwnText() {
     QFETCH(int, row);
     QFETCH(Colour, colour);
     const NotationRow& notation = notationRow(*notationAtRow(row));
-    const QString text = notation.text(colour, QString());
+    const QString text = notation.text({colour});
     QCOMPARE(notation.parse(text), std::optional<Colour>(colour));
     QCOMPARE(colourFromNotationText(text.toLower()), std::optional<Colour>(colour));
 }

@@ -45,6 +45,8 @@ private Q_SLOTS:
     void identifiers();
     void gimpNameLine_data();
     void gimpNameLine();
+    void everyMarkWritten_data();
+    void everyMarkWritten();
 };
 
 void Testpaletteexport::golden_data() {
@@ -63,6 +65,17 @@ void Testpaletteexport::golden_data() {
                                      << "default.tokens.json";
     QTest::newRow("tokens, names")
         << Format::Tokens << namedMarks() << saved << "names.tokens.json";
+    const std::array<std::pair<Format, const char*>, 5> others{{{Format::AdobeSwatches, ".ase"},
+                                                                {Format::PhotoshopColours, ".aco"},
+                                                                {Format::Scss, ".scss"},
+                                                                {Format::Tailwind, ".theme.css"},
+                                                                {Format::Android, ".colors.xml"}}};
+    for (const auto& [format, suffix] : others) {
+        QTest::addRow("%s, default", suffix)
+            << format << test::defaultPaletteMarks() << "" << QStringLiteral("default") + suffix;
+        QTest::addRow("%s, names", suffix)
+            << format << namedMarks() << saved << QStringLiteral("names") + suffix;
+    }
 }
 
 void Testpaletteexport::golden() {
@@ -144,6 +157,28 @@ void Testpaletteexport::gimpNameLine() {
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines[1], titleLine);
     QCOMPARE(lines[4], colourLine);
+}
+
+// The pins of the history go out in any number: nine marks give nine colours in every format that
+// is only written (those that are read back are checked by the import round trip).
+void Testpaletteexport::everyMarkWritten_data() {
+    QTest::addColumn<Format>("format");
+    for (const ExchangeFormatRow& row : exchangeFormatRows()) {
+        if (row.read == nullptr)
+            QTest::newRow(row.suffix.data()) << row.format;
+    }
+}
+
+void Testpaletteexport::everyMarkWritten() {
+    QFETCH(Format, format);
+    QList<PaletteMark> pins;
+    for (int i = 1; i <= 9; ++i)
+        pins.append({QStringLiteral("Pin %1").arg(i), {16 * i, 17 * i, 18 * i}});
+    const QString text = QString::fromUtf8(exchangeFormatRow(format).write(
+        ExportedMarks(pins.constData(), static_cast<std::size_t>(pins.size())), {}));
+    for (const PaletteMark& pin : pins)
+        QVERIFY2(text.contains(lowerCaseHex(pin.colour).mid(1), Qt::CaseInsensitive),
+                 qPrintable(pin.name));
 }
 
 QTEST_APPLESS_MAIN(Testpaletteexport)

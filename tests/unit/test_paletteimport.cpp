@@ -31,7 +31,6 @@ QByteArray tokenWithValue(const QByteArray& value) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(PaletteMarks)
 Q_DECLARE_METATYPE(Format)
 Q_DECLARE_METATYPE(ImportProblem)
 
@@ -56,8 +55,8 @@ private Q_SLOTS:
 // What is written reads back as the same marks, with placeholders and empty names unnamed.
 void Testpaletteimport::roundTrip_data() {
     QTest::addColumn<Format>("format");
-    QTest::addColumn<PaletteMarks>("marks");
-    QTest::addColumn<PaletteMarks>("expected");
+    QTest::addColumn<QList<PaletteMark>>("marks");
+    QTest::addColumn<QList<PaletteMark>>("expected");
     const QString unnamed = QString(typeAColourName);
     const PaletteMarks named{{{QStringLiteral("Caf\u00E9 cr\u00E8me"), {0, 0, 0}},
                               {QStringLiteral("Sky, blue!"), {255, 255, 255}},
@@ -75,24 +74,32 @@ void Testpaletteimport::roundTrip_data() {
     PaletteMarks unnamedRead = placeholders;
     unnamedRead[4].name = namedRead[4].name;
     unnamedRead[1].name = unnamedRead[2].name = unnamed;
+    // Pins of the history go out in any number.
+    const QList<PaletteMark> morePins{{QStringLiteral("Pin 7"), {7, 14, 21}},
+                                      {QStringLiteral("Pin 8"), {8, 16, 24}},
+                                      {QStringLiteral("Pin 9"), {9, 18, 27}}};
     // Every format that Import offers reads back what Export writes of it.
     for (const ExchangeFormatRow& row : exchangeFormatRows()) {
         if (row.read == nullptr)
             continue;
         const QByteArray name = QByteArray(row.suffix.data(), row.suffix.size());
-        QTest::addRow("%s, names", name.constData()) << row.format << named << namedRead;
+        QTest::addRow("%s, names", name.constData())
+            << row.format << marksOf(named) << marksOf(namedRead);
         QTest::addRow("%s, placeholders", name.constData())
-            << row.format << placeholders << unnamedRead;
+            << row.format << marksOf(placeholders) << marksOf(unnamedRead);
+        QTest::addRow("%s, nine pins", name.constData())
+            << row.format << marksOf(named) + morePins << marksOf(namedRead) + morePins;
     }
 }
 
 void Testpaletteimport::roundTrip() {
     QFETCH(Format, format);
-    QFETCH(PaletteMarks, marks);
-    QFETCH(PaletteMarks, expected);
-    const ImportResult result = read(format, exchangeFormatRow(format).write(marks, {}));
+    QFETCH(QList<PaletteMark>, marks);
+    QFETCH(QList<PaletteMark>, expected);
+    const ExportedMarks exported(marks.constData(), static_cast<std::size_t>(marks.size()));
+    const ImportResult result = read(format, exchangeFormatRow(format).write(exported, {}));
     QVERIFY(result.ok());
-    QCOMPARE(result.marks, marksOf(expected));
+    QCOMPARE(result.marks, expected);
 }
 
 void Testpaletteimport::accepted_data() {
@@ -103,9 +110,9 @@ void Testpaletteimport::accepted_data() {
     QTest::newRow("GIMP, fewer colours")
         << Format::Gimp << gimpHeader + "1 2 3 Sea\n4 5 6\n"
         << QList<PaletteMark>{{"Sea", {1, 2, 3}}, {unnamed, {4, 5, 6}}};
-    QTest::newRow("GIMP, first six of more")
+    QTest::newRow("GIMP, more than six")
         << Format::Gimp << gimpHeader + QByteArray("0 0 0 x\n").repeated(6) + "9 9 9 seventh\n"
-        << QList<PaletteMark>(6, {"x", {0, 0, 0}});
+        << QList<PaletteMark>(6, {"x", {0, 0, 0}}) + QList<PaletteMark>{{"seventh", {9, 9, 9}}};
     QTest::newRow("GIMP, no Name or Columns, comments, blank lines, CR LF")
         << Format::Gimp << QByteArray("GIMP Palette\r\n# a comment\r\n\r\n  \t\r\n 0 +7 -0\r\n")
         << QList<PaletteMark>{{unnamed, {0, 7, 0}}};
@@ -287,7 +294,7 @@ void Testpaletteimport::foreignNames() {
 }
 
 // Names are cut to 255 characters, a pair counting as one and never split; the count is of the
-// marks taken, so a long name after the sixth colour is not counted.
+// colours taken, so a long name after the sixth colour is not counted when the first six are.
 void Testpaletteimport::shortenedNames_data() {
     QTest::addColumn<QStringList>("names");  // one colour each, in order
     QTest::addColumn<QList<int>>("lengths"); // of the imported names, in UTF-16 units
@@ -304,7 +311,7 @@ void Testpaletteimport::shortenedNames_data() {
         << QStringList{as(254) + emoji + "b", as(255) + emoji} << QList<int>{256, 255} << 2;
     QTest::newRow("seventh not counted")
         << QStringList{as(1), as(1), as(1), as(1), as(1), as(1), as(300)}
-        << QList<int>{1, 1, 1, 1, 1, 1} << 0;
+        << QList<int>{1, 1, 1, 1, 1, 1, 255} << 0;
 }
 
 void Testpaletteimport::shortenedNames() {
@@ -327,7 +334,11 @@ void Testpaletteimport::shortenedNames() {
         for (const PaletteMark& mark : result.marks)
             read.append(static_cast<int>(mark.name.size()));
         QCOMPARE(read, lengths);
-        QCOMPARE(result.shortenedNames, shortened);
+        QList<qsizetype> firstSix;
+        for (qsizetype i = 0; i < std::min<qsizetype>(names.size(), paletteMarkCount); ++i)
+            firstSix.append(i);
+        QCOMPARE(result.shortenedAmong(firstSix), shortened);
+        QCOMPARE(result.shortenedAmong({6}), names.size() > 6 ? 1 : 0);
     }
 }
 

@@ -209,7 +209,9 @@ private Q_SLOTS:
                                                           "PromptToSave=1",
                                                           "StandardFolder=" +
                                                               m_desktop.toStdString(),
-                                                          "CssFormat="};
+                                                          "CssFormat=",
+                                                          "StarredFormats=",
+                                                          "SampleSize=1"};
         QCOMPARE(m_log->writes, defaultsInOrder);
         // The next load finds nothing to complain about, and the standard notation restored.
         m_log->writes.clear();
@@ -229,6 +231,30 @@ private Q_SLOTS:
             QCOMPARE(standardNotation(formatIndex.toInt(), cssFormat), notation);
         }
         QVERIFY(!isWrittenCssFormat(QStringLiteral("Oklch")));
+    }
+
+    // Keys or list rows, in the stored order; anything else is passed over, never a restore.
+    void starredFormats_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("none") << "" << QList<int>{} << "";
+        QTest::newRow("keys") << "flutter,hex8" << QList<int>{23, 20} << "flutter,hex8";
+        QTest::newRow("list rows become keys")
+            << "0, 23 ,14" << QList<int>{0, 23, 14} << "0,flutter,oklch";
+        QTest::newRow("unknown and repeated items passed over")
+            << "Flutter,,99,-1,tailwind,29,x y" << QList<int>{29} << "tailwind";
+    }
+
+    void starredFormats() {
+        QFETCH(QString, stored);
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, written);
+        QVERIFY(m_reg->SetString(starredFormatsValueName, stored.toStdString()));
+        QVERIFY(!m_record->loadSettings(false).defaultsRestored);
+        QCOMPARE(QList<int>(m_record->starredFormats.begin(), m_record->starredFormats.end()),
+                 rows);
+        QCOMPARE(starredFormatsText(m_record->starredFormats), written);
     }
 
     void javaScriptNamesModeKeepsRememberedFormat() {

@@ -6,6 +6,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -58,12 +59,21 @@ DesktopColourPortal::DesktopColourPortal(QDBusConnection bus, QObject* parent)
                   SLOT(onResponse(QDBusMessage)));
 }
 
-void DesktopColourPortal::requestColour() {
+void DesktopColourPortal::requestColour(const QString& parentWindow) {
+    request(Asked::Colour, parentWindow);
+}
+
+void DesktopColourPortal::requestScreenshot(const QString& parentWindow) {
+    request(Asked::Screenshot, parentWindow);
+}
+
+void DesktopColourPortal::request(Asked asked, const QString& parentWindow) {
     const int number = ++m_requestNumber;
     m_requestPath.clear();
     m_portalOwner.clear();
+    m_asked = asked;
     if (!m_bus.isConnected()) {
-        Q_EMIT unavailable();
+        fail(asked);
         return;
     }
     // The owner is known before the portal is asked, so its answer can never come first.
@@ -72,29 +82,33 @@ void DesktopColourPortal::requestColour() {
     ownerQuery << portalService;
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(ownerQuery), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, number](QDBusPendingCallWatcher* finished) {
+            [this, number, asked, parentWindow](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 if (number != m_requestNumber)
                     return;
                 const QDBusPendingReply<QString> owner = *finished;
                 if (owner.isError()) {
-                    Q_EMIT unavailable();
+                    fail(asked);
                     return;
                 }
                 m_portalOwner = owner.value();
-                askForColour(number);
+                ask(number, asked, parentWindow);
             });
 }
 
-void DesktopColourPortal::askForColour(int number) {
+void DesktopColourPortal::ask(int number, Asked asked, const QString& parentWindow) {
     const QString token = QStringLiteral("tincta%1").arg(number);
     m_requestPath = requestPath(m_bus.baseService(), token);
+    QVariantMap options{{QStringLiteral("handle_token"), token}};
+    if (asked == Asked::Screenshot)
+        options.insert(QStringLiteral("interactive"), false);
     QDBusMessage call = QDBusMessage::createMethodCall(
-        portalService, portalPath, screenshotInterface, QStringLiteral("PickColor"));
-    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+        portalService, portalPath, screenshotInterface,
+        asked == Asked::Colour ? QStringLiteral("PickColor") : QStringLiteral("Screenshot"));
+    call << parentWindow << options;
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, number](QDBusPendingCallWatcher* finished) {
+            [this, number, asked](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 // Stale, or already answered.
                 if (number != m_requestNumber || m_requestPath.isEmpty())
@@ -102,12 +116,19 @@ void DesktopColourPortal::askForColour(int number) {
                 const QDBusPendingReply<QDBusObjectPath> reply = *finished;
                 if (reply.isError()) {
                     m_requestPath.clear();
-                    Q_EMIT unavailable();
+                    fail(asked);
                     return;
                 }
                 // Older portals choose the object's name themselves.
                 m_requestPath = reply.value().path();
             });
+}
+
+void DesktopColourPortal::fail(Asked asked) {
+    if (asked == Asked::Screenshot)
+        Q_EMIT screenshotRefused();
+    else
+        Q_EMIT unavailable();
 }
 
 void DesktopColourPortal::abandon() {
@@ -120,12 +141,12 @@ void DesktopColourPortal::onResponse(const QDBusMessage& response) {
         response.service() != m_portalOwner)
         return;
     m_requestPath.clear();
-    answerWith(response.arguments());
+    answerWith(m_asked, response.arguments());
 }
 
-// Only a well-formed colour is applied and only a cancel by the user is silent: a failed pick
-// or an answer that makes no sense must not look as if nothing had been asked.
-void DesktopColourPortal::answerWith(const QList<QVariant>& arguments) {
+// Only a cancel by the user is silent: a failed pick or an answer that makes no sense must not
+// look as if nothing had been asked.
+void DesktopColourPortal::answerWith(Asked asked, const QList<QVariant>& arguments) {
     const bool hasCode =
         !arguments.isEmpty() && arguments[0].metaType() == QMetaType::fromType<uint>();
     if (hasCode && arguments[0].toUInt() == pickCancelledByUser) {
@@ -133,11 +154,30 @@ void DesktopColourPortal::answerWith(const QList<QVariant>& arguments) {
         return;
     }
     const bool answered = hasCode && arguments[0].toUInt() == pickAnswered && arguments.size() == 2;
-    const std::optional<Colour> colour = answered ? colourFromResults(arguments[1]) : std::nullopt;
+    const QVariant results = answered ? arguments[1] : QVariant();
+    if (asked == Asked::Colour)
+        answerColour(results);
+    else
+        answerScreenshot(results);
+}
+
+void DesktopColourPortal::answerColour(const QVariant& results) {
+    const std::optional<Colour> colour = colourFromResults(results);
     if (colour)
         Q_EMIT colourPicked(*colour);
     else
-        Q_EMIT unavailable();
+        Q_EMIT failed();
+}
+
+void DesktopColourPortal::answerScreenshot(const QVariant& results) {
+    const QUrl uri(qdbus_cast<QVariantMap>(results).value(QStringLiteral("uri")).toString());
+    QImage desktop;
+    if (uri.isLocalFile())
+        desktop.load(uri.toLocalFile());
+    if (desktop.isNull())
+        Q_EMIT screenshotRefused();
+    else
+        Q_EMIT screenshotTaken(desktop);
 }
 
 std::optional<Colour> colourFromPortal(double red, double green, double blue) {
@@ -145,6 +185,12 @@ std::optional<Colour> colourFromPortal(double red, double green, double blue) {
         return std::nullopt;
     const auto channel = [](double value) { return qRound(std::clamp(value, 0.0, 1.0) * 255); };
     return Colour{channel(red), channel(green), channel(blue)};
+}
+
+QString portalWindowHandle(const QString& platformName, quintptr windowId) {
+    if (platformName != QLatin1String("xcb") || windowId == 0)
+        return {};
+    return QStringLiteral("x11:") + QString::number(windowId, 16);
 }
 
 bool screenIsPrivate() {

@@ -1,5 +1,7 @@
 #include "gui/platform/screenpixel.h"
 
+#include "colour/areaaverage.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -14,25 +16,10 @@ QPoint floored(QPointF point) {
     return QPoint(qFloor(point.x()), qFloor(point.y()));
 }
 
-// Copies the readable device pixels of `screen` (device coordinates relative to the screen)
-// into the area whose top-left pixel is `areaOrigin`.
-void readScreen(QScreen* screen, QRect readable, QPoint areaOrigin, QImage& into) {
-    const qreal ratio = screen->devicePixelRatio();
-    // A grab takes device-independent coordinates relative to the screen and returns the device
-    // pixels they cover: grab the cells that hold the wanted device pixels, then copy those out.
-    const QRect cells(floored(QPointF(readable.topLeft()) / ratio),
-                      floored(QPointF(readable.bottomRight()) / ratio));
-    QImage grab = screen->grabWindow(0, cells.x(), cells.y(), cells.width(), cells.height())
-                      .toImage()
-                      .convertToFormat(QImage::Format_ARGB32);
-    if (grab.isNull())
-        return;
-    grab.setDevicePixelRatio(1);
-    const QPoint grabOrigin = (QPointF(cells.topLeft()) * ratio).toPoint();
-    const QRect source = readable.translated(-grabOrigin) & grab.rect();
-    QPainter painter(&into);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(source.topLeft() + grabOrigin - areaOrigin, grab, source);
+ScreenImage grabScreen(QScreen* screen) {
+    QImage pixels = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_ARGB32);
+    pixels.setDevicePixelRatio(1);
+    return ScreenImage{screen->geometry(), screen->devicePixelRatio(), pixels};
 }
 
 } // namespace
@@ -52,26 +39,72 @@ QImage unreadArea(int side) {
     return pixels;
 }
 
-ScreenArea QtScreenPixelReader::areaAround(QPointF global, int radius) {
+std::optional<DevicePixel> ScreenShot::locate(QPointF global) const {
+    // Rounding would put the right half of the last device-independent pixel past the screen.
+    const QPoint at = floored(global);
+    for (qsizetype index = 0; index < screens.size(); ++index) {
+        const ScreenImage& screen = screens[index];
+        if (!screen.geometry.contains(at))
+            continue;
+        const QPoint origin = screen.geometry.topLeft();
+        const QPoint pixel = floored((global - origin) * screen.ratio);
+        const QPointF centre =
+            QPointF(origin) + (QPointF(pixel) + QPointF(0.5, 0.5)) / screen.ratio;
+        return DevicePixel{index, pixel, origin + pixel, centre, screen.ratio};
+    }
+    return std::nullopt;
+}
+
+ScreenArea ScreenShot::areaAround(QPointF global, int radius) const {
     const int side = 2 * radius + 1;
     ScreenArea area{unreadArea(side), floored(global), global, 1};
-    // Rounding would put the right half of the last device-independent pixel past the screen.
-    QScreen* screen = QGuiApplication::screenAt(floored(global));
-    if (screen == nullptr)
+    const std::optional<DevicePixel> found = locate(global);
+    if (!found)
         return area;
-    area.ratio = screen->devicePixelRatio();
-    const QPoint origin = screen->geometry().topLeft();
-    const QPoint device = floored((global - origin) * area.ratio);
-    // Screens keep their device origin; only their size is scaled.
-    area.devicePosition = origin + device;
-    area.centre = QPointF(origin) + (QPointF(device) + QPointF(0.5, 0.5)) / area.ratio;
-    const QRect wanted(device - QPoint(radius, radius), QSize(side, side));
-    // On a desktop of several screens the neighbour's pixels belong to its own scale.
-    const QRect onScreen(QPoint(0, 0), (QSizeF(screen->geometry().size()) * area.ratio).toSize());
-    const QRect readable = wanted & onScreen;
-    if (!readable.isEmpty())
-        readScreen(screen, readable, wanted.topLeft(), area.pixels);
+    area.devicePosition = found->devicePosition;
+    area.centre = found->centre;
+    area.ratio = found->ratio;
+    const QImage& image = screens[found->screen].pixels;
+    const QRect wanted(found->pixel - QPoint(radius, radius), QSize(side, side));
+    const QRect readable = wanted & image.rect();
+    if (readable.isEmpty())
+        return area;
+    QPainter painter(&area.pixels);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(readable.topLeft() - wanted.topLeft(), image, readable);
     return area;
+}
+
+ScreenShot shotOfDesktop(const QImage& desktop, const QList<QRect>& geometries) {
+    QRect desktopArea;
+    for (const QRect& geometry : geometries)
+        desktopArea |= geometry;
+    ScreenShot shot;
+    if (desktopArea.isEmpty() || desktop.isNull())
+        return shot;
+    const qreal ratio = qreal(desktop.width()) / desktopArea.width();
+    QImage pixels = desktop.convertToFormat(QImage::Format_ARGB32);
+    pixels.setDevicePixelRatio(1);
+    for (const QRect& geometry : geometries) {
+        const QRectF scaled(QPointF(geometry.topLeft() - desktopArea.topLeft()) * ratio,
+                            QSizeF(geometry.size()) * ratio);
+        shot.screens.append(ScreenImage{geometry, ratio, pixels.copy(scaled.toRect())});
+    }
+    return shot;
+}
+
+QList<QRect> screenGeometries() {
+    QList<QRect> geometries;
+    for (const QScreen* screen : QGuiApplication::screens())
+        geometries.append(screen->geometry());
+    return geometries;
+}
+
+ScreenShot QtScreenPixelReader::grab() {
+    ScreenShot shot;
+    for (QScreen* screen : QGuiApplication::screens())
+        shot.screens.append(grabScreen(screen));
+    return shot;
 }
 
 Colour pickColourFromRead(std::optional<PackedColour> read) {
@@ -79,6 +112,13 @@ Colour pickColourFromRead(std::optional<PackedColour> read) {
     // toward zero.
     const std::int32_t value = read ? static_cast<std::int32_t>(*read) : -1;
     return Colour{value & 255, (value / 256) & 255, (value / 65536) & 255};
+}
+
+Colour pickColourFromArea(const ScreenArea& area, int size) {
+    if (!area.middle())
+        return pickColourFromRead(std::nullopt);
+    const QPoint middle(area.pixels.width() / 2, area.pixels.height() / 2);
+    return averageColour(area.pixels, middle, size).value_or(pickColourFromRead(area.middle()));
 }
 
 } // namespace tincta

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "palette/palettefile.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 
 class QWidget;
 
@@ -63,6 +67,29 @@ public:
     virtual bool openUrl(const QUrl& url) = 0;
 };
 
+// Which colours of an imported file go into which marks: the chosen colours (positions in the
+// file, in file order) into consecutive marks from firstMark on.
+struct ImportChoice {
+    QList<qsizetype> colours;
+    int firstMark = 0;
+
+    friend bool operator==(const ImportChoice&, const ImportChoice&) = default;
+};
+
+// How many colours an import into the marks from `firstMark` on can take.
+constexpr int importRoom(int firstMark) {
+    return paletteMarkCount - firstMark;
+}
+
+// The modal "Import Colours" dialog for a file of more or fewer than six colours; nullopt when
+// the user cancelled. The program shows the real one, gui tests answer it from a script.
+class ImportChooser {
+public:
+    virtual ~ImportChooser() = default;
+    virtual std::optional<ImportChoice>
+    chooseColours(QWidget* parent, const QList<PaletteMark>& colours, int selectedMark) = 0;
+};
+
 // The title of the program's own message boxes.
 inline const QString messageTitle = QStringLiteral("Tincta");
 
@@ -77,6 +104,7 @@ struct Services {
     FileDialogs& files;
     Launcher& launcher;
     ScreenPixelReader& screen;
+    ImportChooser& importChooser;
     // Set where the desktop keeps the screen from programs: picks then go through it.
     ColourPortal* portal = nullptr;
 };

@@ -127,11 +127,11 @@ QString tokenName(const FoundToken& found) {
 
 } // namespace
 
-QByteArray designTokensBytes(const PaletteMarks& marks) {
+QByteArray designTokensBytes(ExportedMarks marks) {
     const QStringList identifiers = markIdentifiers(marks);
     QJsonObject tokens;
-    for (int i = 0; i < paletteMarkCount; ++i) {
-        tokens.insert(identifiers[i], colourToken(marks[i], i + 1));
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        tokens.insert(identifiers[i], colourToken(marks[i], static_cast<int>(i) + 1));
     }
     return QJsonDocument(tokens).toJson(QJsonDocument::Indented);
 }
@@ -161,7 +161,7 @@ ImportResult readDesignTokens(const QByteArray& bytes) {
         }
         colours.append({tokenName(token), *colour});
     }
-    return ImportResult::firstSix(std::move(colours));
+    return ImportResult::ofColours(std::move(colours));
 }
 
 } // namespace tincta

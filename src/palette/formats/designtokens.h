@@ -12,9 +12,9 @@ namespace tincta {
 // "$extensions" {"io.github.tincta": {"mark": N}} to keep the order that JSON objects lack, and
 // the mark's name as "$description" unless it is a placeholder or empty, so that names survive
 // the trip. UTF-8 JSON indented by four blanks, every line ending in LF.
-QByteArray designTokensBytes(const PaletteMarks& marks);
+QByteArray designTokensBytes(ExportedMarks marks);
 
-// The first six colour tokens of a design tokens file: those with a mark number in its order,
+// The colour tokens of a design tokens file: those with a mark number in its order,
 // then the others in the order of their paths. Groups are searched and pass their "$type" on;
 // tokens of other types and references to other tokens are passed over. A colour is its "hex"
 // where present, else its sRGB "components", or the older string form "$value": "#rrggbb". The

@@ -1,9 +1,12 @@
 #include "palette/formats/exchangeformat.h"
 
 #include "colour/enumrows.h"
+#include "palette/formats/adobeswatchexchange.h"
+#include "palette/formats/androidresources.h"
 #include "palette/formats/cssexport.h"
 #include "palette/formats/designtokens.h"
 #include "palette/formats/gimppalette.h"
+#include "palette/formats/photoshopcolours.h"
 
 #include <QtGlobal>
 #include <array>
@@ -12,12 +15,10 @@ namespace tincta {
 
 namespace {
 
-QByteArray writeCss(const PaletteMarks& marks, const QString&) {
-    return cssPaletteBytes(marks);
-}
-
-QByteArray writeTokens(const PaletteMarks& marks, const QString&) {
-    return designTokensBytes(marks);
+// The writer of a format that takes nothing from the palette file's path.
+template <QByteArray (*writeMarks)(ExportedMarks)>
+QByteArray withoutPath(ExportedMarks marks, const QString&) {
+    return writeMarks(marks);
 }
 
 constexpr auto rows = std::to_array<ExchangeFormatRow>({
@@ -25,10 +26,24 @@ constexpr auto rows = std::to_array<ExchangeFormatRow>({
      QLatin1StringView(".gpl"), gimpPaletteBytes, readGimpPalette},
     {ExchangeFormat::Css,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "CSS custom properties (*.css)"),
-     QLatin1StringView(".css"), writeCss, nullptr},
+     QLatin1StringView(".css"), withoutPath<cssPaletteBytes>, nullptr},
     {ExchangeFormat::Tokens,
      QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Design tokens (*.tokens.json)"),
-     QLatin1StringView(".tokens.json"), writeTokens, readDesignTokens},
+     QLatin1StringView(".tokens.json"), withoutPath<designTokensBytes>, readDesignTokens},
+    {ExchangeFormat::AdobeSwatches,
+     QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Adobe Swatch Exchange (*.ase)"),
+     QLatin1StringView(".ase"), adobeSwatchBytes, readAdobeSwatches},
+    {ExchangeFormat::PhotoshopColours,
+     QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Photoshop colour swatches (*.aco)"),
+     QLatin1StringView(".aco"), withoutPath<photoshopColoursBytes>, readPhotoshopColours},
+    {ExchangeFormat::Scss, QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "SCSS variables (*.scss)"),
+     QLatin1StringView(".scss"), withoutPath<scssPaletteBytes>, nullptr},
+    {ExchangeFormat::Tailwind,
+     QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Tailwind CSS theme (*.theme.css)"),
+     QLatin1StringView(".theme.css"), withoutPath<tailwindThemeBytes>, nullptr},
+    {ExchangeFormat::Android,
+     QT_TRANSLATE_NOOP("tincta::ExchangeCommands", "Android colour resources (*.xml)"),
+     QLatin1StringView(".xml"), withoutPath<androidColoursBytes>, nullptr},
 });
 
 static_assert(hasOneRowPerEnumerator<ExchangeFormat>(rows),

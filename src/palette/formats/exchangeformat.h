@@ -15,6 +15,11 @@ enum class ExchangeFormat {
     Gimp,
     Css,
     Tokens,
+    AdobeSwatches,
+    PhotoshopColours,
+    Scss,
+    Tailwind,
+    Android,
     Count // keep last: the number of formats
 };
 
@@ -27,7 +32,7 @@ struct ExchangeFormatRow {
     const char* filter;
     QLatin1StringView suffix;
     // The palette in the format; a format may take its name from the palette file's path.
-    QByteArray (*write)(const PaletteMarks& marks, const QString& paletteFilePath);
+    QByteArray (*write)(ExportedMarks marks, const QString& paletteFilePath);
     // The first colours of a file in the format; null for a format that is only written.
     ImportResult (*read)(const QByteArray& bytes);
 };

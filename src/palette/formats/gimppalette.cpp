@@ -31,8 +31,7 @@ QString paletteTitle(const QString& paletteFilePath) {
 }
 
 QString colourLine(const PaletteMark& mark) {
-    const QString name =
-        isPlaceholderName(mark.name) ? QString(untitledName) : onOneLine(mark.name);
+    const QString name = onOneLine(exportedName(mark.name));
     return QString::asprintf("%3d %3d %3d\t", mark.colour.red, mark.colour.green,
                              mark.colour.blue) +
            name;
@@ -115,7 +114,7 @@ std::optional<ImportProblem> readColourLine(QStringView line, PaletteMark* mark)
 
 } // namespace
 
-QByteArray gimpPaletteBytes(const PaletteMarks& marks, const QString& paletteFilePath) {
+QByteArray gimpPaletteBytes(ExportedMarks marks, const QString& paletteFilePath) {
     QStringList lines{header, QLatin1StringView("Name: ") + paletteTitle(paletteFilePath),
                       columnsLine, commentLine};
     for (const PaletteMark& mark : marks) {
@@ -152,7 +151,7 @@ ImportResult readGimpPalette(const QByteArray& bytes) {
         }
         colours.append(mark);
     }
-    return ImportResult::firstSix(std::move(colours));
+    return ImportResult::ofColours(std::move(colours));
 }
 
 } // namespace tincta

@@ -1,0 +1,185 @@
+#include "editing/frozenpicker.h"
+
+#include "colour/areaaverage.h"
+#include "editing/loupe.h"
+#include "gui/platform/errorguard.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace tincta {
+
+namespace {
+
+// One screen's still image, shown device pixel for device pixel.
+class FrozenScreen final : public QWidget {
+public:
+    explicit FrozenScreen(const ScreenImage& screen)
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+          m_pixels(screen.pixels) {
+        setObjectName(QStringLiteral("frozenScreen"));
+        setWindowTitle(
+            QCoreApplication::translate("tincta::FrozenPicker", "Pick a colour - Tincta"));
+        setAccessibleName(QCoreApplication::translate(
+            "tincta::FrozenPicker", "Still image of the screen: click a colour to pick it"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setCursor(Qt::CrossCursor);
+        setMouseTracking(true);
+        setGeometry(screen.geometry);
+        // Where window positions are the compositor's to choose, the screen is still ours to name.
+        if (QScreen* shown = QGuiApplication::screenAt(screen.geometry.center()))
+            setScreen(shown);
+        m_pixels.setDevicePixelRatio(screen.ratio);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.drawImage(QPointF(0, 0), m_pixels);
+    }
+
+private:
+    QImage m_pixels;
+};
+
+} // namespace
+
+FrozenPicker::FrozenPicker(ScreenShot shot, int sampleSize, QObject* parent)
+    : QObject(parent), m_shot(std::move(shot)), m_loupe(std::make_unique<Loupe>(nullptr)),
+      m_sampleSize(sampleSize) {
+    m_loupe->setSampleSize(sampleSize);
+}
+
+FrozenPicker::~FrozenPicker() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void FrozenPicker::start() {
+    for (const ScreenImage& screen : m_shot.screens)
+        m_windows.push_back(std::make_unique<FrozenScreen>(screen));
+    if (m_windows.empty())
+        return;
+    QCoreApplication::instance()->installEventFilter(this);
+    for (const auto& window : m_windows)
+        window->showFullScreen();
+    pickAt(QCursor::pos());
+    // The keyboard belongs to the pick wherever the window manager puts the focus; the grab
+    // needs the window on the screen first.
+    QTimer::singleShot(0, m_windows.front().get(), [window = m_windows.front().get()] {
+        window->activateWindow();
+        window->grabKeyboard();
+    });
+}
+
+// The pointer arrives at the window handles first, in unrounded device-independent pixels that
+// tell one device pixel from the next at any scale; the widgets see it rounded.
+bool FrozenPicker::isOurWindow(QObject* object) const {
+    return std::any_of(m_windows.begin(), m_windows.end(), [object](const auto& window) {
+        return window.get() == object || window->windowHandle() == object;
+    });
+}
+
+bool FrozenPicker::eventFilter(QObject* watched, QEvent* event) {
+    if (!isRunning())
+        return false;
+    bool handled = false;
+    ErrorGuard::run([&] {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            handled = handleKey(*static_cast<QKeyEvent*>(event));
+            break;
+        case QEvent::MouseMove:
+            if (isOurWindow(watched)) {
+                const QPointF global = static_cast<QMouseEvent*>(event)->globalPosition();
+                if (!m_pointer.isOwnMove(global))
+                    pickAt(global);
+                handled = true;
+            }
+            break;
+        case QEvent::MouseButtonPress:
+            if (isOurWindow(watched)) {
+                const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+                if (button == Qt::LeftButton || button == Qt::RightButton)
+                    finish(button == Qt::LeftButton);
+                handled = true;
+            }
+            break;
+        case QEvent::Wheel:
+            if (isOurWindow(watched)) {
+                stepSampleSize(sampleSizeStep(*static_cast<QWheelEvent*>(event)));
+                handled = true;
+            }
+            break;
+        case QEvent::Close:
+            if (isOurWindow(watched))
+                finish(false);
+            break;
+        default:
+            break;
+        }
+    });
+    return handled;
+}
+
+bool FrozenPicker::handleKey(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Escape) {
+        finish(false);
+    } else if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
+               key.key() == Qt::Key_Space) {
+        finish(true);
+    } else if (const std::optional<QPoint> step = arrowStep(key)) {
+        pickAt(m_pointer.nudged(*step));
+        m_pointer.placePointer();
+    } else if (const std::optional<int> steps = sampleSizeStep(key)) {
+        stepSampleSize(*steps);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void FrozenPicker::pickAt(QPointF global) {
+    const ScreenArea area = m_shot.areaAround(global, Loupe::radius);
+    m_pointer.follow(area);
+    m_colour = pickColourFromArea(area, m_sampleSize);
+    m_loupe->showArea(area, m_colour, global);
+    m_loupe->raise();
+}
+
+void FrozenPicker::stepSampleSize(int steps) {
+    const int size = steppedSampleSize(m_sampleSize, steps);
+    if (size == m_sampleSize)
+        return;
+    m_sampleSize = size;
+    m_loupe->setSampleSize(size);
+    if (const std::optional<QPointF> point = m_pointer.point())
+        pickAt(*point);
+    Q_EMIT sampleSizeChanged(size);
+}
+
+void FrozenPicker::finish(bool take) {
+    QCoreApplication::instance()->removeEventFilter(this);
+    m_loupe->hide();
+    // Closed later: the event that ends the pick is still being delivered to one of them.
+    for (auto& window : m_windows) {
+        window->releaseKeyboard();
+        window->hide();
+        window.release()->deleteLater();
+    }
+    m_windows.clear();
+    if (take)
+        Q_EMIT picked(m_colour);
+    else
+        Q_EMIT cancelled();
+}
+
+} // namespace tincta
