@@ -43,7 +43,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(rect(), palette().window());
         painter.drawImage(QPointF(0, 0), m_pixels);
     }
 

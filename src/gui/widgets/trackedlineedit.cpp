@@ -81,6 +81,9 @@ bool TrackedLineEdit::event(QEvent* event) {
         event->ignore();
         return false;
     }
+    // A box deleted later (an item view's editor) is gone when the event returns.
+    if (event->type() == QEvent::DeferredDelete)
+        return QLineEdit::event(event);
     if (m_eventDepth++ == 0) {
         m_textBeforeEvent = text();
         m_judgeEdits = !isUndoOrRedo(event);
