@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "gui/platform/colourportal.h"
+#include "gui/widgets/deferrediconstyle.h"
 #include "gui/platform/firstframeprobe.h"
 #include "gui/platform/qtservices.h"
 #include "gui/platform/screenpixel.h"
@@ -128,6 +129,7 @@ Request requestOf(const QApplication& app) {
 int main(int argc, char* argv[]) {
     answerWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
+    QApplication::setStyle(new tincta::DeferredIconStyle);
     describeProgram(app);
     const Request request = requestOf(app);
     if (request.heldClipboardText)

@@ -1,15 +1,28 @@
 #include "settings/windowgeometry.h"
 
-#include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 
 namespace tincta {
 
 namespace {
 
-// Six digits are more than any screen has, and keep every sum far from overflowing.
-const QRegularExpression
-    storedGeometry(QStringLiteral("^(-?[0-9]{1,6}),(-?[0-9]{1,6}),([0-9]{1,6}),([0-9]{1,6})$"));
+// One to six digits, after a minus sign where `signedAllowed`: six digits are more than any
+// screen has, and keep every sum far from overflowing. Read by hand, as the regular expression
+// engine is otherwise not needed before the window shows.
+std::optional<int> storedNumber(QStringView text, bool signedAllowed) {
+    const bool negative = signedAllowed && text.startsWith(u'-');
+    const QStringView digits = negative ? text.mid(1) : text;
+    if (digits.isEmpty() || digits.size() > 6)
+        return std::nullopt;
+    int value = 0;
+    for (const QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+        value = value * 10 + (digit.unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
 
 qint64 area(const QRect& rect) {
     return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
@@ -39,11 +52,16 @@ QString windowGeometryText(const QRect& geometry) {
 }
 
 std::optional<QRect> windowGeometryFromText(const QString& text) {
-    const QRegularExpressionMatch match = storedGeometry.match(text);
-    if (!match.hasMatch())
+    const QList<QStringView> parts = QStringView(text).split(u',');
+    if (parts.size() != 4)
         return std::nullopt;
-    const QRect geometry(match.captured(1).toInt(), match.captured(2).toInt(),
-                         match.captured(3).toInt(), match.captured(4).toInt());
+    const auto x = storedNumber(parts[0], true);
+    const auto y = storedNumber(parts[1], true);
+    const auto width = storedNumber(parts[2], false);
+    const auto height = storedNumber(parts[3], false);
+    if (!x || !y || !width || !height)
+        return std::nullopt;
+    const QRect geometry(*x, *y, *width, *height);
     if (geometry.isEmpty())
         return std::nullopt;
     return geometry;

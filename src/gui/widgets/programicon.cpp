@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -66,7 +67,10 @@ public:
 private:
     QImage read(const QSize& size) const {
         const int side = drawnSizeFor(std::max(size.width(), size.height()));
-        const QImage image(QStringLiteral(":/icons/%1-%2.png").arg(m_name).arg(side));
+        // Named as PNG so that Qt reads it itself instead of asking every format plugin.
+        QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(m_name).arg(side), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
         if (image.isNull() || image.size() == size)
             return image;
         return image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
