@@ -36,6 +36,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tincta {
@@ -83,7 +84,6 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     ErrorGuard::setLastResort([this] { handleUnexpectedError(); });
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Tincta"));
-    setWindowIcon(programIcon(QStringLiteral("tincta")));
     buildLayout();
     setTabOrder();
     connectPanels();
@@ -331,7 +331,16 @@ bool MainWindow::event(QEvent* event) {
         ErrorGuard::run([this] { m_notation->showRememberedNotation(m_editor->colour()); });
     else if (event->type() == QEvent::WindowDeactivate)
         ErrorGuard::run([this] { m_notation->windowDeactivated(); });
+    else if (event->type() == QEvent::Paint && !m_windowIconAsked)
+        giveWindowIconAfterThisFrame();
     return QMainWindow::event(event);
+}
+
+// Drawing the icon at every size window systems ask for takes as long as building a panel;
+// the window manager shows it a moment later, and the first frame comes sooner.
+void MainWindow::giveWindowIconAfterThisFrame() {
+    m_windowIconAsked = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon(QStringLiteral("tincta"))); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -46,6 +46,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void giveWindowIconAfterThisFrame();
     void buildLayout();
     void setTabOrder();
     void connectPanels();
@@ -79,6 +80,7 @@ private:
     bool m_errorReported = false;
     // "The settings could not be read" is said once a run, however often a load fails.
     bool m_settingsUnreadableTold = false;
+    bool m_windowIconAsked = false;
     std::unique_ptr<EasyReg> m_registry;
     std::unique_ptr<SettingsRecord> m_settings;
     PaletteModel* m_model;

@@ -57,7 +57,8 @@ std::optional<std::string> moveAside(const std::string& filePath, const FileIden
 } // namespace
 
 bool useFile(const std::string& filePath, std::chrono::steady_clock::time_point waitDeadline,
-             const std::function<bool(Database&)>& use, StoreReport& report) {
+             const std::function<bool(Database&)>& use, StoreReport& report,
+             std::unique_ptr<Database>* keepOpen) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         FileIdentity seen;
         try {
@@ -67,8 +68,11 @@ bool useFile(const std::string& filePath, std::chrono::steady_clock::time_point 
                 std::filesystem::create_directories(folder, ignored);
             }
             seen = identityOf(filePath);
-            Database db(filePath, waitDeadline);
-            return use(db);
+            auto db = std::make_unique<Database>(filePath, waitDeadline);
+            const bool result = use(*db);
+            if (keepOpen != nullptr)
+                *keepOpen = std::move(db);
+            return result;
         } catch (const SqliteError& error) {
             if (!isDamage(error.code) || attempt > 0)
                 break;

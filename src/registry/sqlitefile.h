@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tincta::sqlite {
@@ -14,8 +15,10 @@ namespace tincta::sqlite {
 // expects (damaged, or a database of another kind: see isDamage) is moved aside to
 // "<file>.corrupt-<time>" with its journals, and `use` runs once more on a fresh file; `report`
 // then says where the old one went. A call that cannot use the file at all answers false and
-// sets `report.unusable`.
+// sets `report.unusable`. Given `keepOpen`, a connection that `use` ended without failure is
+// handed over there instead of being closed.
 bool useFile(const std::string& filePath, std::chrono::steady_clock::time_point waitDeadline,
-             const std::function<bool(Database&)>& use, StoreReport& report);
+             const std::function<bool(Database&)>& use, StoreReport& report,
+             std::unique_ptr<Database>* keepOpen = nullptr);
 
 } // namespace tincta::sqlite

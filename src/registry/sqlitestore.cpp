@@ -114,6 +114,8 @@ SqliteStore::SqliteStore() : SqliteStore(defaultFilePath()) {}
 
 SqliteStore::SqliteStore(std::string filePath) : m_filePath(std::move(filePath)) {}
 
+SqliteStore::~SqliteStore() = default;
+
 std::string SqliteStore::defaultFilePath() {
     std::string base;
     // Relative values are to be ignored, as for every XDG base directory.
@@ -128,6 +130,17 @@ std::string SqliteStore::defaultFilePath() {
 // (2.5 against 6.5 ms for one write while another copy writes), but settings are written a few
 // values at a time, and the log's shared memory fails on home folders mounted over a network.
 template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
+    const auto transaction = [&](Database& db) {
+        if (write)
+            db.exec("BEGIN IMMEDIATE");
+        const bool result = body(db);
+        if (write)
+            db.exec(result ? "COMMIT" : "ROLLBACK");
+        return result;
+    };
+    bool result = false;
+    if (runOnBatchFile(transaction, result))
+        return result;
     const auto waitDeadline =
         m_batchDeadline.value_or(std::chrono::steady_clock::now() + waitLimit);
     return sqlite::useFile(
@@ -135,23 +148,32 @@ template <typename Body> bool SqliteStore::run(bool write, Body&& body) {
         [&](Database& db) {
             prepareStoreFile(db, m_filePath, !m_contentsChecked);
             m_contentsChecked = true;
-            if (write)
-                db.exec("BEGIN IMMEDIATE");
-            const bool result = body(db);
-            if (write)
-                db.exec(result ? "COMMIT" : "ROLLBACK");
-            return result;
+            return transaction(db);
         },
-        m_report);
+        m_report, m_batchDeadline ? &m_batchFile : nullptr);
+}
+
+bool SqliteStore::runOnBatchFile(const std::function<bool(Database&)>& use, bool& result) {
+    if (m_batchFile == nullptr)
+        return false;
+    try {
+        result = use(*m_batchFile);
+        return true;
+    } catch (...) {
+        m_batchFile.reset();
+        return false;
+    }
 }
 
 void SqliteStore::beginBatch(std::chrono::steady_clock::time_point waitDeadline) {
     m_batchDeadline = waitDeadline;
+    m_batchFile.reset();
     m_report = {};
 }
 
 StoreReport SqliteStore::endBatch() {
     m_batchDeadline.reset();
+    m_batchFile.reset();
     return std::exchange(m_report, {});
 }
 

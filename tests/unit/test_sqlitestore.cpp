@@ -221,6 +221,23 @@ private Q_SLOTS:
         QVERIFY(asideFiles(QDir(m_dir.path())).isEmpty());
     }
 
+    // A batch keeps the file open between its calls but no lock: another copy writes in
+    // between without waiting, and each side reads the other's latest write.
+    void batchSharesTheFileBetweenCalls() {
+        SqliteStore store(storePath().toStdString());
+        SqliteStore other(storePath().toStdString());
+        QVERIFY(store.setValue(HKEY_CURRENT_USER, "Software", "v", REG_SZ, "x"));
+        store.beginBatch(std::chrono::steady_clock::now() + std::chrono::seconds(5));
+        other.beginBatch(std::chrono::steady_clock::now() + std::chrono::milliseconds(50));
+        QCOMPARE(store.queryValue(HKEY_CURRENT_USER, "Software", "v")->data, "x"s);
+        QVERIFY(other.setValue(HKEY_CURRENT_USER, "Software", "v", REG_SZ, "y"));
+        QCOMPARE(store.queryValue(HKEY_CURRENT_USER, "Software", "v")->data, "y"s);
+        QVERIFY(store.setValue(HKEY_CURRENT_USER, "Software", "v", REG_SZ, "z"));
+        QCOMPARE(other.queryValue(HKEY_CURRENT_USER, "Software", "v")->data, "z"s);
+        QVERIFY(!other.endBatch().unusable);
+        QVERIFY(!store.endBatch().unusable);
+    }
+
     void emptyFileBecomesAStore() {
         QVERIFY(writeFile(storePath(), {}));
         SqliteStore store(storePath().toStdString());
