@@ -1,6 +1,15 @@
-// Starts the real program and a bare Qt window alternately, as users start them, and prints the
-// time from the start of the process to its first painted frame and its peak resident memory:
-// medians and 90th percentiles of seven runs each after a warm-up, and the ratios.
+// Starts the real program, its pick from the command line and a bare Qt window alternately, as
+// users start them, and prints the time from the start of the process to its first painted
+// frame and its peak resident memory: medians and 90th percentiles of seven runs each after a
+// warm-up, and the ratios to the bare window.
+//
+//   bench_startup [EARLIER_TINCTA]
+//
+// A second yardstick, a bare still image of the screen shown full screen, tells what a pick's
+// start costs beyond grabbing and showing a whole screen.
+//
+// An earlier build of the program, given, is measured in the same run, so that a change is
+// judged on one machine under one load.
 //
 // Needs a display (bench/run.sh starts a virtual one). The children run on the xcb platform
 // with settings and history in folders of their own.
@@ -35,7 +44,7 @@ struct Run {
 };
 
 struct Program {
-    const char* label;
+    std::string label;
     std::vector<std::string> command;
     std::vector<Run> runs;
 };
@@ -106,17 +115,26 @@ std::vector<double> field(const std::vector<Run>& runs, double Run::*member) {
     return values;
 }
 
-void report(const Program& program, const Program& yardstick) {
+double median(const Program& program, double Run::*member) {
+    return percentile(field(program.runs, member), 0.5);
+}
+
+// The ratios are to `yardstick`, and for a pick also to `stillYardstick`.
+void report(const Program& program, const Program& yardstick, const Program& stillYardstick) {
     const auto times = field(program.runs, &Run::milliseconds);
     const auto memory = field(program.runs, &Run::peakMiB);
     const double medianTime = percentile(times, 0.5);
     const double medianMemory = percentile(memory, 0.5);
-    std::printf("  %-12s first frame median %6.1f ms (p90 %6.1f, %.2fx)   peak memory median "
-                "%5.1f MiB (p90 %5.1f, %.2fx)\n",
-                program.label, medianTime, percentile(times, 0.9),
-                medianTime / percentile(field(yardstick.runs, &Run::milliseconds), 0.5),
-                medianMemory, percentile(memory, 0.9),
-                medianMemory / percentile(field(yardstick.runs, &Run::peakMiB), 0.5));
+    std::printf("  %-16s first frame median %6.1f ms (p90 %6.1f, %.2fx)   peak memory median "
+                "%5.1f MiB (p90 %5.1f, %.2fx)",
+                program.label.c_str(), medianTime, percentile(times, 0.9),
+                medianTime / median(yardstick, &Run::milliseconds), medianMemory,
+                percentile(memory, 0.9), medianMemory / median(yardstick, &Run::peakMiB));
+    if (program.label.ends_with("--pick"))
+        std::printf("   against the bare still: %.2fx, %.2fx",
+                    medianTime / median(stillYardstick, &Run::milliseconds),
+                    medianMemory / median(stillYardstick, &Run::peakMiB));
+    std::printf("\n");
 }
 
 } // namespace
@@ -138,15 +156,22 @@ int main(int argc, char* argv[]) {
          {TINCTA_BAREWINDOW_PATH, std::to_string(shape.widgets), std::to_string(shape.size.width()),
           std::to_string(shape.size.height())},
          {}},
-        {"tincta", {TINCTA_PROGRAM_PATH}, {}},
+        {"bare still", {TINCTA_BAREWINDOW_PATH, "--still"}, {}},
     };
+    const auto addProgram = [&programs](const std::string& label, const std::string& path) {
+        programs.push_back({label, {path}, {}});
+        programs.push_back({label + " --pick", {path, "--pick"}, {}});
+    };
+    if (argc > 1)
+        addProgram("earlier", argv[1]);
+    addProgram("tincta", TINCTA_PROGRAM_PATH);
     // Alternating spreads the machine's ups and downs over both; run 0 warms the caches and
     // makes the settings store.
     for (int round = 0; round <= measuredRuns; ++round) {
         for (Program& program : programs) {
             Run run;
             if (!runOnce(program.command, run)) {
-                std::fprintf(stderr, "%s gave no first frame\n", program.label);
+                std::fprintf(stderr, "%s gave no first frame\n", program.label.c_str());
                 return EXIT_FAILURE;
             }
             if (round > 0)
@@ -157,6 +182,6 @@ int main(int argc, char* argv[]) {
                 "%d x %d:\n",
                 measuredRuns, shape.widgets, shape.size.width(), shape.size.height());
     for (const Program& program : programs)
-        report(program, programs.front());
+        report(program, programs[0], programs[1]);
     return EXIT_SUCCESS;
 }

@@ -4,6 +4,7 @@
 #include "colour/notation.h"
 #include "editing/frozenpicker.h"
 #include "gui/platform/colourportal.h"
+#include "gui/platform/firstframeprobe.h"
 #include "gui/platform/screenpixel.h"
 #include "registry/easyreg.h"
 #include "settings/settingsnames.h"
@@ -40,10 +41,9 @@ struct PickSettings {
 };
 
 PickSettings readPickSettings(SettingsRecord& settings) {
-    const int formatIndex = settings.readValue(formatIndexValueName).toInt();
-    return {standardNotation(formatIndex, settings.readValue(cssFormatValueName)),
-            settings.readValue(customFormatValueName),
-            sampleSizeFromText(settings.readValue(sampleSizeValueName))};
+    const QStringList texts = settings.readValues(
+        {formatIndexValueName, cssFormatValueName, customFormatValueName, sampleSizeValueName});
+    return {standardNotation(texts[0].toInt(), texts[1]), texts[2], sampleSizeFromText(texts[3])};
 }
 
 // The colour's text once the pick has answered; nothing while it is running or after a cancel.
@@ -68,6 +68,7 @@ PickOutcome pickOnStillImage(QApplication& app, ScreenShot shot, SettingsRecord&
     if (!picker.isRunning())
         return {std::nullopt, QApplication::translate("tincta::CommandLinePick",
                                                       "There is no screen to pick from.")};
+    reportFirstFrameWhenAsked(picker.window(0));
     app.exec();
     return outcome;
 }

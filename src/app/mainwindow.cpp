@@ -268,7 +268,7 @@ void MainWindow::loadSettings() {
 
 // Read apart from the settings: whatever this value holds, they are never restored for it.
 void MainWindow::restorePlace() {
-    const QString kept = m_settings->readValue(windowGeometryValueName);
+    const QString kept = m_settings->readValues({windowGeometryValueName}).constFirst();
     // A first start: the window system knows best where a new window goes.
     if (kept.isEmpty())
         return;

@@ -9,10 +9,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <QtMath>
 #include <algorithm>
 
 namespace tincta {
@@ -43,7 +45,12 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
+        // A whole screen of pixels: each is written once, the edges the image leaves open
+        // (a window manager may keep a strip of the screen) with the theme's colour.
+        const QSizeF shown = m_pixels.deviceIndependentSize();
+        const QRect covered(0, 0, qFloor(shown.width()), qFloor(shown.height()));
+        for (const QRect& uncovered : QRegion(rect()).subtracted(covered))
+            painter.fillRect(uncovered, palette().window());
         painter.drawImage(QPointF(0, 0), m_pixels);
     }
 

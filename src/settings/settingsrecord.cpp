@@ -261,11 +261,13 @@ SettingsSaveResult SettingsRecord::saveSettings(const SettingValues& values) {
     return {saved, QString::fromStdString(report.damagedStoreKeptAs)};
 }
 
-QString SettingsRecord::readValue(const char* valueName) {
+QStringList SettingsRecord::readValues(std::initializer_list<const char*> valueNames) {
     m_registry.beginBatch(std::chrono::steady_clock::now() + loadWaitLimit);
-    const QString text = read(valueName, QString());
+    QStringList texts;
+    for (const char* valueName : valueNames)
+        texts.append(read(valueName, QString()));
     m_registry.endBatch();
-    return text;
+    return texts;
 }
 
 QString SettingsRecord::read(const char* valueName, const QString& defaultValue) {

@@ -3,11 +3,13 @@
 #include "settings/settingsnames.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -126,9 +128,9 @@ public:
     // fails. The record in memory is the caller's to update.
     SettingsSaveResult saveSettings(const SettingValues& values);
 
-    // A stored value outside the settings, read on its own and never checked here: empty when
-    // it is missing or the store cannot be read within loadWaitLimit.
-    QString readValue(const char* valueName);
+    // Stored values outside the settings, read together and never checked here: empty where
+    // one is missing or the store cannot be read within loadWaitLimit.
+    QStringList readValues(std::initializer_list<const char*> valueNames);
 
 private:
     using StoredTexts = std::array<QString, storedSettingCount>;

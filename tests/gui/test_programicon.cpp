@@ -1,9 +1,11 @@
+#include "gui/widgets/deferrediconstyle.h"
 #include "gui/widgets/programicon.h"
 #include "gui/widgets/resources.h"
 
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -46,6 +48,8 @@ private Q_SLOTS:
     void initTestCase() { initResources(); }
     void iconsAreSharpAtEveryScale_data();
     void iconsAreSharpAtEveryScale();
+    void overflowArrowsLookAsTheStyleDrawsThem_data();
+    void overflowArrowsLookAsTheStyleDrawsThem();
 };
 
 void TestProgramIcon::iconsAreSharpAtEveryScale_data() {
@@ -78,6 +82,30 @@ void TestProgramIcon::iconsAreSharpAtEveryScale() {
 
     const QImage fromPixmap = icon.pixmap(logical, scale).toImage();
     QCOMPARE(fromPixmap.size(), device);
+}
+
+void TestProgramIcon::overflowArrowsLookAsTheStyleDrawsThem_data() {
+    QTest::addColumn<QStyle::StandardPixmap>("arrow");
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    for (const auto arrow :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        for (const auto direction : {Qt::LeftToRight, Qt::RightToLeft})
+            QTest::addRow("%d, %d", int(arrow), int(direction)) << arrow << direction;
+    }
+}
+
+// Read when first drawn, the arrows are still the style's own, pointing the layout's way.
+void TestProgramIcon::overflowArrowsLookAsTheStyleDrawsThem() {
+    QFETCH(QStyle::StandardPixmap, arrow);
+    QFETCH(Qt::LayoutDirection, direction);
+    DeferredIconStyle style;
+    QStyleOption option;
+    option.direction = direction;
+    const QIcon deferred = style.standardIcon(arrow, &option);
+    const QIcon direct = style.baseStyle()->standardIcon(arrow, &option);
+    QVERIFY(!deferred.isNull());
+    for (const int side : {16, 32})
+        QCOMPARE(deferred.pixmap(side).toImage(), direct.pixmap(side).toImage());
 }
 
 QTEST_MAIN(TestProgramIcon)

@@ -16,8 +16,12 @@ QPoint floored(QPointF point) {
     return QPoint(qFloor(point.x()), qFloor(point.y()));
 }
 
+// Screens are opaque: kept without alpha, a grab is used as it comes from the window system
+// (no second copy of a whole screen) and drawn without blending.
+constexpr QImage::Format screenFormat = QImage::Format_RGB32;
+
 ScreenImage grabScreen(QScreen* screen) {
-    QImage pixels = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage pixels = screen->grabWindow(0).toImage().convertToFormat(screenFormat);
     pixels.setDevicePixelRatio(1);
     return ScreenImage{screen->geometry(), screen->devicePixelRatio(), pixels};
 }
@@ -83,7 +87,7 @@ ScreenShot shotOfDesktop(const QImage& desktop, const QList<QRect>& geometries) 
     if (desktopArea.isEmpty() || desktop.isNull())
         return shot;
     const qreal ratio = qreal(desktop.width()) / desktopArea.width();
-    QImage pixels = desktop.convertToFormat(QImage::Format_ARGB32);
+    QImage pixels = desktop.convertToFormat(screenFormat);
     pixels.setDevicePixelRatio(1);
     for (const QRect& geometry : geometries) {
         const QRectF scaled(QPointF(geometry.topLeft() - desktopArea.topLeft()) * ratio,
