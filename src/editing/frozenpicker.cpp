@@ -151,8 +151,19 @@ void FrozenPicker::pickAt(QPointF global) {
     const ScreenArea area = m_shot.areaAround(global, Loupe::radius);
     m_pointer.follow(area);
     m_colour = pickColourFromArea(area, m_sampleSize);
+    hostLoupeOver(global);
     m_loupe->showArea(area, m_colour, global);
     m_loupe->raise();
+}
+
+// The loupe is drawn inside the still image of the screen it is over. As a window of its own it
+// would be, on Wayland, a popup of whichever window had the focus before, and the compositor
+// closes such a popup when the still image takes the focus, under the program's feet.
+void FrozenPicker::hostLoupeOver(QPointF global) {
+    const std::optional<DevicePixel> pixel = m_shot.locate(global);
+    QWidget* host = m_windows.at(pixel ? pixel->screen : 0).get();
+    if (m_loupe->parentWidget() != host)
+        m_loupe->setParent(host);
 }
 
 void FrozenPicker::stepSampleSize(int steps) {
@@ -169,6 +180,7 @@ void FrozenPicker::stepSampleSize(int steps) {
 void FrozenPicker::finish(bool take) {
     QCoreApplication::instance()->removeEventFilter(this);
     m_loupe->hide();
+    m_loupe->setParent(nullptr);
     // Closed later: the event that ends the pick is still being delivered to one of them.
     for (auto& window : m_windows) {
         window->releaseKeyboard();

@@ -132,6 +132,7 @@ private Q_SLOTS:
     void escapeAndRightClickCancel();
     void arrowsNudgeAndEnterTakes();
     void keysAndWheelChangeTheAveragedSquare();
+    void loupeLivesInTheStillImageUnderThePointer();
     void commandPicksIntoTheSelectedMarkAsOneStep();
     void cancelledCommandChangesNothing();
     void sampleSizeIsRemembered_data();
@@ -286,6 +287,29 @@ void TestScreenPick::keysAndWheelChangeTheAveragedSquare() {
     QVERIFY(qAbs(average.red - 120) <= 2);
     QVERIFY(qAbs(average.green - 120) <= 2);
     QCOMPARE(average.blue, 50);
+}
+
+void TestScreenPick::loupeLivesInTheStillImageUnderThePointer() {
+    // No window of its own: on Wayland that would be a popup of the window that had the focus
+    // before, which the compositor closes while the pick goes on.
+    QImage screen(400, 300, QImage::Format_RGB32);
+    screen.fill(Qt::gray);
+    FrozenPicker picker(ScreenShot{{ScreenImage{QRect(0, 0, 400, 300), 1, screen},
+                                    ScreenImage{QRect(400, 0, 400, 300), 1, screen}}},
+                        1);
+    picker.start();
+    const Loupe& loupe = picker.loupe();
+    for (const int screenIndex : {0, 1, 0}) {
+        QWidget* host = picker.window(screenIndex);
+        sendMouse(host, QEvent::MouseMove, QPointF(400 * screenIndex + 30, 20));
+        QCOMPARE(loupe.parentWidget(), host);
+        QVERIFY(!loupe.isWindow());
+        QVERIFY(loupe.isVisible());
+        QVERIFY(host->rect().contains(loupe.geometry()));
+    }
+    sendMouse(picker.window(0), QEvent::MouseButtonPress, QPointF(30, 20), Qt::LeftButton);
+    QVERIFY(!loupe.isVisible());
+    QCOMPARE(loupe.parentWidget(), nullptr);
 }
 
 void TestScreenPick::commandPicksIntoTheSelectedMarkAsOneStep() {
