@@ -51,6 +51,15 @@ private:
     QImage m_pixels;
 };
 
+// Where a pointer event on one of our windows happened on the desktop. On Wayland the desktop
+// position of the pointer's arrival, and of every press until it moves, comes rounded to whole
+// pixels (at a scale of 1.5, another device pixel); its place in the window handle does not.
+QPointF desktopPosition(QObject* watched, const QSinglePointEvent& event) {
+    if (watched->isWindowType())
+        return static_cast<QWindow*>(watched)->mapToGlobal(event.position());
+    return event.globalPosition();
+}
+
 } // namespace
 
 FrozenPicker::FrozenPicker(ScreenShot shot, int sampleSize, QObject* parent)
@@ -99,10 +108,19 @@ bool FrozenPicker::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseMove:
             if (isOurWindow(watched)) {
-                const QPointF global = static_cast<QMouseEvent*>(event)->globalPosition();
+                const QPointF global = desktopPosition(watched, *static_cast<QMouseEvent*>(event));
                 if (!m_pointer.isOwnMove(global))
                     pickAt(global);
                 handled = true;
+            }
+            break;
+        case QEvent::Enter:
+            // A still image shown under the pointer learns where it is from its arrival, which
+            // Wayland alone tells: the pointer's last position the program saw lies elsewhere.
+            if (watched->isWindowType() && isOurWindow(watched)) {
+                const QPointF global = desktopPosition(watched, *static_cast<QEnterEvent*>(event));
+                if (!m_pointer.awaits(global))
+                    pickAt(global);
             }
             break;
         case QEvent::MouseButtonPress:

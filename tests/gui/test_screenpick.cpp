@@ -75,10 +75,11 @@ Colour numberedColour(QPoint device) {
     return Colour{device.x() * 6, device.y() * 6, 50};
 }
 
-// As the window system delivers them: to the window handle, unrounded.
+// As the window system delivers them: to the window handle, unrounded, placed where the handle
+// is (which the offscreen platform puts on its one screen however the widget was placed).
 void sendMouse(QWidget* window, QEvent::Type type, QPointF global,
                Qt::MouseButton button = Qt::NoButton) {
-    QMouseEvent event(type, global - window->geometry().topLeft(), global, button,
+    QMouseEvent event(type, window->windowHandle()->mapFromGlobal(global), global, button,
                       type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window->windowHandle(), &event);
 }
@@ -128,6 +129,7 @@ private Q_SLOTS:
     void desktopImageIsCutIntoScreens();
     void sampleSizeSteps();
     void clickTakesTheColourUnderThePointer();
+    void pointerArrivingWithoutAMoveIsWhereThePickIs();
     void escapeAndRightClickCancel_data();
     void escapeAndRightClickCancel();
     void arrowsNudgeAndEnterTakes();
@@ -233,6 +235,23 @@ void TestScreenPick::clickTakesTheColourUnderThePointer() {
     QCOMPARE(f.cancelled.count(), 0);
     QVERIFY(!f.picker.isRunning());
     QVERIFY(!f.picker.loupe().isVisible());
+}
+
+void TestScreenPick::pointerArrivingWithoutAMoveIsWhereThePickIs() {
+    // On Wayland the still image appears under the pointer and learns its place from the
+    // arrival alone. Its desktop position comes rounded, and so does that of the move Qt makes
+    // up before a press; the place in the window is exact.
+    PickerFixture f;
+    QWindow* handle = f.window()->windowHandle();
+    QEnterEvent arrival(QPointF(25.5, 7.5), QPointF(25.5, 7.5), QPointF(26, 8));
+    QCoreApplication::sendEvent(handle, &arrival);
+    QCOMPARE(f.picker.loupe().positionText(), QStringLiteral("25, 7"));
+    QMouseEvent madeUpMove(QEvent::MouseMove, QPointF(25.5, 7.5), QPointF(26, 8), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &madeUpMove);
+    QCOMPARE(f.picker.loupe().positionText(), QStringLiteral("25, 7"));
+    f.click(Qt::LeftButton);
+    QCOMPARE(f.pickedColour(), numberedColour(QPoint(25, 7)));
 }
 
 void TestScreenPick::escapeAndRightClickCancel_data() {
