@@ -9,7 +9,7 @@ dot's colour and leaves it pasteable after it has ended.
 Runs as root (sway then runs as an unprivileged user made for the run) or as a user; exits 77 with
 the reason where this machine lacks a part of the desktop."""
 
-import os
+import contextlib
 import struct
 import subprocess
 import sys
@@ -46,8 +46,9 @@ def png(width, height, field, dots):
             + chunk(b"IEND", b""))
 
 
-def wait_for_picker(session):
-    picker = session.find_window(PICKER_TITLE)
+def wait_for_picker(session, how):
+    picker = e2e.wait_until(lambda: session.window(PICKER_TITLE), 10, 0.1)
+    e2e.check(picker, f"{how} started no pick{session.program_output()}")
     rect = picker["rect"]
     e2e.check(picker.get("fullscreen_mode") == 1 and (rect["width"], rect["height"]) == (WIDTH, HEIGHT),
               f"the still image does not fill the screen: {rect}")
@@ -64,7 +65,7 @@ def pick_with_the_button(session, main):
     rect = main["rect"]
     session.input.move(rect["x"] + PICK_BUTTON[0], rect["y"] + PICK_BUTTON[1])
     session.input.click()
-    wait_for_picker(session)
+    wait_for_picker(session, "a click on the Pick From Screen button")
     session.input.move(900, 500)
     session.input.click()
     picker_closed(session, "a click")
@@ -74,14 +75,14 @@ def pick_with_the_button(session, main):
 
 def pick_with_the_keyboard(session):
     session.input.key("ctrl+shift+p")
-    wait_for_picker(session)
+    wait_for_picker(session, "Ctrl+Shift+P")
     session.input.move(300 - 3, 650 - 2)
     session.input.key("Right", "Right", "Right", "Down", "Down", "Return")
     picker_closed(session, "Return")
     session.wait_for_clipboard("#FACADE")
 
     session.input.key("ctrl+shift+p")
-    wait_for_picker(session)
+    wait_for_picker(session, "Ctrl+Shift+P")
     session.input.move(900, 500)
     session.input.key("Escape")
     picker_closed(session, "Escape")
@@ -113,7 +114,7 @@ def fall_back_and_refuse(session):
 def pick_from_the_command_line(session):
     pick = session.spawn([session.program, "--pick", "--format", "CSS rgb()"], env=session.program_env(),
                          stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-    wait_for_picker(session)
+    wait_for_picker(session, "tincta --pick")
     session.input.move(900, 500)
     session.input.click()
     out, err = pick.communicate(timeout=15)
@@ -128,7 +129,7 @@ def test(program):
     if reason:
         print(f"SKIP: the Wayland pick needs a desktop this machine cannot run: {reason}")
         sys.exit(SKIPPED)
-    with WaylandSession(program) as session:
+    with contextlib.closing(WaylandSession(program)) as session:
         session.answer("screenshot.png", png(WIDTH, HEIGHT, FIELD, DOTS))
         session.start_desktop()
         main = session.start_program()

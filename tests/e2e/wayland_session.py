@@ -4,13 +4,13 @@ the program on it with QT_QPA_PLATFORM=wayland. sway refuses to run as root, so 
 everything of the desktop runs as an unprivileged user made for the run; the test itself stays
 root and talks to the desktop through its sockets. Standard library only."""
 
+import glob
 import json
 import os
 import pwd
 import shutil
 import subprocess
 import tempfile
-import time
 
 import tincta_e2e as e2e
 from wayland_input import WaylandInput
@@ -34,9 +34,7 @@ def missing_parts():
     modules = subprocess.run([SYSTEM_PYTHON, "-c", "import dbus, gi"], capture_output=True, text=True)
     if modules.returncode != 0:
         return "the fake portal backend needs python3-dbus and python3-gi"
-    qt = subprocess.run(["sh", "-c", "ls /usr/lib/*/qt6/plugins/platforms/libqwayland*"],
-                        capture_output=True)
-    if qt.returncode != 0:
+    if not glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland*"):
         return "no Wayland platform plugin for Qt (qt6-wayland)"
     return None
 
@@ -53,6 +51,8 @@ def processes_of(uid):
 
 
 class WaylandSession:
+    """Made empty; start_desktop() brings the desktop up and close() takes all of it down."""
+
     def __init__(self, program):
         self.program = program
         self.children = []
@@ -63,7 +63,7 @@ class WaylandSession:
         self.portals = os.path.join(self.tmp, "portals")
         for folder in (self.runtime, self.state, self.portals, os.path.join(self.tmp, "home")):
             os.makedirs(folder, mode=0o700, exist_ok=True)
-        self.prefix = self.become_user()
+        self.prefix = []
         self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": os.path.join(self.tmp, "home"),
                     "XDG_RUNTIME_DIR": self.runtime, "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
                     "XDG_STATE_HOME": os.path.join(self.tmp, "state"), "LC_ALL": "C.UTF-8"}
@@ -97,6 +97,7 @@ class WaylandSession:
                               capture_output=True, text=True, timeout=timeout)
 
     def start_desktop(self):
+        self.prefix = self.become_user()
         self.start_compositor()
         self.start_bus()
         self.start_portal()
@@ -245,10 +246,3 @@ class WaylandSession:
             e2e.wait_until(lambda: not processes_of(pwd.getpwnam(USER).pw_uid), 5)
             subprocess.run(["userdel", USER], capture_output=True)
         shutil.rmtree(self.tmp, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
-        return False
