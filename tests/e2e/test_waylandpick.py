@@ -4,7 +4,8 @@ the fake backend hands over), the still image fills the screen, and a click on t
 "#C0FFEE" on the clipboard; Ctrl+Shift+P, the arrows and Return take another dot; Escape changes
 nothing. Where the desktop refuses the still image the portal's own pick takes over, and where it
 refuses that too (response 2) the program says so and changes nothing. `tincta --pick` prints the
-dot's colour and leaves it pasteable after it has ended.
+dot's colour and leaves it pasteable after it has ended. The picks by pointer and keys hold at a
+scale of 1.5 too.
 
 Runs as root (sway then runs as an unprivileged user made for the run) or as a user; exits 77 with
 the reason where this machine lacks a part of the desktop."""
@@ -50,7 +51,7 @@ def wait_for_picker(session, how):
     picker = e2e.wait_until(lambda: session.window(PICKER_TITLE), 10, 0.1)
     e2e.check(picker, f"{how} started no pick{session.program_output()}")
     rect = picker["rect"]
-    e2e.check(picker.get("fullscreen_mode") == 1 and (rect["width"], rect["height"]) == (WIDTH, HEIGHT),
+    e2e.check(picker.get("fullscreen_mode") == 1 and (rect["width"], rect["height"]) == session.input.layout,
               f"the still image does not fill the screen: {rect}")
     e2e.check(e2e.wait_until(lambda: (session.window(PICKER_TITLE) or {}).get("focused"), 5),
               "the still image did not take the keyboard")
@@ -62,8 +63,8 @@ def picker_closed(session, how):
 
 
 def pick_with_the_button(session, main):
-    rect = main["rect"]
-    session.input.move(rect["x"] + PICK_BUTTON[0], rect["y"] + PICK_BUTTON[1])
+    rect, scale = main["rect"], session.input.scale
+    session.input.move(round((rect["x"] + PICK_BUTTON[0]) * scale), round((rect["y"] + PICK_BUTTON[1]) * scale))
     session.input.click()
     wait_for_picker(session, "a click on the Pick From Screen button")
     session.input.move(900, 500)
@@ -124,20 +125,31 @@ def pick_from_the_command_line(session):
     session.wait_for_clipboard("rgb(192 255 238)")
 
 
+def start(session):
+    session.answer("screenshot.png", png(WIDTH, HEIGHT, FIELD, DOTS))
+    session.start_desktop()
+    main = session.start_program()
+    session.wait_for_clipboard("#FF0000")
+    return main
+
+
 def test(program):
     reason = wayland_session.missing_parts()
     if reason:
         print(f"SKIP: the Wayland pick needs a desktop this machine cannot run: {reason}")
         sys.exit(SKIPPED)
     with contextlib.closing(WaylandSession(program)) as session:
-        session.answer("screenshot.png", png(WIDTH, HEIGHT, FIELD, DOTS))
-        session.start_desktop()
-        main = session.start_program()
-        session.wait_for_clipboard("#FF0000")
+        main = start(session)
         pick_with_the_button(session, main)
         pick_with_the_keyboard(session)
         fall_back_and_refuse(session)
         pick_from_the_command_line(session)
+    # At a scale of 1.5 two logical pixels hold three device pixels: the pointer must still find
+    # the one-pixel dot, not its neighbour.
+    with contextlib.closing(WaylandSession(program, scale=1.5)) as session:
+        main = start(session)
+        pick_with_the_button(session, main)
+        pick_with_the_keyboard(session)
 
 
 if __name__ == "__main__":

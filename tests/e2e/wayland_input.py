@@ -13,6 +13,9 @@ BUTTON_RIGHT = 0x111
 PRESSED, RELEASED = 1, 0
 KEYMAP_XKB_V1 = 1
 SHIFT_MASK, CONTROL_MASK = 1, 4
+# The pointer's position goes as a fraction of the output; Wayland's own positions have this many
+# steps to a pixel.
+SUBPIXELS = 256
 
 # The keys the tests press: the keymap's name, its evdev code and its keysyms.
 KEYS = {
@@ -38,8 +41,10 @@ class WaylandInput:
     """One connection holding a virtual keyboard and a virtual pointer for as long as it lives,
     so the seat keeps both and the program's windows never lose them between two presses."""
 
-    def __init__(self, socket_path, width, height):
-        self.width, self.height = width, height
+    def __init__(self, socket_path, layout, scale):
+        """layout: the output's size in the compositor's logical pixels; scale: device pixels per
+        logical pixel."""
+        self.layout, self.scale = layout, scale
         self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
         self.sock.settimeout(5)
         self.sock.connect(socket_path)
@@ -71,8 +76,9 @@ class WaylandInput:
     # -- what the tests do ------------------------------------------------------------------
     def move(self, x, y):
         """The pointer to the middle of device pixel (x, y) of the output."""
-        self.send(self.pointer, 1, struct.pack("=IIIII", self.now(), 2 * x + 1, 2 * y + 1,
-                                                2 * self.width, 2 * self.height))
+        position = [round((value + 0.5) / self.scale * SUBPIXELS) for value in (x, y)]
+        extent = [length * SUBPIXELS for length in self.layout]
+        self.send(self.pointer, 1, struct.pack("=IIIII", self.now(), *position, *extent))
         self.send(self.pointer, 4)
         self.settle()
 

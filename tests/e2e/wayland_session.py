@@ -53,7 +53,8 @@ def processes_of(uid):
 class WaylandSession:
     """Made empty; start_desktop() brings the desktop up and close() takes all of it down."""
 
-    def __init__(self, program):
+    def __init__(self, program, scale=1):
+        self.scale = scale
         self.program = program
         self.children = []
         self.created_user = False
@@ -101,12 +102,14 @@ class WaylandSession:
         self.start_compositor()
         self.start_bus()
         self.start_portal()
-        self.input = WaylandInput(os.path.join(self.runtime, self.wayland_display), WIDTH, HEIGHT)
+        output = json.loads(self.run(["swaymsg", "--raw", "-t", "get_outputs"]).stdout)[0]
+        self.input = WaylandInput(os.path.join(self.runtime, self.wayland_display),
+                                  (output["rect"]["width"], output["rect"]["height"]), output["scale"])
 
     def start_compositor(self):
         config = os.path.join(self.tmp, "sway.conf")
         with open(config, "w") as file:
-            file.write(f"output HEADLESS-1 mode {WIDTH}x{HEIGHT}\nxwayland disable\n"
+            file.write(f"output HEADLESS-1 mode {WIDTH}x{HEIGHT} scale {self.scale}\nxwayland disable\n"
                        "default_border none\nfocus_on_window_activation focus\n")
         self.sway_log = open(os.path.join(self.tmp, "sway.log"), "w")
         self.spawn(["sway", "--config", config], stdout=self.sway_log, stderr=subprocess.STDOUT,
