@@ -7,6 +7,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xdotool xclip imagemagick x11-utils python3
     at-spi2-core python3-pyatspi dbus-daemon
+    sway xdg-desktop-portal wl-clipboard qt6-wayland python3-dbus python3-gi
     desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
     qt6-l10n-tools qt6-tools-dev lintian
     g++-mingw-w64-x86-64 wine64

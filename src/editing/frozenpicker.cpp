@@ -58,6 +58,15 @@ private:
     QImage m_pixels;
 };
 
+// Where a pointer event on one of our windows happened on the desktop. On Wayland the desktop
+// position of the pointer's arrival, and of every press until it moves, comes rounded to whole
+// pixels (at a scale of 1.5, another device pixel); its place in the window handle does not.
+QPointF desktopPosition(QObject* watched, const QSinglePointEvent& event) {
+    if (watched->isWindowType())
+        return static_cast<QWindow*>(watched)->mapToGlobal(event.position());
+    return event.globalPosition();
+}
+
 } // namespace
 
 FrozenPicker::FrozenPicker(ScreenShot shot, int sampleSize, QObject* parent)
@@ -106,10 +115,19 @@ bool FrozenPicker::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseMove:
             if (isOurWindow(watched)) {
-                const QPointF global = static_cast<QMouseEvent*>(event)->globalPosition();
+                const QPointF global = desktopPosition(watched, *static_cast<QMouseEvent*>(event));
                 if (!m_pointer.isOwnMove(global))
                     pickAt(global);
                 handled = true;
+            }
+            break;
+        case QEvent::Enter:
+            // A still image shown under the pointer learns where it is from its arrival, which
+            // Wayland alone tells: the pointer's last position the program saw lies elsewhere.
+            if (watched->isWindowType() && isOurWindow(watched)) {
+                const QPointF global = desktopPosition(watched, *static_cast<QEnterEvent*>(event));
+                if (!m_pointer.awaits(global))
+                    pickAt(global);
             }
             break;
         case QEvent::MouseButtonPress:
@@ -158,8 +176,19 @@ void FrozenPicker::pickAt(QPointF global) {
     const ScreenArea area = m_shot.areaAround(global, Loupe::radius);
     m_pointer.follow(area);
     m_colour = pickColourFromArea(area, m_sampleSize);
+    hostLoupeOver(global);
     m_loupe->showArea(area, m_colour, global);
     m_loupe->raise();
+}
+
+// The loupe is drawn inside the still image of the screen it is over. As a window of its own it
+// would be, on Wayland, a popup of whichever window had the focus before, and the compositor
+// closes such a popup when the still image takes the focus, under the program's feet.
+void FrozenPicker::hostLoupeOver(QPointF global) {
+    const std::optional<DevicePixel> pixel = m_shot.locate(global);
+    QWidget* host = m_windows.at(pixel ? pixel->screen : 0).get();
+    if (m_loupe->parentWidget() != host)
+        m_loupe->setParent(host);
 }
 
 void FrozenPicker::stepSampleSize(int steps) {
@@ -176,6 +205,7 @@ void FrozenPicker::stepSampleSize(int steps) {
 void FrozenPicker::finish(bool take) {
     QCoreApplication::instance()->removeEventFilter(this);
     m_loupe->hide();
+    m_loupe->setParent(nullptr);
     // Closed later: the event that ends the pick is still being delivered to one of them.
     for (auto& window : m_windows) {
         window->releaseKeyboard();

@@ -45,6 +45,7 @@ private:
     bool isOurWindow(QObject* object) const;
     bool handleKey(const QKeyEvent& key);
     void pickAt(QPointF global);
+    void hostLoupeOver(QPointF global);
     void stepSampleSize(int steps);
     void finish(bool take);
 

@@ -70,7 +70,8 @@ void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF point
     const QScreen* screen = QGuiApplication::screenAt(pointer.toPoint());
     if (screen == nullptr)
         screen = QGuiApplication::primaryScreen();
-    move(loupePlacement(pointer, size(), screen->geometry()));
+    const QPoint placed = loupePlacement(pointer, size(), screen->geometry());
+    move(isWindow() ? placed : parentWidget()->mapFromGlobal(placed));
     if (isVisible())
         update();
     else

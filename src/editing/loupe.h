@@ -7,7 +7,8 @@
 
 namespace tincta {
 
-// A small window beside the pointer during a pick: the screen around the pick point magnified,
+// A small panel beside the pointer during a pick (a window of its own over the live screens, a
+// child of the still image in a frozen pick): the screen around the pick point magnified,
 // with a grid and the pick pixel and the averaged square framed, the picked colour as HTML hex,
 // its position and the size of the square.
 class Loupe : public QWidget {

@@ -68,6 +68,10 @@ bool PickPointer::isOwnMove(QPointF pointer) {
     return true;
 }
 
+bool PickPointer::awaits(QPointF pointer) const {
+    return m_echoes.contains(floored(pointer));
+}
+
 void PickPointer::follow(const ScreenArea& area) {
     m_point = area.centre;
     m_ratio = area.ratio;

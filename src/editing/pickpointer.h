@@ -26,6 +26,8 @@ public:
     void reset();
     // A move the program caused by placing the pointer itself, which must not move the point.
     bool isOwnMove(QPointF pointer);
+    // Whether the pointer is expected here because the program placed it, without settling it.
+    bool awaits(QPointF pointer) const;
     // The area just read around the point becomes where the pick is.
     void follow(const ScreenArea& area);
     // The point `step` device pixels away; before the first read, from the pointer.

@@ -75,10 +75,11 @@ Colour numberedColour(QPoint device) {
     return Colour{device.x() * 6, device.y() * 6, 50};
 }
 
-// As the window system delivers them: to the window handle, unrounded.
+// As the window system delivers them: to the window handle, unrounded, placed where the handle
+// is (which the offscreen platform puts on its one screen however the widget was placed).
 void sendMouse(QWidget* window, QEvent::Type type, QPointF global,
                Qt::MouseButton button = Qt::NoButton) {
-    QMouseEvent event(type, global - window->geometry().topLeft(), global, button,
+    QMouseEvent event(type, window->windowHandle()->mapFromGlobal(global), global, button,
                       type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window->windowHandle(), &event);
 }
@@ -128,10 +129,12 @@ private Q_SLOTS:
     void desktopImageIsCutIntoScreens();
     void sampleSizeSteps();
     void clickTakesTheColourUnderThePointer();
+    void pointerArrivingWithoutAMoveIsWhereThePickIs();
     void escapeAndRightClickCancel_data();
     void escapeAndRightClickCancel();
     void arrowsNudgeAndEnterTakes();
     void keysAndWheelChangeTheAveragedSquare();
+    void loupeLivesInTheStillImageUnderThePointer();
     void commandPicksIntoTheSelectedMarkAsOneStep();
     void cancelledCommandChangesNothing();
     void sampleSizeIsRemembered_data();
@@ -234,6 +237,23 @@ void TestScreenPick::clickTakesTheColourUnderThePointer() {
     QVERIFY(!f.picker.loupe().isVisible());
 }
 
+void TestScreenPick::pointerArrivingWithoutAMoveIsWhereThePickIs() {
+    // On Wayland the still image appears under the pointer and learns its place from the
+    // arrival alone. Its desktop position comes rounded, and so does that of the move Qt makes
+    // up before a press; the place in the window is exact.
+    PickerFixture f;
+    QWindow* handle = f.window()->windowHandle();
+    QEnterEvent arrival(QPointF(25.5, 7.5), QPointF(25.5, 7.5), QPointF(26, 8));
+    QCoreApplication::sendEvent(handle, &arrival);
+    QCOMPARE(f.picker.loupe().positionText(), QStringLiteral("25, 7"));
+    QMouseEvent madeUpMove(QEvent::MouseMove, QPointF(25.5, 7.5), QPointF(26, 8), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &madeUpMove);
+    QCOMPARE(f.picker.loupe().positionText(), QStringLiteral("25, 7"));
+    f.click(Qt::LeftButton);
+    QCOMPARE(f.pickedColour(), numberedColour(QPoint(25, 7)));
+}
+
 void TestScreenPick::escapeAndRightClickCancel_data() {
     QTest::addColumn<bool>("rightClick");
     QTest::newRow("Escape") << false;
@@ -286,6 +306,29 @@ void TestScreenPick::keysAndWheelChangeTheAveragedSquare() {
     QVERIFY(qAbs(average.red - 120) <= 2);
     QVERIFY(qAbs(average.green - 120) <= 2);
     QCOMPARE(average.blue, 50);
+}
+
+void TestScreenPick::loupeLivesInTheStillImageUnderThePointer() {
+    // No window of its own: on Wayland that would be a popup of the window that had the focus
+    // before, which the compositor closes while the pick goes on.
+    QImage screen(400, 300, QImage::Format_RGB32);
+    screen.fill(Qt::gray);
+    FrozenPicker picker(ScreenShot{{ScreenImage{QRect(0, 0, 400, 300), 1, screen},
+                                    ScreenImage{QRect(400, 0, 400, 300), 1, screen}}},
+                        1);
+    picker.start();
+    const Loupe& loupe = picker.loupe();
+    for (const int screenIndex : {0, 1, 0}) {
+        QWidget* host = picker.window(screenIndex);
+        sendMouse(host, QEvent::MouseMove, QPointF(400 * screenIndex + 30, 20));
+        QCOMPARE(loupe.parentWidget(), host);
+        QVERIFY(!loupe.isWindow());
+        QVERIFY(loupe.isVisible());
+        QVERIFY(host->rect().contains(loupe.geometry()));
+    }
+    sendMouse(picker.window(0), QEvent::MouseButtonPress, QPointF(30, 20), Qt::LeftButton);
+    QVERIFY(!loupe.isVisible());
+    QCOMPARE(loupe.parentWidget(), nullptr);
 }
 
 void TestScreenPick::commandPicksIntoTheSelectedMarkAsOneStep() {
