@@ -16,6 +16,10 @@ constexpr int margin = 4;
 // Far enough from the pointer that the loupe never covers the pixels it reads.
 constexpr int pointerGap = 24;
 constexpr int magnifiedSide = (2 * Loupe::radius + 1) * Loupe::zoom;
+constexpr qreal inchInMetres = 0.0254;
+
+// The lines of text below the magnified pixels, top to bottom.
+enum TextLine { colourLine, positionLine, sampleLine, hintLine };
 
 QString hint() {
     return Loupe::tr("Arrows move one pixel; Esc cancels");
@@ -53,7 +57,7 @@ QRect Loupe::magnifiedRect() const {
 
 void Loupe::setSampleSize(int size) {
     m_sampleSize = size;
-    update();
+    dropLayers();
 }
 
 QString Loupe::sampleText() const {
@@ -73,30 +77,89 @@ void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF point
     const QPoint placed = loupePlacement(pointer, size(), screen->geometry());
     move(isWindow() ? placed : parentWidget()->mapFromGlobal(placed));
     if (isVisible())
-        update();
+        update(changingArea());
     else
         show();
 }
 
-void Loupe::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    paintMagnified(painter);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    QRect line(margin, magnifiedRect().bottom() + 1 + margin, width() - 2 * margin, lineHeight());
-    for (const QString& text : {m_colourText, m_positionText, sampleText(), hint()}) {
-        painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
-        line.translate(0, lineHeight());
-    }
+QRect Loupe::textLine(int line) const {
+    return QRect(margin, magnifiedRect().bottom() + 1 + margin + line * lineHeight(),
+                 width() - 2 * margin, lineHeight());
 }
 
-void Loupe::paintMagnified(QPainter& painter) const {
-    const QRect target = magnifiedRect();
+QRect Loupe::changingArea() const {
+    return magnifiedRect().united(textLine(positionLine));
+}
+
+void Loupe::changeEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::LanguageChange:
+        dropLayers();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void Loupe::dropLayers() {
+    m_backdrop = QImage();
+    m_overlay = QImage();
+    update();
+}
+
+void Loupe::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The device's own pixels: the screen's scale, or that of an image the loupe is rendered to.
+    const qreal ratio = painter.deviceTransform().m11();
+    if (m_backdrop.isNull() || m_backdrop.devicePixelRatio() != ratio)
+        paintLayers(ratio);
+    painter.drawImage(QPoint(0, 0), m_backdrop);
     // Each screen pixel a sharp square: no smoothing between neighbours.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!m_area.pixels.isNull())
-        painter.drawImage(target, m_area.pixels);
+        painter.drawImage(magnifiedRect(), m_area.pixels);
+    painter.drawImage(QPoint(0, 0), m_overlay);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textLine(colourLine), Qt::AlignCenter, m_colourText);
+    painter.drawText(textLine(positionLine), Qt::AlignCenter, m_positionText);
+}
+
+QImage Loupe::layer(qreal ratio, QImage::Format format) const {
+    QImage image(qCeil(width() * ratio), qCeil(height() * ratio), format);
+    image.setDevicePixelRatio(ratio);
+    // Text keeps the size it has on the loupe's own screen.
+    image.setDotsPerMeterX(qRound(logicalDpiX() / inchInMetres));
+    image.setDotsPerMeterY(qRound(logicalDpiY() / inchInMetres));
+    return image;
+}
+
+void Loupe::paintLayers(qreal ratio) {
+    m_backdrop = layer(ratio, QImage::Format_RGB32);
+    QPainter backdrop(&m_backdrop);
+    backdrop.setFont(font());
+    paintBackdrop(backdrop);
+    m_overlay = layer(ratio, QImage::Format_ARGB32_Premultiplied);
+    m_overlay.fill(Qt::transparent);
+    QPainter overlay(&m_overlay);
+    paintOverlay(overlay);
+}
+
+void Loupe::paintBackdrop(QPainter& painter) const {
+    // One more pixel each way: at a fractional scale the layer's last device pixel is partly
+    // outside the loupe.
+    painter.fillRect(rect().adjusted(0, 0, 1, 1), palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawText(textLine(sampleLine), Qt::AlignCenter, sampleText());
+    painter.drawText(textLine(hintLine), Qt::AlignCenter, hint());
+}
+
+void Loupe::paintOverlay(QPainter& painter) const {
+    const QRect target = magnifiedRect();
     QColor grid = palette().color(QPalette::Mid);
     grid.setAlpha(110);
     painter.setPen(QPen(grid, 0));
