@@ -29,6 +29,11 @@ QString averageHint() {
     return Loupe::tr("+ and - average an area");
 }
 
+// Where a layer lies in the loupe: its offset is in device pixels.
+QPointF layerOrigin(const QImage& layer) {
+    return QPointF(layer.offset()) / layer.devicePixelRatio();
+}
+
 int flippedIfOutside(int preferred, int other, int length, int low, int high) {
     if (preferred + length > high)
         preferred = other;
@@ -42,6 +47,8 @@ Loupe::Loupe(QWidget* owner) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowH
     setAccessibleName(tr("Magnified screen around the pick point"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The backdrop covers every pixel: no background fill first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     const int width = std::max({magnifiedSide, fontMetrics().horizontalAdvance(hint()),
                                 fontMetrics().horizontalAdvance(averageHint())});
     setFixedSize(width + 2 * margin, magnifiedSide + 4 * lineHeight() + 3 * margin);
@@ -67,7 +74,8 @@ QString Loupe::sampleText() const {
 }
 
 void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF pointer) {
-    m_area = area;
+    // Premultiplied pixels scale onto the loupe by the direct route; others go pixel by pixel.
+    m_pixels = area.pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_colourText = hexTriplet(picked);
     m_positionText =
         QStringLiteral("%1, %2").arg(area.devicePosition.x()).arg(area.devicePosition.y());
@@ -120,17 +128,20 @@ void Loupe::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), m_backdrop);
     // Each screen pixel a sharp square: no smoothing between neighbours.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (!m_area.pixels.isNull())
-        painter.drawImage(magnifiedRect(), m_area.pixels);
-    painter.drawImage(QPoint(0, 0), m_overlay);
+    if (!m_pixels.isNull())
+        painter.drawImage(magnifiedRect(), m_pixels);
+    painter.drawImage(layerOrigin(m_overlay), m_overlay);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(textLine(colourLine), Qt::AlignCenter, m_colourText);
     painter.drawText(textLine(positionLine), Qt::AlignCenter, m_positionText);
 }
 
-QImage Loupe::layer(qreal ratio, QImage::Format format) const {
-    QImage image(qCeil(width() * ratio), qCeil(height() * ratio), format);
+QImage Loupe::layer(const QRect& area, qreal ratio, QImage::Format format) const {
+    const QPoint first(qFloor(area.left() * ratio), qFloor(area.top() * ratio));
+    const QPoint end(qCeil((area.right() + 1) * ratio), qCeil((area.bottom() + 1) * ratio));
+    QImage image(QSize(end.x() - first.x(), end.y() - first.y()), format);
     image.setDevicePixelRatio(ratio);
+    image.setOffset(first);
     // Text keeps the size it has on the loupe's own screen.
     image.setDotsPerMeterX(qRound(logicalDpiX() / inchInMetres));
     image.setDotsPerMeterY(qRound(logicalDpiY() / inchInMetres));
@@ -138,13 +149,16 @@ QImage Loupe::layer(qreal ratio, QImage::Format format) const {
 }
 
 void Loupe::paintLayers(qreal ratio) {
-    m_backdrop = layer(ratio, QImage::Format_RGB32);
+    m_backdrop = layer(rect(), ratio, QImage::Format_RGB32);
     QPainter backdrop(&m_backdrop);
     backdrop.setFont(font());
     paintBackdrop(backdrop);
-    m_overlay = layer(ratio, QImage::Format_ARGB32_Premultiplied);
+    // The frames of the averaged square reach a pixel beyond the magnified pixels.
+    m_overlay =
+        layer(magnifiedRect().adjusted(-2, -2, 2, 2), ratio, QImage::Format_ARGB32_Premultiplied);
     m_overlay.fill(Qt::transparent);
     QPainter overlay(&m_overlay);
+    overlay.translate(-layerOrigin(m_overlay));
     paintOverlay(overlay);
 }
 

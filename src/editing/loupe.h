@@ -45,7 +45,8 @@ private:
     // A pointer move changes only the magnified pixels and the two lines of text above the hint:
     // everything else is drawn once into these layers, at the scale of the device painted on.
     void paintLayers(qreal ratio);
-    QImage layer(qreal ratio, QImage::Format format) const;
+    // The device pixels that show `area`, with their place in the loupe as the image's offset.
+    QImage layer(const QRect& area, qreal ratio, QImage::Format format) const;
     void paintBackdrop(QPainter& painter) const;
     void paintOverlay(QPainter& painter) const;
     void dropLayers();
@@ -54,7 +55,8 @@ private:
     QRect changingArea() const;
     int lineHeight() const;
 
-    ScreenArea m_area;
+    // The area read around the pick point.
+    QImage m_pixels;
     int m_sampleSize = 1;
     QString m_colourText;
     QString m_positionText;
