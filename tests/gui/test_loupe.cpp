@@ -104,6 +104,8 @@ private Q_SLOTS:
     void showsTheMagnifiedArea_data();
     void showsTheMagnifiedArea();
     void areaAtTheScreenEdgeShowsNothingBeyondIt();
+    void redrawsWhatItKeepsWhenItChanges_data();
+    void redrawsWhatItKeepsWhenItChanges();
     void placementKeepsTheLoupeOnTheScreen_data();
     void placementKeepsTheLoupeOnTheScreen();
     void arrowsMoveThePickPointOneDevicePixel_data();
@@ -169,6 +171,51 @@ void TestLoupe::areaAtTheScreenEdgeShowsNothingBeyondIt() {
     QVERIFY(!off.middle().has_value());
     loupe.showArea(off, pickColourFromRead(off.middle()), QPointF(-20, -20));
     QCOMPARE(loupe.colourText(), QStringLiteral("#FF0000"));
+}
+
+void TestLoupe::redrawsWhatItKeepsWhenItChanges_data() {
+    QTest::addColumn<int>("sampleSize");
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("pointer moved") << 1 << QColor() << 1.0;
+    QTest::newRow("sample size") << 9 << QColor() << 1.0;
+    QTest::newRow("palette") << 1 << QColor(40, 40, 44) << 1.0;
+    QTest::newRow("scale") << 1 << QColor() << 2.0;
+    QTest::newRow("fractional scale") << 1 << QColor() << 1.5;
+}
+
+// A loupe that has been shown and moved looks exactly like a new one showing the same.
+void TestLoupe::redrawsWhatItKeepsWhenItChanges() {
+    QFETCH(int, sampleSize);
+    QFETCH(QColor, window);
+    QFETCH(qreal, ratio);
+    ScriptedScreen screen;
+    screen.picture = syntheticScreen();
+    const ScreenShot shot = screen.grab();
+    const auto show = [&](Loupe& loupe, QPointF pointer) {
+        const ScreenArea area = shot.areaAround(pointer, Loupe::radius);
+        loupe.showArea(area, pickColourFromArea(area, loupe.sampleSize()), pointer);
+    };
+    const auto change = [&](Loupe& loupe) {
+        if (sampleSize != loupe.sampleSize())
+            loupe.setSampleSize(sampleSize);
+        if (window.isValid()) {
+            QPalette palette = loupe.palette();
+            palette.setColor(QPalette::Window, window);
+            palette.setColor(QPalette::WindowText, Qt::white);
+            loupe.setPalette(palette);
+        }
+    };
+    const QPointF last(30.5, 12.5);
+    Loupe used(nullptr);
+    show(used, QPointF(10.5, 20.5));
+    rendered(used, 1);
+    change(used);
+    show(used, last);
+    Loupe fresh(nullptr);
+    change(fresh);
+    show(fresh, last);
+    QCOMPARE(rendered(used, ratio), rendered(fresh, ratio));
 }
 
 void TestLoupe::placementKeepsTheLoupeOnTheScreen_data() {
