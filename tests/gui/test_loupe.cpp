@@ -32,6 +32,14 @@ QImage syntheticScreen() {
     return picture;
 }
 
+// The synthetic screen as a still image, at the given scale.
+ScreenShot syntheticShot(qreal ratio = 1) {
+    ScriptedScreen screen;
+    screen.picture = syntheticScreen();
+    screen.ratio = ratio;
+    return screen.grab();
+}
+
 QString hexOf(const QColor& colour) {
     return colour.name(QColor::HexRgb).toUpper();
 }
@@ -127,10 +135,7 @@ void TestLoupe::showsTheMagnifiedArea() {
     QFETCH(qreal, ratio);
     QFETCH(QPointF, pointer);
     QFETCH(QPoint, device);
-    ScriptedScreen screen;
-    screen.picture = syntheticScreen();
-    screen.ratio = ratio;
-    const ScreenArea area = screen.grab().areaAround(pointer, Loupe::radius);
+    const ScreenArea area = syntheticShot(ratio).areaAround(pointer, Loupe::radius);
     QCOMPARE(area.devicePosition, device);
     QCOMPARE(area.middle(), packed(screenColour(device)));
 
@@ -154,9 +159,8 @@ void TestLoupe::showsTheMagnifiedArea() {
 }
 
 void TestLoupe::areaAtTheScreenEdgeShowsNothingBeyondIt() {
-    ScriptedScreen screen;
-    screen.picture = syntheticScreen();
-    const ScreenArea corner = screen.grab().areaAround(QPointF(0.5, 0.5), Loupe::radius);
+    const ScreenShot screen = syntheticShot();
+    const ScreenArea corner = screen.areaAround(QPointF(0.5, 0.5), Loupe::radius);
     QCOMPARE(corner.middle(), packed(screenColour(QPoint(0, 0))));
     QCOMPARE(corner.pixels.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(corner.pixels.pixelColor(Loupe::radius + 1, Loupe::radius + 1),
@@ -167,7 +171,7 @@ void TestLoupe::areaAtTheScreenEdgeShowsNothingBeyondIt() {
     QCOMPARE(cellColour(loupe, shot, QPoint(-1, -1)), loupe.palette().color(QPalette::Window));
     QCOMPARE(cellColour(loupe, shot, QPoint(1, 1)), screenColour(QPoint(1, 1)));
 
-    const ScreenArea off = screen.grab().areaAround(QPointF(-20, -20), Loupe::radius);
+    const ScreenArea off = screen.areaAround(QPointF(-20, -20), Loupe::radius);
     QVERIFY(!off.middle().has_value());
     loupe.showArea(off, pickColourFromRead(off.middle()), QPointF(-20, -20));
     QCOMPARE(loupe.colourText(), QStringLiteral("#FF0000"));
@@ -189,9 +193,7 @@ void TestLoupe::redrawsWhatItKeepsWhenItChanges() {
     QFETCH(int, sampleSize);
     QFETCH(QColor, window);
     QFETCH(qreal, ratio);
-    ScriptedScreen screen;
-    screen.picture = syntheticScreen();
-    const ScreenShot shot = screen.grab();
+    const ScreenShot shot = syntheticShot();
     const auto show = [&](Loupe& loupe, QPointF pointer) {
         const ScreenArea area = shot.areaAround(pointer, Loupe::radius);
         loupe.showArea(area, pickColourFromArea(area, loupe.sampleSize()), pointer);
