@@ -125,7 +125,7 @@ void Loupe::paintEvent(QPaintEvent*) {
     const qreal ratio = painter.deviceTransform().m11();
     if (m_backdrop.isNull() || m_backdrop.devicePixelRatio() != ratio)
         paintLayers(ratio);
-    painter.drawImage(QPoint(0, 0), m_backdrop);
+    painter.drawImage(layerOrigin(m_backdrop), m_backdrop);
     // Each screen pixel a sharp square: no smoothing between neighbours.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!m_pixels.isNull())
