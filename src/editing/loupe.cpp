@@ -16,6 +16,10 @@ constexpr int margin = 4;
 // Far enough from the pointer that the loupe never covers the pixels it reads.
 constexpr int pointerGap = 24;
 constexpr int magnifiedSide = (2 * Loupe::radius + 1) * Loupe::zoom;
+constexpr qreal inchInMetres = 0.0254;
+
+// The lines of text below the magnified pixels, top to bottom.
+enum TextLine { colourLine, positionLine, sampleLine, hintLine };
 
 QString hint() {
     return Loupe::tr("Arrows move one pixel; Esc cancels");
@@ -23,6 +27,11 @@ QString hint() {
 
 QString averageHint() {
     return Loupe::tr("+ and - average an area");
+}
+
+// Where a layer lies in the loupe: its offset is in device pixels.
+QPointF layerOrigin(const QImage& layer) {
+    return QPointF(layer.offset()) / layer.devicePixelRatio();
 }
 
 int flippedIfOutside(int preferred, int other, int length, int low, int high) {
@@ -38,6 +47,8 @@ Loupe::Loupe(QWidget* owner) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowH
     setAccessibleName(tr("Magnified screen around the pick point"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The backdrop covers every pixel: no background fill first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     const int width = std::max({magnifiedSide, fontMetrics().horizontalAdvance(hint()),
                                 fontMetrics().horizontalAdvance(averageHint())});
     setFixedSize(width + 2 * margin, magnifiedSide + 4 * lineHeight() + 3 * margin);
@@ -53,7 +64,7 @@ QRect Loupe::magnifiedRect() const {
 
 void Loupe::setSampleSize(int size) {
     m_sampleSize = size;
-    update();
+    dropLayers();
 }
 
 QString Loupe::sampleText() const {
@@ -63,7 +74,8 @@ QString Loupe::sampleText() const {
 }
 
 void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF pointer) {
-    m_area = area;
+    // Premultiplied pixels scale onto the loupe by the direct route; others go pixel by pixel.
+    m_pixels = area.pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_colourText = hexTriplet(picked);
     m_positionText =
         QStringLiteral("%1, %2").arg(area.devicePosition.x()).arg(area.devicePosition.y());
@@ -73,30 +85,95 @@ void Loupe::showArea(const ScreenArea& area, const Colour& picked, QPointF point
     const QPoint placed = loupePlacement(pointer, size(), screen->geometry());
     move(isWindow() ? placed : parentWidget()->mapFromGlobal(placed));
     if (isVisible())
-        update();
+        update(changingArea());
     else
         show();
 }
 
-void Loupe::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    paintMagnified(painter);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    QRect line(margin, magnifiedRect().bottom() + 1 + margin, width() - 2 * margin, lineHeight());
-    for (const QString& text : {m_colourText, m_positionText, sampleText(), hint()}) {
-        painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
-        line.translate(0, lineHeight());
-    }
+QRect Loupe::textLine(int line) const {
+    return QRect(margin, magnifiedRect().bottom() + 1 + margin + line * lineHeight(),
+                 width() - 2 * margin, lineHeight());
 }
 
-void Loupe::paintMagnified(QPainter& painter) const {
-    const QRect target = magnifiedRect();
+QRect Loupe::changingArea() const {
+    return magnifiedRect().united(textLine(positionLine));
+}
+
+void Loupe::changeEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::LanguageChange:
+        dropLayers();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void Loupe::dropLayers() {
+    m_backdrop = QImage();
+    m_overlay = QImage();
+    update();
+}
+
+void Loupe::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The device's own pixels: the screen's scale, or that of an image the loupe is rendered to.
+    const qreal ratio = painter.deviceTransform().m11();
+    if (m_backdrop.isNull() || m_backdrop.devicePixelRatio() != ratio)
+        paintLayers(ratio);
+    painter.drawImage(layerOrigin(m_backdrop), m_backdrop);
     // Each screen pixel a sharp square: no smoothing between neighbours.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (!m_area.pixels.isNull())
-        painter.drawImage(target, m_area.pixels);
+    if (!m_pixels.isNull())
+        painter.drawImage(magnifiedRect(), m_pixels);
+    painter.drawImage(layerOrigin(m_overlay), m_overlay);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textLine(colourLine), Qt::AlignCenter, m_colourText);
+    painter.drawText(textLine(positionLine), Qt::AlignCenter, m_positionText);
+}
+
+QImage Loupe::layer(const QRect& area, qreal ratio, QImage::Format format) const {
+    const QPoint first(qFloor(area.left() * ratio), qFloor(area.top() * ratio));
+    const QPoint end(qCeil((area.right() + 1) * ratio), qCeil((area.bottom() + 1) * ratio));
+    QImage image(QSize(end.x() - first.x(), end.y() - first.y()), format);
+    image.setDevicePixelRatio(ratio);
+    image.setOffset(first);
+    // Text keeps the size it has on the loupe's own screen.
+    image.setDotsPerMeterX(qRound(logicalDpiX() / inchInMetres));
+    image.setDotsPerMeterY(qRound(logicalDpiY() / inchInMetres));
+    return image;
+}
+
+void Loupe::paintLayers(qreal ratio) {
+    m_backdrop = layer(rect(), ratio, QImage::Format_RGB32);
+    QPainter backdrop(&m_backdrop);
+    backdrop.setFont(font());
+    paintBackdrop(backdrop);
+    // The frames of the averaged square reach a pixel beyond the magnified pixels.
+    m_overlay =
+        layer(magnifiedRect().adjusted(-2, -2, 2, 2), ratio, QImage::Format_ARGB32_Premultiplied);
+    m_overlay.fill(Qt::transparent);
+    QPainter overlay(&m_overlay);
+    overlay.translate(-layerOrigin(m_overlay));
+    paintOverlay(overlay);
+}
+
+void Loupe::paintBackdrop(QPainter& painter) const {
+    // One more pixel each way: at a fractional scale the layer's last device pixel is partly
+    // outside the loupe.
+    painter.fillRect(rect().adjusted(0, 0, 1, 1), palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawText(textLine(sampleLine), Qt::AlignCenter, sampleText());
+    painter.drawText(textLine(hintLine), Qt::AlignCenter, hint());
+}
+
+void Loupe::paintOverlay(QPainter& painter) const {
+    const QRect target = magnifiedRect();
     QColor grid = palette().color(QPalette::Mid);
     grid.setAlpha(110);
     painter.setPen(QPen(grid, 0));

@@ -3,6 +3,7 @@
 #include "colour/colour.h"
 #include "gui/platform/screenpixel.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace tincta {
@@ -38,15 +39,33 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void paintMagnified(QPainter& painter) const;
+    // A pointer move changes only the magnified pixels and the two lines of text above the hint:
+    // everything else is drawn once into these layers, at the scale of the device painted on.
+    void paintLayers(qreal ratio);
+    // The device pixels that show `area`, with their place in the loupe as the image's offset.
+    QImage layer(const QRect& area, qreal ratio, QImage::Format format) const;
+    void paintBackdrop(QPainter& painter) const;
+    void paintOverlay(QPainter& painter) const;
+    void dropLayers();
+    QRect textLine(int line) const;
+    // The part of the loupe that a new area changes.
+    QRect changingArea() const;
     int lineHeight() const;
 
-    ScreenArea m_area;
+    // The area read around the pick point.
+    QImage m_pixels;
     int m_sampleSize = 1;
     QString m_colourText;
     QString m_positionText;
+    // Under the magnified pixels: the background, the border and the lines that do not follow
+    // the pointer. Opaque.
+    QImage m_backdrop;
+    // Over the magnified pixels: the grid and the frames of the pick pixel and the averaged
+    // square; transparent elsewhere.
+    QImage m_overlay;
 };
 
 // The top-left corner for a loupe of `size` beside `pointer`: below and to the right, flipped to

@@ -32,6 +32,14 @@ QImage syntheticScreen() {
     return picture;
 }
 
+// The synthetic screen as a still image, at the given scale.
+ScreenShot syntheticShot(qreal ratio = 1) {
+    ScriptedScreen screen;
+    screen.picture = syntheticScreen();
+    screen.ratio = ratio;
+    return screen.grab();
+}
+
 QString hexOf(const QColor& colour) {
     return colour.name(QColor::HexRgb).toUpper();
 }
@@ -104,6 +112,8 @@ private Q_SLOTS:
     void showsTheMagnifiedArea_data();
     void showsTheMagnifiedArea();
     void areaAtTheScreenEdgeShowsNothingBeyondIt();
+    void redrawsWhatItKeepsWhenItChanges_data();
+    void redrawsWhatItKeepsWhenItChanges();
     void placementKeepsTheLoupeOnTheScreen_data();
     void placementKeepsTheLoupeOnTheScreen();
     void arrowsMoveThePickPointOneDevicePixel_data();
@@ -125,10 +135,7 @@ void TestLoupe::showsTheMagnifiedArea() {
     QFETCH(qreal, ratio);
     QFETCH(QPointF, pointer);
     QFETCH(QPoint, device);
-    ScriptedScreen screen;
-    screen.picture = syntheticScreen();
-    screen.ratio = ratio;
-    const ScreenArea area = screen.grab().areaAround(pointer, Loupe::radius);
+    const ScreenArea area = syntheticShot(ratio).areaAround(pointer, Loupe::radius);
     QCOMPARE(area.devicePosition, device);
     QCOMPARE(area.middle(), packed(screenColour(device)));
 
@@ -152,9 +159,8 @@ void TestLoupe::showsTheMagnifiedArea() {
 }
 
 void TestLoupe::areaAtTheScreenEdgeShowsNothingBeyondIt() {
-    ScriptedScreen screen;
-    screen.picture = syntheticScreen();
-    const ScreenArea corner = screen.grab().areaAround(QPointF(0.5, 0.5), Loupe::radius);
+    const ScreenShot screen = syntheticShot();
+    const ScreenArea corner = screen.areaAround(QPointF(0.5, 0.5), Loupe::radius);
     QCOMPARE(corner.middle(), packed(screenColour(QPoint(0, 0))));
     QCOMPARE(corner.pixels.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(corner.pixels.pixelColor(Loupe::radius + 1, Loupe::radius + 1),
@@ -165,10 +171,53 @@ void TestLoupe::areaAtTheScreenEdgeShowsNothingBeyondIt() {
     QCOMPARE(cellColour(loupe, shot, QPoint(-1, -1)), loupe.palette().color(QPalette::Window));
     QCOMPARE(cellColour(loupe, shot, QPoint(1, 1)), screenColour(QPoint(1, 1)));
 
-    const ScreenArea off = screen.grab().areaAround(QPointF(-20, -20), Loupe::radius);
+    const ScreenArea off = screen.areaAround(QPointF(-20, -20), Loupe::radius);
     QVERIFY(!off.middle().has_value());
     loupe.showArea(off, pickColourFromRead(off.middle()), QPointF(-20, -20));
     QCOMPARE(loupe.colourText(), QStringLiteral("#FF0000"));
+}
+
+void TestLoupe::redrawsWhatItKeepsWhenItChanges_data() {
+    QTest::addColumn<int>("sampleSize");
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("pointer moved") << 1 << QColor() << 1.0;
+    QTest::newRow("sample size") << 9 << QColor() << 1.0;
+    QTest::newRow("palette") << 1 << QColor(40, 40, 44) << 1.0;
+    QTest::newRow("scale") << 1 << QColor() << 2.0;
+    QTest::newRow("fractional scale") << 1 << QColor() << 1.5;
+}
+
+// A loupe that has been shown and moved looks exactly like a new one showing the same.
+void TestLoupe::redrawsWhatItKeepsWhenItChanges() {
+    QFETCH(int, sampleSize);
+    QFETCH(QColor, window);
+    QFETCH(qreal, ratio);
+    const ScreenShot shot = syntheticShot();
+    const auto show = [&](Loupe& loupe, QPointF pointer) {
+        const ScreenArea area = shot.areaAround(pointer, Loupe::radius);
+        loupe.showArea(area, pickColourFromArea(area, loupe.sampleSize()), pointer);
+    };
+    const auto change = [&](Loupe& loupe) {
+        if (sampleSize != loupe.sampleSize())
+            loupe.setSampleSize(sampleSize);
+        if (window.isValid()) {
+            QPalette palette = loupe.palette();
+            palette.setColor(QPalette::Window, window);
+            palette.setColor(QPalette::WindowText, Qt::white);
+            loupe.setPalette(palette);
+        }
+    };
+    const QPointF last(30.5, 12.5);
+    Loupe used(nullptr);
+    show(used, QPointF(10.5, 20.5));
+    rendered(used, 1);
+    change(used);
+    show(used, last);
+    Loupe fresh(nullptr);
+    change(fresh);
+    show(fresh, last);
+    QCOMPARE(rendered(used, ratio), rendered(fresh, ratio));
 }
 
 void TestLoupe::placementKeepsTheLoupeOnTheScreen_data() {
