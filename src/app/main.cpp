@@ -2,10 +2,10 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "gui/platform/colourportal.h"
-#include "gui/widgets/deferrediconstyle.h"
 #include "gui/platform/firstframeprobe.h"
 #include "gui/platform/qtservices.h"
 #include "gui/platform/screenpixel.h"
+#include "gui/widgets/deferrediconstyle.h"
 #include "help/productversion.h"
 #include "importcolours/importcoloursdialog.h"
 

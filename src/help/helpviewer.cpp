@@ -2,8 +2,8 @@
 
 #include "gui/platform/services.h"
 #include "gui/platform/shellhelpers.h"
-#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/programicon.h"
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/themecolours.h"
 #include "gui/widgets/uitext.h"
 #include "help/helpmessages.h"

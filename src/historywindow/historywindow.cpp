@@ -1,8 +1,8 @@
 #include "historywindow/historywindow.h"
 
 #include "gui/platform/errorguard.h"
-#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/programicon.h"
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/trackedlineedit.h"
 #include "gui/widgets/widgethelpers.h"
 #include "historywindow/colourhistory.h"

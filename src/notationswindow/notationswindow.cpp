@@ -2,8 +2,8 @@
 
 #include "editing/notationpanel.h"
 #include "gui/platform/errorguard.h"
-#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/programicon.h"
+#include "gui/widgets/sidewindow.h"
 #include "gui/widgets/widgethelpers.h"
 #include "gui/widgets/windowplacement.h"
 #include "palette/palettemodel.h"

@@ -18,8 +18,8 @@ class Database;
 // several running copies see each other's writes at once. Outside a batch every call opens the
 // file and closes it again, and waits for another copy's lock for up to `waitLimit`; a batch
 // keeps the file open from its first call to its end, which holds no lock between calls but
-// spares each call the opening and the check of the file. A file that turns out not to be a store of ours is
-// moved aside to "<file>.corrupt-<time>" and replaced by a fresh store.
+// spares each call the opening and the check of the file. A file that turns out not to be a store
+// of ours is moved aside to "<file>.corrupt-<time>" and replaced by a fresh store.
 class SqliteStore final : public RegistryStore {
 public:
     static constexpr std::chrono::milliseconds waitLimit{10000};
