@@ -2,10 +2,11 @@
 the pick button asks the portal for a still image of the screen (a PNG with a #C0FFEE dot that
 the fake backend hands over), the still image fills the screen, and a click on the dot puts
 "#C0FFEE" on the clipboard; Ctrl+Shift+P, the arrows and Return take another dot; Escape changes
-nothing. Where the desktop refuses the still image the portal's own pick takes over, and where it
-refuses that too (response 2) the program says so and changes nothing. `tincta --pick` prints the
-dot's colour and leaves it pasteable after it has ended. The picks by pointer and keys hold at a
-scale of 1.5 too.
+nothing. Every request names the main window by its Wayland export ("wayland:" and the
+compositor's handle). Where the desktop refuses the still image the portal's own pick takes over,
+and where it refuses that too (response 2) the program says so and changes nothing.
+`tincta --pick` prints the dot's colour, leaves it pasteable after it has ended, and names no
+window. The picks by pointer and keys hold at a scale of 1.5 too.
 
 Runs as root (sway then runs as an unprivileged user made for the run) or as a user; exits 77 with
 the reason where this machine lacks a part of the desktop."""
@@ -72,6 +73,16 @@ def pick_with_the_button(session, main):
     picker_closed(session, "a click")
     session.wait_for_clipboard("#C0FFEE")
     e2e.check(session.portal_calls() == ["Screenshot"], f"the portal was asked {session.portal_calls()}")
+    parent = session.portal_requests()[0][1]
+    e2e.check(parent.startswith("wayland:") and len(parent) > len("wayland:"),
+              f"the portal was asked for the window {parent!r}, not for an exported one")
+
+
+def asked_for_one_window(session):
+    """Every request of the main window names it by the same export, which lasts while it is shown."""
+    parents = {parent for _, parent in session.portal_requests()}
+    e2e.check(len(parents) == 1 and parents.pop().startswith("wayland:"),
+              f"the portal was asked for the windows {session.portal_requests()}")
 
 
 def pick_with_the_keyboard(session):
@@ -110,6 +121,7 @@ def fall_back_and_refuse(session):
     e2e.check(session.clipboard() == "#336699", "a refused pick changed the clipboard")
     session.answer("response-Screenshot", None)
     session.answer("response-PickColor", None)
+    asked_for_one_window(session)
 
 
 def pick_from_the_command_line(session):
@@ -121,6 +133,8 @@ def pick_from_the_command_line(session):
     out, err = pick.communicate(timeout=15)
     e2e.check(pick.returncode == 0, f"--pick ended with {pick.returncode}: {err!r}")
     e2e.check(out == "rgb(192 255 238)\n", f"--pick printed {out!r}")
+    e2e.check(session.portal_requests()[-1] == ("Screenshot", ""),
+              f"a pick without a window named one: {session.portal_requests()[-1]}")
     # wl-copy holds it after the pick has ended.
     session.wait_for_clipboard("rgb(192 255 238)")
 
