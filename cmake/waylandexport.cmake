@@ -17,6 +17,10 @@ if(UNIX AND NOT APPLE)
     if(WAYLAND_CLIENT_FOUND AND WAYLAND_SCANNER AND WAYLAND_PROTOCOLS_DIR
        AND EXISTS "${XDG_FOREIGN_XML}" AND QT_NATIVE_INTERFACE_HEADER)
         set(TINCTA_WAYLAND_EXPORT ON)
+        # Where wayland-scanner writes the protocol's client header and interfaces.
+        set(XDG_FOREIGN_DIR "${CMAKE_BINARY_DIR}/xdg-foreign")
+        set(XDG_FOREIGN_CODE "${XDG_FOREIGN_DIR}/xdg-foreign-unstable-v2")
+        file(MAKE_DIRECTORY "${XDG_FOREIGN_DIR}")
         # wayland-scanner writes the protocol's interfaces in C.
         enable_language(C)
     endif()

@@ -12,6 +12,7 @@ Runs as root (sway then runs as an unprivileged user made for the run) or as a u
 the reason where this machine lacks a part of the desktop."""
 
 import contextlib
+import os
 import struct
 import subprocess
 import sys
@@ -30,6 +31,9 @@ MESSAGE_TITLE = "Tincta"
 # below the menu bar.
 PICK_BUTTON = (272, 37)
 REFUSED = "2"
+# The helper that asks the compositor about a window handle; set where the program exports its
+# window.
+IMPORT_CHECK = os.environ.get("TINCTA_XDG_IMPORT_CHECK")
 
 
 def png(width, height, field, dots):
@@ -73,16 +77,27 @@ def pick_with_the_button(session, main):
     picker_closed(session, "a click")
     session.wait_for_clipboard("#C0FFEE")
     e2e.check(session.portal_calls() == ["Screenshot"], f"the portal was asked {session.portal_calls()}")
-    parent = session.portal_requests()[0][1]
+    names_the_window(session, session.portal_requests()[0][1])
+
+
+def names_the_window(session, parent):
+    """Where the program exports its window, the portal is told "wayland:" and a handle that the
+    compositor knows as a live export; where it cannot export, no window."""
+    if not IMPORT_CHECK:
+        e2e.check(parent == "", f"a build without the export named the window {parent!r}")
+        return
     e2e.check(parent.startswith("wayland:") and len(parent) > len("wayland:"),
               f"the portal was asked for the window {parent!r}, not for an exported one")
+    socket = os.path.join(session.runtime, session.wayland_display)
+    result = session.run([IMPORT_CHECK, socket, parent[len("wayland:"):]])
+    e2e.check(result.returncode == 0, f"the compositor knows no export {parent!r}: {result.stdout}{result.stderr}")
 
 
 def asked_for_one_window(session):
     """Every request of the main window names it by the same export, which lasts while it is shown."""
     parents = {parent for _, parent in session.portal_requests()}
-    e2e.check(len(parents) == 1 and parents.pop().startswith("wayland:"),
-              f"the portal was asked for the windows {session.portal_requests()}")
+    e2e.check(len(parents) == 1, f"the portal was asked for the windows {session.portal_requests()}")
+    names_the_window(session, parents.pop())
 
 
 def pick_with_the_keyboard(session):
