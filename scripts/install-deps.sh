@@ -8,6 +8,7 @@ packages=(
     xvfb xdotool xclip imagemagick x11-utils python3
     at-spi2-core python3-pyatspi dbus-daemon
     sway xdg-desktop-portal wl-clipboard qt6-wayland python3-dbus python3-gi
+    qt6-base-private-dev libwayland-dev libwayland-bin wayland-protocols
     desktop-file-utils appstream libxml2-utils dpkg-dev file clang-format
     qt6-l10n-tools qt6-tools-dev lintian
     g++-mingw-w64-x86-64 wine64

@@ -24,7 +24,7 @@ PickMode::PickMode(QWidget* window, MarksPanel& marks, ColourEditor& editor,
     : QObject(window), m_window(window), m_marks(marks), m_editor(editor),
       m_screen(services.screen), m_messages(services.messages), m_portal(services.portal),
       m_cancelShortcut(new QShortcut(QKeySequence(Qt::Key_Escape), window)),
-      m_loupe(new Loupe(window)) {
+      m_loupe(new Loupe(window)), m_windowExport(window->window()) {
     m_cancelShortcut->setEnabled(false);
     connect(m_cancelShortcut, &QShortcut::activated, this, guarded([this] {
                 if (dragging())
@@ -75,7 +75,8 @@ void PickMode::askPortal(bool fromCommand) {
 }
 
 QString PickMode::windowHandle() const {
-    return portalWindowHandle(QGuiApplication::platformName(), m_window->window()->winId());
+    return portalWindowHandle(QGuiApplication::platformName(), m_window->window()->winId(),
+                              m_windowExport.handle());
 }
 
 QString PickMode::portalFailedText() {

@@ -3,6 +3,7 @@
 #include "colour/colour.h"
 #include "editing/pickpointer.h"
 #include "gui/platform/screenpixel.h"
+#include "gui/platform/waylandwindowexport.h"
 
 #include <QList>
 #include <QObject>
@@ -89,6 +90,8 @@ private:
     // nothing else then.
     QShortcut* m_cancelShortcut;
     Loupe* m_loupe;
+    // Names the window to the portal on Wayland.
+    WaylandWindowExport m_windowExport;
     bool m_on = false;
     // The sample that holds the mouse during a drag; -1 when idle.
     int m_dragSample = -1;

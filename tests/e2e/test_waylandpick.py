@@ -2,15 +2,17 @@
 the pick button asks the portal for a still image of the screen (a PNG with a #C0FFEE dot that
 the fake backend hands over), the still image fills the screen, and a click on the dot puts
 "#C0FFEE" on the clipboard; Ctrl+Shift+P, the arrows and Return take another dot; Escape changes
-nothing. Where the desktop refuses the still image the portal's own pick takes over, and where it
-refuses that too (response 2) the program says so and changes nothing. `tincta --pick` prints the
-dot's colour and leaves it pasteable after it has ended. The picks by pointer and keys hold at a
-scale of 1.5 too.
+nothing. Every request names the main window by its Wayland export ("wayland:" and the
+compositor's handle). Where the desktop refuses the still image the portal's own pick takes over,
+and where it refuses that too (response 2) the program says so and changes nothing.
+`tincta --pick` prints the dot's colour, leaves it pasteable after it has ended, and names no
+window. The picks by pointer and keys hold at a scale of 1.5 too.
 
 Runs as root (sway then runs as an unprivileged user made for the run) or as a user; exits 77 with
 the reason where this machine lacks a part of the desktop."""
 
 import contextlib
+import os
 import struct
 import subprocess
 import sys
@@ -29,6 +31,9 @@ MESSAGE_TITLE = "Tincta"
 # below the menu bar.
 PICK_BUTTON = (272, 37)
 REFUSED = "2"
+# The helper that asks the compositor about a window handle; set where the program exports its
+# window.
+IMPORT_CHECK = os.environ.get("TINCTA_XDG_IMPORT_CHECK")
 
 
 def png(width, height, field, dots):
@@ -72,6 +77,27 @@ def pick_with_the_button(session, main):
     picker_closed(session, "a click")
     session.wait_for_clipboard("#C0FFEE")
     e2e.check(session.portal_calls() == ["Screenshot"], f"the portal was asked {session.portal_calls()}")
+    names_the_window(session, session.portal_requests()[0][1])
+
+
+def names_the_window(session, parent):
+    """Where the program exports its window, the portal is told "wayland:" and a handle that the
+    compositor knows as a live export; where it cannot export, no window."""
+    if not IMPORT_CHECK:
+        e2e.check(parent == "", f"a build without the export named the window {parent!r}")
+        return
+    e2e.check(parent.startswith("wayland:") and len(parent) > len("wayland:"),
+              f"the portal was asked for the window {parent!r}, not for an exported one")
+    socket = os.path.join(session.runtime, session.wayland_display)
+    result = session.run([IMPORT_CHECK, socket, parent[len("wayland:"):]])
+    e2e.check(result.returncode == 0, f"the compositor knows no export {parent!r}: {result.stdout}{result.stderr}")
+
+
+def asked_for_one_window(session):
+    """Every request of the main window names it by the same export, which lasts while it is shown."""
+    parents = {parent for _, parent in session.portal_requests()}
+    e2e.check(len(parents) == 1, f"the portal was asked for the windows {session.portal_requests()}")
+    names_the_window(session, parents.pop())
 
 
 def pick_with_the_keyboard(session):
@@ -110,6 +136,7 @@ def fall_back_and_refuse(session):
     e2e.check(session.clipboard() == "#336699", "a refused pick changed the clipboard")
     session.answer("response-Screenshot", None)
     session.answer("response-PickColor", None)
+    asked_for_one_window(session)
 
 
 def pick_from_the_command_line(session):
@@ -121,6 +148,8 @@ def pick_from_the_command_line(session):
     out, err = pick.communicate(timeout=15)
     e2e.check(pick.returncode == 0, f"--pick ended with {pick.returncode}: {err!r}")
     e2e.check(out == "rgb(192 255 238)\n", f"--pick printed {out!r}")
+    e2e.check(session.portal_requests()[-1] == ("Screenshot", ""),
+              f"a pick without a window named one: {session.portal_requests()[-1]}")
     # wl-copy holds it after the pick has ended.
     session.wait_for_clipboard("rgb(192 255 238)")
 

@@ -175,12 +175,16 @@ class WaylandSession:
             user = pwd.getpwnam(USER)
             os.chown(path, user.pw_uid, user.pw_gid)
 
-    def portal_calls(self):
+    def portal_requests(self):
+        """The backend's calls in order, each a (method, parent window) pair."""
         path = os.path.join(self.state, "calls")
         if not os.path.exists(path):
             return []
         with open(path) as file:
-            return [line.split(" ", 1)[0] for line in file.read().splitlines()]
+            return [tuple(line.split(" ", 1)) for line in file.read().splitlines()]
+
+    def portal_calls(self):
+        return [method for method, _ in self.portal_requests()]
 
     # -- the program ------------------------------------------------------------------------
     def program_env(self):

@@ -470,19 +470,29 @@ void TestPortalPick::commandPicksOnTheDesktopsStillImage() {
 void TestPortalPick::windowHandle_data() {
     QTest::addColumn<QString>("platform");
     QTest::addColumn<quintptr>("id");
+    QTest::addColumn<QString>("exported");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("X11") << QStringLiteral("xcb") << quintptr{0x3a00007}
+    const QString none;
+    const QString exported = QStringLiteral("5d1f2a9c-4b7e");
+    QTest::newRow("X11") << QStringLiteral("xcb") << quintptr{0x3a00007} << none
                          << QStringLiteral("x11:3a00007");
-    QTest::newRow("X11, no window yet") << QStringLiteral("xcb") << quintptr{0} << QString();
-    QTest::newRow("Wayland") << QStringLiteral("wayland") << quintptr{5} << QString();
-    QTest::newRow("offscreen") << QStringLiteral("offscreen") << quintptr{5} << QString();
+    QTest::newRow("X11, no window yet") << QStringLiteral("xcb") << quintptr{0} << none << none;
+    QTest::newRow("Wayland, exported") << QStringLiteral("wayland") << quintptr{5} << exported
+                                       << QStringLiteral("wayland:5d1f2a9c-4b7e");
+    QTest::newRow("Wayland with EGL, exported")
+        << QStringLiteral("wayland-egl") << quintptr{5} << exported
+        << QStringLiteral("wayland:5d1f2a9c-4b7e");
+    QTest::newRow("Wayland, export not answered yet")
+        << QStringLiteral("wayland") << quintptr{5} << none << none;
+    QTest::newRow("offscreen") << QStringLiteral("offscreen") << quintptr{5} << exported << none;
 }
 
 void TestPortalPick::windowHandle() {
     QFETCH(QString, platform);
     QFETCH(quintptr, id);
+    QFETCH(QString, exported);
     QFETCH(QString, expected);
-    QCOMPARE(portalWindowHandle(platform, id), expected);
+    QCOMPARE(portalWindowHandle(platform, id, exported), expected);
 }
 
 QTEST_MAIN(TestPortalPick)

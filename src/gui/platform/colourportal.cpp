@@ -187,10 +187,13 @@ std::optional<Colour> colourFromPortal(double red, double green, double blue) {
     return Colour{channel(red), channel(green), channel(blue)};
 }
 
-QString portalWindowHandle(const QString& platformName, quintptr windowId) {
-    if (platformName != QLatin1String("xcb") || windowId == 0)
-        return {};
-    return QStringLiteral("x11:") + QString::number(windowId, 16);
+QString portalWindowHandle(const QString& platformName, quintptr windowId,
+                           const QString& exportHandle) {
+    if (platformName == QLatin1String("xcb") && windowId != 0)
+        return QStringLiteral("x11:") + QString::number(windowId, 16);
+    if (platformName.startsWith(QLatin1String("wayland")) && !exportHandle.isEmpty())
+        return QStringLiteral("wayland:") + exportHandle;
+    return {};
 }
 
 bool screenIsPrivate() {

@@ -84,9 +84,11 @@ private:
 // colour at all.
 std::optional<Colour> colourFromPortal(double red, double green, double blue);
 
-// The portal's handle of a window: "x11:" and the window's id in hex on X11; empty elsewhere,
-// where the portal then places its dialogs on its own.
-QString portalWindowHandle(const QString& platformName, quintptr windowId);
+// The portal's handle of a window: "x11:" and the window's id in hex on X11, "wayland:" and the
+// handle of the window's export on Wayland (`exportHandle`, empty while there is none); empty
+// elsewhere, where the portal then places its dialogs on its own.
+QString portalWindowHandle(const QString& platformName, quintptr windowId,
+                           const QString& exportHandle);
 
 // True where the platform keeps the screen from programs, so picks go through the portal.
 bool screenIsPrivate();
