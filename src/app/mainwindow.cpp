@@ -340,7 +340,7 @@ bool MainWindow::event(QEvent* event) {
 // the window manager shows it a moment later, and the first frame comes sooner.
 void MainWindow::giveWindowIconAfterThisFrame() {
     m_windowIconAsked = true;
-    QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon(QStringLiteral("tincta"))); });
+    QTimer::singleShot(0, this, [this] { setWindowIcon(tinctaIcon()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -52,7 +52,7 @@ ColourCheckWindow::ColourCheckWindow(const PaletteModel& palette)
       m_scale(named(new ScalePanel, "fraScale")) {
     setObjectName(QStringLiteral("frmColourCheck"));
     setWindowTitle(tr("Colour Check"));
-    setWindowIcon(programIcon(QStringLiteral("tincta")));
+    setWindowIcon(tinctaIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     makeSideWindow(this);
     m_tabs->setAccessibleName(tr("Pages of the Colour Check"));

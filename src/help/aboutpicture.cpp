@@ -47,7 +47,7 @@ void AboutPicture::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(0, area.height() - shadeBandHeight, area.width(), shadeBandHeight),
                      shades);
 
-    const QIcon icon = programIcon(QStringLiteral("tincta"));
+    const QIcon icon = tinctaIcon();
     icon.paint(&painter, QRect(iconMargin, markBandHeight + iconMargin, iconSize, iconSize));
 
     painter.setPen(palette().color(QPalette::Mid));

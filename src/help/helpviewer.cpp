@@ -65,7 +65,7 @@ HelpViewer::HelpViewer(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services) {
     setObjectName(viewerName);
     setWindowTitle(defaultTitle);
-    setWindowIcon(programIcon(QStringLiteral("tincta")));
+    setWindowIcon(tinctaIcon());
     makeSideWindow(this);
     // Never larger than the screen, whatever its size and scale.
     if (const QScreen* shown = screen())

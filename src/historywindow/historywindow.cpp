@@ -65,7 +65,7 @@ HistoryWindow::HistoryWindow(ColourHistory& history)
       m_view(named(new QListView(this), "lstHistory")) {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(tr("History"));
-    setWindowIcon(programIcon(QStringLiteral("tincta")));
+    setWindowIcon(tinctaIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     makeSideWindow(this);
 

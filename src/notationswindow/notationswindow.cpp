@@ -59,7 +59,7 @@ NotationsWindow::NotationsWindow(const PaletteModel& palette, const SettingsReco
       m_copied(named(new QLabel(this), "lblCopied")) {
     setObjectName(QStringLiteral("frmAllNotations"));
     setWindowTitle(tr("All Notations"));
-    setWindowIcon(programIcon(QStringLiteral("tincta")));
+    setWindowIcon(tinctaIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     makeSideWindow(this);
 

@@ -14,7 +14,6 @@ namespace tincta {
 
 namespace {
 
-const QString programIconName = QStringLiteral("tincta");
 // Room left on the screen for the window's frame and title bar.
 constexpr QSize frameAllowance(16, 48);
 
@@ -53,7 +52,7 @@ PaletteWindow::PaletteWindow(const QString& name, const QString& caption, QSize 
       m_scale(fittingScale(clientTwips)) {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowIcon(programIcon(programIconName));
+    setWindowIcon(tinctaIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     makeSideWindow(this);
     setFixedSize(scaledTwipsRect(m_scale, 0, 0, clientTwips.width(), clientTwips.height()).size());

@@ -86,4 +86,8 @@ QIcon programIcon(const QString& name) {
     return QIcon(new ProgramIconEngine(name));
 }
 
+QIcon tinctaIcon() {
+    return programIcon(QStringLiteral("tincta"));
+}
+
 } // namespace tincta

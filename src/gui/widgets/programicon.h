@@ -10,4 +10,7 @@ namespace tincta {
 // more than the whole rest of the toolbar, and the SVG module need not load at all.
 QIcon programIcon(const QString& name);
 
+// The program's own icon, which every window of it shows.
+QIcon tinctaIcon();
+
 } // namespace tincta
