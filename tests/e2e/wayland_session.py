@@ -8,6 +8,7 @@ import glob
 import json
 import os
 import pwd
+import stat
 import shutil
 import subprocess
 import tempfile
@@ -83,6 +84,15 @@ class WaylandSession:
                             "--shell", "/usr/sbin/nologin", USER], check=True, capture_output=True)
             self.created_user = True
         user = pwd.getpwnam(USER)
+        # A checkout in a private folder (mktemp -d) keeps the program and the fake portal out of
+        # the desktop user's reach: let it pass through, not list, the folders above them.
+        for wanted in (self.program, os.path.abspath(__file__)):
+            folder = os.path.dirname(os.path.abspath(wanted))
+            while folder != os.path.dirname(folder):
+                mode = os.stat(folder).st_mode
+                if not mode & stat.S_IXOTH:
+                    os.chmod(folder, mode | stat.S_IXOTH)
+                folder = os.path.dirname(folder)
         for root, folders, files in os.walk(self.tmp):
             for name in [root] + [os.path.join(root, entry) for entry in folders + files]:
                 os.chown(name, user.pw_uid, user.pw_gid)
