@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libsqlite3-dev libxcb1-dev
     clang libclang-rt-14-dev
     xvfb xdotool xclip imagemagick x11-utils python3
     at-spi2-core python3-pyatspi dbus-daemon

@@ -68,7 +68,8 @@ PickOutcome pickOnStillImage(QApplication& app, ScreenShot shot, SettingsRecord&
     if (!picker.isRunning())
         return {std::nullopt, QApplication::translate("tincta::CommandLinePick",
                                                       "There is no screen to pick from.")};
-    reportFirstFrameWhenAsked(picker.window(0));
+    reportFirstFrameWhenAsked(picker.window(0),
+                              picker.shownByServer() ? FirstFrame::Exposed : FirstFrame::Painted);
     app.exec();
     return outcome;
 }

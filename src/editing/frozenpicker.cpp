@@ -26,7 +26,7 @@ class FrozenScreen final : public QWidget {
 public:
     explicit FrozenScreen(const ScreenImage& screen)
         : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-          m_pixels(screen.pixels) {
+          m_screen(screen) {
         setObjectName(QStringLiteral("frozenScreen"));
         setWindowTitle(
             QCoreApplication::translate("tincta::FrozenPicker", "Pick a colour - Tincta"));
@@ -39,11 +39,20 @@ public:
         // Where window positions are the compositor's to choose, the screen is still ours to name.
         if (QScreen* shown = QGuiApplication::screenAt(screen.geometry.center()))
             setScreen(shown);
-        m_pixels.setDevicePixelRatio(screen.ratio);
+        // The display server shows its still from the window's first frame on, while the
+        // pixels are still on their way to the program.
+        if (m_screen.serverStill)
+            m_shownByServer = m_screen.serverStill->becomeBackgroundOf(winId());
     }
+
+    bool shownByServer() const { return m_shownByServer; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (m_pixels.isNull()) {
+            m_pixels = m_screen.image();
+            m_pixels.setDevicePixelRatio(m_screen.ratio);
+        }
         QPainter painter(this);
         // A whole screen of pixels: each is written once, the edges the image leaves open
         // (a window manager may keep a strip of the screen) with the theme's colour.
@@ -55,6 +64,9 @@ protected:
     }
 
 private:
+    ScreenImage m_screen;
+    bool m_shownByServer = false;
+    // Read on the first paint.
     QImage m_pixels;
 };
 
@@ -70,23 +82,27 @@ QPointF desktopPosition(QObject* watched, const QSinglePointEvent& event) {
 } // namespace
 
 FrozenPicker::FrozenPicker(ScreenShot shot, int sampleSize, QObject* parent)
-    : QObject(parent), m_shot(std::move(shot)), m_loupe(std::make_unique<Loupe>(nullptr)),
-      m_sampleSize(sampleSize) {
-    m_loupe->setSampleSize(sampleSize);
-}
+    : QObject(parent), m_shot(std::move(shot)), m_sampleSize(sampleSize) {}
 
 FrozenPicker::~FrozenPicker() {
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
 void FrozenPicker::start() {
-    for (const ScreenImage& screen : m_shot.screens)
-        m_windows.push_back(std::make_unique<FrozenScreen>(screen));
+    m_shownByServer = !m_shot.screens.empty();
+    for (const ScreenImage& screen : m_shot.screens) {
+        auto window = std::make_unique<FrozenScreen>(screen);
+        m_shownByServer = m_shownByServer && window->shownByServer();
+        m_windows.push_back(std::move(window));
+    }
     if (m_windows.empty())
         return;
     QCoreApplication::instance()->installEventFilter(this);
     for (const auto& window : m_windows)
         window->showFullScreen();
+    // A still the display server shows is on the screen before the loupe's text is laid out;
+    // the loupe follows as the window is exposed, when the program paints anyway.
+    m_loupeAwaitsExpose = m_shownByServer;
     pickAt(QCursor::pos());
     // The keyboard belongs to the pick wherever the window manager puts the focus; the grab
     // needs the window on the screen first.
@@ -144,6 +160,13 @@ bool FrozenPicker::eventFilter(QObject* watched, QEvent* event) {
                 handled = true;
             }
             break;
+        case QEvent::Expose:
+            if (m_loupeAwaitsExpose && watched->isWindowType() && isOurWindow(watched)) {
+                m_loupeAwaitsExpose = false;
+                if (const std::optional<QPointF> point = m_pointer.point())
+                    pickAt(*point);
+            }
+            break;
         case QEvent::Close:
             if (isOurWindow(watched))
                 finish(false);
@@ -176,6 +199,8 @@ void FrozenPicker::pickAt(QPointF global) {
     const ScreenArea area = m_shot.areaAround(global, Loupe::radius);
     m_pointer.follow(area);
     m_colour = pickColourFromArea(area, m_sampleSize);
+    if (m_loupeAwaitsExpose)
+        return;
     hostLoupeOver(global);
     m_loupe->showArea(area, m_colour, global);
     m_loupe->raise();
@@ -187,6 +212,11 @@ void FrozenPicker::pickAt(QPointF global) {
 void FrozenPicker::hostLoupeOver(QPointF global) {
     const std::optional<DevicePixel> pixel = m_shot.locate(global);
     QWidget* host = m_windows.at(pixel ? pixel->screen : 0).get();
+    // Made on first use: its size comes from the font, whose first load is costly.
+    if (!m_loupe) {
+        m_loupe = std::make_unique<Loupe>(nullptr);
+        m_loupe->setSampleSize(m_sampleSize);
+    }
     if (m_loupe->parentWidget() != host)
         m_loupe->setParent(host);
 }
@@ -196,7 +226,8 @@ void FrozenPicker::stepSampleSize(int steps) {
     if (size == m_sampleSize)
         return;
     m_sampleSize = size;
-    m_loupe->setSampleSize(size);
+    if (m_loupe)
+        m_loupe->setSampleSize(size);
     if (const std::optional<QPointF> point = m_pointer.point())
         pickAt(*point);
     Q_EMIT sampleSizeChanged(size);
@@ -204,8 +235,10 @@ void FrozenPicker::stepSampleSize(int steps) {
 
 void FrozenPicker::finish(bool take) {
     QCoreApplication::instance()->removeEventFilter(this);
-    m_loupe->hide();
-    m_loupe->setParent(nullptr);
+    if (m_loupe) {
+        m_loupe->hide();
+        m_loupe->setParent(nullptr);
+    }
     // Closed later: the event that ends the pick is still being delivered to one of them.
     for (auto& window : m_windows) {
         window->releaseKeyboard();

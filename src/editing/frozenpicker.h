@@ -30,6 +30,9 @@ public:
     bool isRunning() const { return !m_windows.empty(); }
     int sampleSize() const { return m_sampleSize; }
     const Loupe& loupe() const { return *m_loupe; }
+    // Whether the display server shows the still images from the windows' first frames, before
+    // the program draws them.
+    bool shownByServer() const { return m_shownByServer; }
     // The window over screen `index` of the shot.
     QWidget* window(qsizetype index) const { return m_windows.at(index).get(); }
 
@@ -55,6 +58,8 @@ private:
     PickPointer m_pointer;
     int m_sampleSize;
     Colour m_colour{};
+    bool m_shownByServer = false;
+    bool m_loupeAwaitsExpose = false;
 };
 
 } // namespace tincta

@@ -3,9 +3,11 @@ one-pixel #C0FFEE dot painted on the desktop, puts "#C0FFEE" on the clipboard; w
 9 x 9 over a one-pixel checkerboard it averages to #BDBDBD; Escape and a right click leave the
 colour and the clipboard as they were. `tincta --pick --format "CSS rgb()"` prints the dot's
 colour, exits 0 and leaves the text pasteable after it has ended; Escape exits 1 printing
-nothing; an unknown notation exits 2 with the list of names."""
+nothing; an unknown notation exits 2 with the list of names. The X server paints the still
+image itself, so it stays whole while the program is busy."""
 
 import os
+import signal
 import subprocess
 import time
 
@@ -152,8 +154,39 @@ def test_command_line(program):
         e2e.check(out == "#C0FFEE\n", f"--format 'html HEX' printed {out!r}")
 
 
+def test_still_kept_by_server(program):
+    """The X server keeps the still image and paints it itself: with the program stopped, a
+    window that covered part of the pick and went away leaves the still image there, not its own
+    pixels."""
+    with e2e.Session(program, screen_size=f"{WIDTH}x{HEIGHT}") as session:
+        dot, field = (700, 400), (620, 360)
+        paint_desktop(session, dot, (300, 300))
+        move(session, 100, 100)
+        pick = subprocess.Popen([program, "--pick"], env=session.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, text=True)
+        wait_for_picker(session)
+        time.sleep(0.5)
+        os.kill(pick.pid, signal.SIGSTOP)
+        try:
+            cover = subprocess.Popen(["xmessage", "-geometry", "300x120+600+350", "covering"],
+                                     env=session.env)
+            e2e.check(e2e.wait_until(lambda: session.pixel(*field) != FIELD, 10),
+                      "the covering window did not appear")
+            cover.kill()
+            cover.wait()
+            e2e.check(e2e.wait_until(lambda: session.pixel(*field) == FIELD, 5),
+                      f"where the covering window was, the screen shows {session.pixel(*field)}")
+            e2e.check(session.pixel(*dot) == DOT, "the dot is gone from the still image")
+        finally:
+            os.kill(pick.pid, signal.SIGCONT)
+        session.key("Escape")
+        pick.communicate(timeout=15)
+        e2e.check(pick.returncode == 1, f"Escape: status {pick.returncode}")
+
+
 def test(program):
     test_command_line(program)
+    test_still_kept_by_server(program)
     test_button(program)
 
 

@@ -21,6 +21,8 @@ QPoint floored(QPointF point) {
 constexpr QImage::Format screenFormat = QImage::Format_RGB32;
 
 ScreenImage grabScreen(QScreen* screen) {
+    if (std::shared_ptr<ServerStill> still = takeServerStill(*screen))
+        return ScreenImage{screen->geometry(), screen->devicePixelRatio(), {}, std::move(still)};
     QImage pixels = screen->grabWindow(0).toImage().convertToFormat(screenFormat);
     pixels.setDevicePixelRatio(1);
     return ScreenImage{screen->geometry(), screen->devicePixelRatio(), pixels};
@@ -68,14 +70,14 @@ ScreenArea ScreenShot::areaAround(QPointF global, int radius) const {
     area.devicePosition = found->devicePosition;
     area.centre = found->centre;
     area.ratio = found->ratio;
-    const QImage& image = screens[found->screen].pixels;
+    const ScreenImage& screen = screens[found->screen];
     const QRect wanted(found->pixel - QPoint(radius, radius), QSize(side, side));
-    const QRect readable = wanted & image.rect();
+    const QRect readable = wanted & QRect(QPoint(0, 0), screen.size());
     if (readable.isEmpty())
         return area;
     QPainter painter(&area.pixels);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(readable.topLeft() - wanted.topLeft(), image, readable);
+    painter.drawImage(readable.topLeft() - wanted.topLeft(), screen.pixelsIn(readable));
     return area;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "colour/colour.h"
+#include "gui/platform/serverstill.h"
 
 #include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QRect>
+#include <memory>
 #include <optional>
 
 namespace tincta {
@@ -36,8 +38,19 @@ struct ScreenImage {
     QRect geometry;
     // Device pixels per device-independent pixel.
     qreal ratio = 1;
-    // Every device pixel of the screen; null where the screen could not be read.
+    // Every device pixel of the screen; null where the screen could not be read, or where the
+    // display server keeps them.
     QImage pixels;
+    // The screen kept by the display server, which a window can show before its pixels are read.
+    std::shared_ptr<ServerStill> serverStill = {};
+
+    // Every device pixel of the screen, read from the display server where it keeps them.
+    const QImage& image() const { return serverStill ? serverStill->pixels() : pixels; }
+    // The device pixels within `area`, a rectangle inside the screen.
+    QImage pixelsIn(const QRect& area) const {
+        return serverStill ? serverStill->pixelsIn(area) : pixels.copy(area);
+    }
+    QSize size() const { return serverStill ? serverStill->size() : pixels.size(); }
 };
 
 // The device pixel under a desktop position.
