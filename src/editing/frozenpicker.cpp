@@ -164,7 +164,7 @@ bool FrozenPicker::eventFilter(QObject* watched, QEvent* event) {
             if (m_loupeAwaitsExpose && watched->isWindowType() && isOurWindow(watched)) {
                 m_loupeAwaitsExpose = false;
                 if (const std::optional<QPointF> point = m_pointer.point())
-                    pickAt(*point);
+                    showLoupeAt(*point);
             }
             break;
         case QEvent::Close:
@@ -196,13 +196,17 @@ bool FrozenPicker::handleKey(const QKeyEvent& key) {
 }
 
 void FrozenPicker::pickAt(QPointF global) {
-    const ScreenArea area = m_shot.areaAround(global, Loupe::radius);
-    m_pointer.follow(area);
-    m_colour = pickColourFromArea(area, m_sampleSize);
+    m_area = m_shot.areaAround(global, Loupe::radius);
+    m_pointer.follow(m_area);
+    m_colour = pickColourFromArea(m_area, m_sampleSize);
+    showLoupeAt(global);
+}
+
+void FrozenPicker::showLoupeAt(QPointF global) {
     if (m_loupeAwaitsExpose)
         return;
     hostLoupeOver(global);
-    m_loupe->showArea(area, m_colour, global);
+    m_loupe->showArea(m_area, m_colour, global);
     m_loupe->raise();
 }
 

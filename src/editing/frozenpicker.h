@@ -48,6 +48,8 @@ private:
     bool isOurWindow(QObject* object) const;
     bool handleKey(const QKeyEvent& key);
     void pickAt(QPointF global);
+    // Shows the last reading in the loupe, once it may be laid out.
+    void showLoupeAt(QPointF global);
     void hostLoupeOver(QPointF global);
     void stepSampleSize(int steps);
     void finish(bool take);
@@ -56,6 +58,7 @@ private:
     std::vector<std::unique_ptr<QWidget>> m_windows;
     std::unique_ptr<Loupe> m_loupe;
     PickPointer m_pointer;
+    ScreenArea m_area;
     int m_sampleSize;
     Colour m_colour{};
     bool m_shownByServer = false;
